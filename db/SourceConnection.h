@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+struct st_mysql;
+
+namespace vorlanda {
+
+// Where the legacy database is. The defaults are the tool's fixed parameters: the MySQL
+// server of this machine, database "velarim", user root without password. An empty socket
+// and port 0 leave the choice to the client library (and so to MYSQL_UNIX_PORT and
+// MYSQL_TCP_PORT).
+struct SourceParameters {
+    QString hostName = QStringLiteral("localhost");
+    QString database = QStringLiteral("velarim");
+    QString userName = QStringLiteral("root");
+    QString password;
+    unsigned port = 0;
+    QString socket;
+    unsigned connectTimeout = 60;
+};
+
+// The connection to the legacy database. It is never opened explicitly: the first query
+// opens it, and it stays open for later runs; a connection the server has closed meanwhile
+// is opened again by the next query. Text arrives as UTF-8 (utf8mb4).
+class SourceConnection {
+public:
+    explicit SourceConnection(SourceParameters parameters = {});
+    ~SourceConnection();
+    SourceConnection(const SourceConnection&) = delete;
+    SourceConnection& operator=(const SourceConnection&) = delete;
+
+    const SourceParameters& Parameters() const noexcept { return parameters_; }
+    void SetParameters(const SourceParameters& parameters);
+
+    bool Connected() const noexcept { return handle_ != nullptr; }
+    void Close() noexcept;
+
+    // For the queries of this layer: the live connection, opened first when needed.
+    st_mysql* LiveHandle();
+
+private:
+    struct Closer {
+        void operator()(st_mysql* handle) const noexcept;
+    };
+
+    void Open();
+
+    SourceParameters parameters_;
+    std::unique_ptr<st_mysql, Closer> handle_;
+};
+
+} // namespace vorlanda

@@ -1,0 +1,149 @@
+#include "db/SourceQuery.h"
+
+#include "db/DayNumber.h"
+#include "db/Error.h"
+#include "db/NumberText.h"
+#include "db/SourceConnection.h"
+
+#include <QDateTime>
+#include <mysql.h>
+
+namespace vorlanda {
+
+namespace {
+
+bool IsDateType(enum_field_types type) {
+    return type == MYSQL_TYPE_DATE || type == MYSQL_TYPE_NEWDATE || type == MYSQL_TYPE_DATETIME ||
+           type == MYSQL_TYPE_TIMESTAMP;
+}
+
+// MySQL writes dates as "YYYY-MM-DD" with an optional " hh:mm:ss[.ffffff]".
+std::optional<QDateTime> ParseMysqlDate(const QString& text) {
+    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid())
+        return std::nullopt;
+    QTime time(0, 0);
+    if (text.size() > 10) {
+        time = QTime::fromString(text.mid(11, 8), QStringLiteral("hh:mm:ss"));
+        if (!time.isValid())
+            return std::nullopt;
+    }
+    return QDateTime(date, time, Qt::UTC);
+}
+
+[[noreturn]] void RaiseFrom(MYSQL* handle, const QString& sql) {
+    throw Error(QString::fromUtf8(mysql_error(handle)), static_cast<long>(mysql_errno(handle)),
+                sql);
+}
+
+} // namespace
+
+void SourceField::Assign(const char* bytes, unsigned long length) {
+    if (!bytes) {
+        value_.reset();
+        return;
+    }
+    QString text = QString::fromUtf8(bytes, static_cast<qsizetype>(length));
+    if (isDate_ && !ParseMysqlDate(text))
+        value_.reset();
+    else
+        value_ = std::move(text);
+}
+
+double SourceField::AsFloat() const {
+    return value_ ? ParseDecimal(*value_) : 0.0;
+}
+
+double SourceField::AsDateTime() const {
+    if (!value_)
+        return 0.0;
+    const std::optional<QDateTime> moment = ParseMysqlDate(*value_);
+    if (!moment)
+        throw Error(QStringLiteral("'%1' não é uma data válida").arg(*value_));
+    return DayNumberFromDate(moment->date()) + moment->time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+void SourceQuery::ResultFreer::operator()(MYSQL_RES* result) const noexcept {
+    mysql_free_result(result);
+}
+
+SourceQuery::SourceQuery() = default;
+
+SourceQuery::~SourceQuery() = default;
+
+void SourceQuery::SetSQLConnection(SourceConnection* connection) {
+    Close();
+    connection_ = connection;
+}
+
+void SourceQuery::SetSQL(const QString& text) {
+    Close();
+    sql_ = text;
+}
+
+void SourceQuery::ClearSQL() {
+    SetSQL({});
+}
+
+void SourceQuery::AddSQL(const QString& line) {
+    Close();
+    if (!sql_.isEmpty() && !sql_.endsWith(u'\n'))
+        sql_ += u'\n';
+    sql_ += line;
+}
+
+void SourceQuery::Open() {
+    Close();
+    if (!connection_)
+        throw Error(QStringLiteral("A consulta de origem não tem conexão"), 0, sql_);
+    MYSQL* handle = connection_->LiveHandle();
+    const QByteArray text = sql_.toUtf8();
+    if (mysql_real_query(handle, text.constData(), static_cast<unsigned long>(text.size())) != 0)
+        RaiseFrom(handle, sql_);
+    result_.reset(mysql_store_result(handle));
+    if (!result_) {
+        if (mysql_errno(handle) != 0)
+            RaiseFrom(handle, sql_);
+        throw Error(QStringLiteral("O comando não retornou registros"), 0, sql_);
+    }
+    const unsigned columns = mysql_num_fields(result_.get());
+    const MYSQL_FIELD* described = mysql_fetch_fields(result_.get());
+    for (unsigned i = 0; i < columns; ++i)
+        fields_.emplace_back(QString::fromUtf8(described[i].name), IsDateType(described[i].type));
+    recordCount_ = static_cast<int>(mysql_num_rows(result_.get()));
+    FetchRow();
+}
+
+void SourceQuery::Close() noexcept {
+    result_.reset();
+    fields_.clear();
+    recordCount_ = 0;
+    eof_ = true;
+}
+
+void SourceQuery::Next() {
+    if (!eof_)
+        FetchRow();
+}
+
+void SourceQuery::FetchRow() {
+    MYSQL_ROW row = mysql_fetch_row(result_.get());
+    eof_ = row == nullptr;
+    if (eof_) {
+        for (SourceField& field : fields_)
+            field.value_.reset();
+        return;
+    }
+    const unsigned long* lengths = mysql_fetch_lengths(result_.get());
+    for (std::size_t i = 0; i < fields_.size(); ++i)
+        fields_[i].Assign(row[i], lengths[i]);
+}
+
+const SourceField& SourceQuery::FieldByName(const QString& name) const {
+    for (const SourceField& field : fields_)
+        if (field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
+            return field;
+    throw Error(QStringLiteral("Campo '%1' não encontrado").arg(name), 0, sql_);
+}
+
+} // namespace vorlanda

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "db/StatementParameters.h"
+#include "db/TargetValue.h"
+
+#include <QString>
+#include <memory>
+#include <vector>
+
+namespace vorlanda {
+
+class TargetDatabase;
+class TargetTransaction;
+
+// A statement on the target connection, run in the connection's default transaction
+// (started first when none is in progress). Named parameters are bound by name; a SELECT
+// is read whole on Open, so a later commit never cuts a result short.
+class TargetQuery {
+public:
+    explicit TargetQuery(TargetDatabase& database);
+    ~TargetQuery();
+    TargetQuery(const TargetQuery&) = delete;
+    TargetQuery& operator=(const TargetQuery&) = delete;
+
+    // Replacing, clearing or extending the text closes the query and rebuilds its
+    // parameters (all NULL again).
+    const QString& SQL() const noexcept { return sql_; }
+    void SetSQL(const QString& text);
+    void ClearSQL();
+    void AddSQL(const QString& line);
+
+    TargetParam& ParamByName(const QString& name);
+
+    void Open();
+    // Runs any other statement. "COMMIT" (or "Commit;") commits the transaction in
+    // progress and "ROLLBACK" rolls it back; either leaves no transaction in progress.
+    void ExecSQL();
+    void Close() noexcept;
+
+    bool Active() const noexcept { return active_; }
+    bool IsEmpty() const;
+    bool Eof() const;
+    void Next();
+
+    // Columns are found by name whatever the case; reading a column of an empty result
+    // gives NULL.
+    const TargetField& FieldByName(const QString& name) const;
+    const TargetField* FindField(const QString& name) const;
+    int FieldCount() const noexcept { return static_cast<int>(fields_.size()); }
+    const TargetField& Field(int index) const {
+        return fields_.at(static_cast<std::size_t>(index));
+    }
+
+    // For the connection: drops the prepared statement (before a disconnect) or forgets
+    // the connection itself (when it is destroyed first).
+    void Unprepare() noexcept;
+    void DetachFromDatabase() noexcept;
+
+private:
+    struct Statement;
+
+    void TextChanged();
+    Statement& Prepared();
+    TargetTransaction& Transaction() const;
+    void PointFieldsAtCurrentRow();
+
+    TargetDatabase* database_;
+    QString sql_;
+    PositionalStatement positional_;
+    std::vector<TargetParam> params_;
+    std::unique_ptr<Statement> statement_;
+    bool active_ = false;
+    std::vector<TargetField> fields_;
+    std::vector<std::vector<TargetValue>> rows_;
+    std::size_t current_ = 0;
+};
+
+} // namespace vorlanda

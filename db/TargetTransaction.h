@@ -1,0 +1,43 @@
+#pragma once
+
+namespace Firebird {
+class ITransaction;
+}
+
+namespace vorlanda {
+
+class TargetDatabase;
+
+// The one transaction of the target connection, in the server's default kind. Every query
+// bound to the connection runs in it.
+class TargetTransaction {
+public:
+    TargetTransaction() = default;
+    ~TargetTransaction();
+    TargetTransaction(const TargetTransaction&) = delete;
+    TargetTransaction& operator=(const TargetTransaction&) = delete;
+
+    TargetDatabase* DefaultDatabase() const noexcept { return database_; }
+    void SetDefaultDatabase(TargetDatabase* database);
+
+    bool InTransaction() const noexcept { return handle_ != nullptr; }
+    bool Active() const noexcept { return InTransaction(); }
+    // Active true starts a transaction unless one is in progress; false rolls it back.
+    void SetActive(bool active);
+    void StartTransaction();
+    void Commit();
+    void Rollback();
+
+    // For the queries of this layer: the transaction in progress, started first if none is.
+    Firebird::ITransaction* Current();
+    // Lets go of a transaction whose connection is already gone, without asking the server.
+    void Forget() noexcept;
+
+private:
+    TargetDatabase& Database() const;
+
+    TargetDatabase* database_ = nullptr;
+    Firebird::ITransaction* handle_ = nullptr;
+};
+
+} // namespace vorlanda

@@ -1,0 +1,44 @@
+#include "run/UClassesConversaoController.h"
+
+#include "db/Error.h"
+#include "run/ParameterList.h"
+#include "ui/UserInterface.h"
+#include "writers/classConversao.h"
+
+namespace vorlanda {
+
+const std::vector<TClassesConversaoController::KeyedStep>& TClassesConversaoController::Steps() {
+    // The tables in run order, whatever the order of the boxes on the window; each table
+    // joins as its importer is built.
+    static const std::vector<KeyedStep> steps{};
+    return steps;
+}
+
+bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
+                                                   SourceConnection& BDOrigem,
+                                                   TargetDatabase& BDDestino,
+                                                   TargetTransaction& Transacao, Gauge& Barra,
+                                                   Label& lblInfo) {
+    bool result = false;
+    const TConversao conversao(BDDestino);
+    Barra.SetProgress(0);
+    conversao.PIniciaTransacao(Transacao);
+    try {
+        for (const KeyedStep& step : Steps())
+            if (MParams.Value(QString::fromUtf16(step.key)) == u"S")
+                (this->*step.step)(BDOrigem, BDDestino, Barra, lblInfo);
+        conversao.PConfirmaTransacao(Transacao);
+        CurrentUserInterface().ShowInformation(QStringLiteral("Conversão concluída com sucesso!"));
+        result = true;
+        Barra.SetProgress(0);
+    } catch (const Error& error) {
+        conversao.PCancelaTransacao(Transacao);
+        CurrentUserInterface().ShowError(
+            QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") + error.Message());
+        Barra.SetProgress(0);
+        Barra.SetMaxValue(0);
+    }
+    return result;
+}
+
+} // namespace vorlanda

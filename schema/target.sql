@@ -1,0 +1,377 @@
+/* Target ERP database: the tables the conversion writes and the reference
+   tables its lookups read and extend. Dialect 1, default character set WIN1252.
+   No foreign keys: the conversion empties tables in an order they would refuse.
+   Text lengths match what the writers cut values to; a code that the writers
+   never cut keeps some room to grow, a text they never cut gets a generous
+   length. Flags and constants are plain short VARCHARs. */
+
+/* ---- Reference tables ---- */
+
+CREATE TABLE CIDADES (
+    CODCIDADE      VARCHAR(10) NOT NULL,
+    CIDADE         VARCHAR(40),     /* stored uncut: as long as the legacy city names */
+    ESTADO         VARCHAR(2),
+    CONSTRAINT PK_CIDADES PRIMARY KEY (CODCIDADE)
+);
+
+CREATE TABLE CADFABR (
+    CODFABRIC      VARCHAR(10) NOT NULL,
+    DESCRICAO      VARCHAR(30),
+    CONSTRAINT PK_CADFABR PRIMARY KEY (CODFABRIC)
+);
+
+/* CODCLASFIS has exactly four characters: a fifth digit must not fit.
+   Several rows may share one NCM. */
+CREATE TABLE CLASFISC (
+    CODCLASFIS     VARCHAR(4) NOT NULL,
+    CODIGONCM      VARCHAR(8),
+    CODNBM         VARCHAR(20),
+    PISCONFRETIDO  VARCHAR(1),
+    CODNATRECEITA  VARCHAR(3),
+    ALIQIPI        INTEGER,
+    CONSTRAINT PK_CLASFISC PRIMARY KEY (CODCLASFIS)
+);
+
+CREATE TABLE GRUPROD (
+    CODGRUPO       VARCHAR(10) NOT NULL,
+    DESCRICAO      VARCHAR(30),
+    DIASESTMAXIMO  INTEGER,
+    DIASESTMINIMO  INTEGER,
+    CONSTRAINT PK_GRUPROD PRIMARY KEY (CODGRUPO)
+);
+
+CREATE TABLE SUBGRUP (
+    CODGRUPO       VARCHAR(3) NOT NULL,
+    CODSUBGRUPO    VARCHAR(3) NOT NULL,
+    DESCRICAO      VARCHAR(30),
+    CONSTRAINT PK_SUBGRUP PRIMARY KEY (CODGRUPO, CODSUBGRUPO)
+);
+
+CREATE TABLE FAMILIA (
+    CODIGO         VARCHAR(10) NOT NULL,
+    DESCRICAO      VARCHAR(30),
+    CONSTRAINT PK_FAMILIA PRIMARY KEY (CODIGO)
+);
+
+CREATE TABLE PAISES (
+    CODPAIS        VARCHAR(10) NOT NULL,
+    NOMEPAIS       VARCHAR(60),
+    CONSTRAINT PK_PAISES PRIMARY KEY (CODPAIS)
+);
+
+CREATE TABLE CLASCLI (
+    CODCLASCLI     VARCHAR(10) NOT NULL,
+    DESCRICAO      VARCHAR(20),
+    CONSTRAINT PK_CLASCLI PRIMARY KEY (CODCLASCLI)
+);
+
+CREATE TABLE LOCALPROD (
+    CODLOCAL       VARCHAR(10) NOT NULL,
+    DESCRICAO      VARCHAR(20),
+    CONSTRAINT PK_LOCALPROD PRIMARY KEY (CODLOCAL)
+);
+
+CREATE TABLE UNIDADES (
+    UNIDADE        VARCHAR(6) NOT NULL,
+    CONSTRAINT PK_UNIDADES PRIMARY KEY (UNIDADE)
+);
+
+/* ---- Clients ---- */
+
+CREATE TABLE CLIENTE (
+    CODCLIENTE         VARCHAR(8) NOT NULL,
+    NOME               VARCHAR(60),
+    NOMEFANTASIA       VARCHAR(50),
+    ENDERECO           VARCHAR(60),
+    BAIRRO             VARCHAR(30),
+    CODCIDADE          VARCHAR(5),
+    ESTADO             VARCHAR(2),
+    CEP                VARCHAR(8),
+    CGCCPF             VARCHAR(18),
+    INSCEST            VARCHAR(15),
+    PESSOA_FJ          VARCHAR(1),
+    FONE               VARCHAR(16),
+    FAX                VARCHAR(16),
+    PREFIXCELULAR      VARCHAR(4),
+    CELULAR            VARCHAR(20),
+    CAMPOLIVRE1        VARCHAR(20),
+    CAMPOLIVRE2        VARCHAR(20),
+    CAMPOLIVRE3        VARCHAR(60),
+    CAMPOLIVRE4        VARCHAR(60),
+    CAMPOLIVRE5        VARCHAR(40),
+    CAMPOLIVRE6        VARCHAR(40),
+    CAMPOLIVRE7        VARCHAR(40),
+    CAMPOLIVRE8        VARCHAR(40),
+    CAMPOLIVRE9        VARCHAR(40),
+    CAMPOLIVRE10       VARCHAR(40),
+    OBSERVACAO         VARCHAR(100),
+    RETEMISS           VARCHAR(1),
+    EMAIL              VARCHAR(60),
+    HOMEPAGE           VARCHAR(30),
+    ENDERECOCOB        VARCHAR(60),
+    BAIRROCOB          VARCHAR(30),
+    CEPCOB             VARCHAR(8),
+    CODCIDADECOB       VARCHAR(5),
+    ESTADOCOB          VARCHAR(2),
+    ENDERECOENT        VARCHAR(60),
+    BAIRROENT          VARCHAR(30),
+    CEPENT             VARCHAR(8),
+    CODCIDADEENT       VARCHAR(5),
+    ESTADOENT          VARCHAR(2),
+    CODFORNEC          VARCHAR(10),
+    CONTATO            VARCHAR(50),
+    CODSEGMENTO        VARCHAR(10),
+    CODCLASCLI         VARCHAR(10),
+    CODVENDEND1        VARCHAR(10),
+    LIMITECREDITO      DOUBLE PRECISION,
+    CODPAIS            VARCHAR(4),
+    NOMESOCIO          VARCHAR(50),
+    DT_NASCIMENTO      DATE,
+    DT_ULTVENDA        DATE,
+    DATA_ULT_ALTERACAO DATE,
+    DT_CADASTRO        DATE,
+    DT_VALCAD          DATE,
+    ATIVO              VARCHAR(1),
+    CLIBLOQUEADO       VARCHAR(1),
+    MALADIRETAELETR    VARCHAR(1),
+    PROTESTARCLIENTE   VARCHAR(1),
+    CONSTRAINT PK_CLIENTE PRIMARY KEY (CODCLIENTE)
+);
+
+/* Number of clients per company. */
+CREATE TABLE NCLIENTE (
+    CODEMPRESA     VARCHAR(2) NOT NULL,
+    NUMEROCLIENTES INTEGER,
+    CONSTRAINT PK_NCLIENTE PRIMARY KEY (CODEMPRESA)
+);
+
+/* ---- Suppliers ---- */
+
+CREATE TABLE FORNECE (
+    CODFORNEC      VARCHAR(6) NOT NULL,
+    NOME           VARCHAR(50),
+    NOMEFANTASIA   VARCHAR(40),
+    CONTATO        VARCHAR(30),
+    ENDERECO       VARCHAR(50),
+    BAIRRO         VARCHAR(30),
+    CEP            VARCHAR(9),
+    CODCIDADE      VARCHAR(5),
+    NUMERO         VARCHAR(10),
+    COMPLEMENTO    VARCHAR(60),
+    ESTADO         VARCHAR(2),
+    INSCMUNICIPAL  VARCHAR(15),
+    PESSOA_FJ      VARCHAR(1),
+    CGCCPF         VARCHAR(14),
+    INSCEST        VARCHAR(15),
+    OBSERVACAO     VARCHAR(100),
+    FONE           VARCHAR(16),
+    FAX            VARCHAR(16),
+    CELULAR        VARCHAR(16),
+    EMAIL          VARCHAR(100),    /* written whole, never cut */
+    HOMEPAGE       VARCHAR(30),
+    CAMPOLIVRE1    VARCHAR(20),
+    CAMPOLIVRE2    VARCHAR(20),
+    CODCLIENTE     VARCHAR(8),
+    ATIVO          VARCHAR(1),
+    TIPOFORNECE    VARCHAR(20),     /* written whole, never cut */
+    CONTACX        VARCHAR(7),
+    CTCTBRED       VARCHAR(7),
+    CONSTRAINT PK_FORNECE PRIMARY KEY (CODFORNEC)
+);
+
+/* ---- Products ---- */
+
+/* Flags and codes that the product record stores without cutting them get
+   some room beyond their usual one letter or three digits. */
+CREATE TABLE PRODUTO (
+    CODPROD                  VARCHAR(6) NOT NULL,
+    TIPOPROD                 VARCHAR(5),
+    ATIVO                    VARCHAR(1),
+    PRODBLOQUEADO            VARCHAR(5),
+    CONTROLESERIE            VARCHAR(5),
+    CONTROLELOTE             VARCHAR(5),
+    REFERENCIA               VARCHAR(20),
+    REFFABRICANTE            VARCHAR(20),
+    DESCRICAO                VARCHAR(50),
+    DESCRICAO2               VARCHAR(50),
+    DESCRICAO3               VARCHAR(50),
+    FORNEC_ULT_ENT1          VARCHAR(10),
+    CODGRUPO                 VARCHAR(3),
+    CODSUBGRUPO              VARCHAR(3),
+    PRINCIPALFORNEC          VARCHAR(10),
+    EMBALAGEM                VARCHAR(15),
+    CODFABRIC                VARCHAR(5),
+    OBSERVACAO               VARCHAR(250),
+    CODLOCAL                 VARCHAR(8),
+    CODCLASFIS               VARCHAR(10),
+    ALIQICMSREG00            DOUBLE PRECISION,
+    BASEICMSREG00            DOUBLE PRECISION,
+    CODTRIBUT00              VARCHAR(5),
+    MENSAGEM00               VARCHAR(100),
+    ALIQICMSREG01            DOUBLE PRECISION,
+    BASEICMSREG01            DOUBLE PRECISION,
+    CODTRIBUT01              VARCHAR(5),
+    MENSAGEM01               VARCHAR(100),
+    ALIQICMSREG02            DOUBLE PRECISION,
+    BASEICMSREG02            DOUBLE PRECISION,
+    CODTRIBUT02              VARCHAR(5),
+    MENSAGEM02               VARCHAR(100),
+    ALIQICMSREG03            DOUBLE PRECISION,
+    BASEICMSREG03            DOUBLE PRECISION,
+    CODTRIBUT03              VARCHAR(5),
+    MENSAGEM03               VARCHAR(100),
+    ALIQICMSDIVERSOS         DOUBLE PRECISION,
+    BASEICMSDIVERSOS         DOUBLE PRECISION,
+    CODTRIBUTDIVERSOS        VARCHAR(5),
+    MENSAGEMDIVERSOS         VARCHAR(100),
+    ALIQICMSPDV              DOUBLE PRECISION,
+    SUBSTRIB                 VARCHAR(5),
+    ALIQIPI                  DOUBLE PRECISION,
+    VALORIPI                 DOUBLE PRECISION,
+    ALIQISS                  DOUBLE PRECISION,
+    PESO                     DOUBLE PRECISION,
+    UNIDADEENT               VARCHAR(6),
+    UNIDADESAIDA             VARCHAR(6),
+    CODFAMILIA               VARCHAR(2),
+    CODTIPOPRODUTO           VARCHAR(2),
+    CODVOLUME                VARCHAR(3),
+    TIPOENTREGA              VARCHAR(1),
+    CODGENEROITEM            VARCHAR(10),
+    SUGESTAO                 DOUBLE PRECISION,
+    PRECO                    DOUBLE PRECISION,
+    DESCRICAOPRECO           VARCHAR(10),
+    PRECO2                   DOUBLE PRECISION,
+    DESCRICAOPRECO2          VARCHAR(10),
+    PRECO3                   DOUBLE PRECISION,
+    DESCRICAOPRECO3          VARCHAR(10),
+    PRECO4                   DOUBLE PRECISION,
+    DESCRICAOPRECO4          VARCHAR(10),
+    PRECO_ANTERIOR           DOUBLE PRECISION,
+    PRECOPROMO               DOUBLE PRECISION,
+    PR_ULT_ENT1              DOUBLE PRECISION,
+    QUANT_ULT_ENT1           DOUBLE PRECISION,
+    LUCRO                    DOUBLE PRECISION,
+    LUCRO2                   DOUBLE PRECISION,
+    LUCRO3                   DOUBLE PRECISION,
+    LUCRO4                   DOUBLE PRECISION,
+    ESTMINIMO                DOUBLE PRECISION,
+    ESTMAXIMO                DOUBLE PRECISION,
+    COMISSAO                 DOUBLE PRECISION,
+    PERC_IVA                 DOUBLE PRECISION,
+    FATORCONVERSAO           DOUBLE PRECISION,
+    MULTDIVIDE               VARCHAR(5),
+    FRACIONADO               VARCHAR(5),
+    PERCPERDA                DOUBLE PRECISION,
+    LUCROSUBSTRIB            DOUBLE PRECISION,
+    SUBSTRIBSAIDA            VARCHAR(5),
+    PERCBASESUBSTRIBSAIDA    DOUBLE PRECISION,
+    PERCICMSSUBSTRIBSAIDA    DOUBLE PRECISION,
+    SUBSTRIBSAIDAR1          VARCHAR(5),
+    PERCBASESUBSTRIBSAIDAR1  DOUBLE PRECISION,
+    PERCICMSSUBSTRIBSAIDAR1  DOUBLE PRECISION,
+    SUBSTRIBSAIDAR2          VARCHAR(5),
+    PERCBASESUBSTRIBSAIDAR2  DOUBLE PRECISION,
+    PERCICMSSUBSTRIBSAIDAR2  DOUBLE PRECISION,
+    SUBSTRIBSAIDAR3          VARCHAR(5),
+    PERCBASESUBSTRIBSAIDAR3  DOUBLE PRECISION,
+    PERCICMSSUBSTRIBSAIDAR3  DOUBLE PRECISION,
+    SUBSTRIBSAIDAR4          VARCHAR(5),
+    PERCBASESUBSTRIBSAIDAR4  DOUBLE PRECISION,
+    PERCICMSSUBSTRIBSAIDAR4  DOUBLE PRECISION,
+    CFOPFORAUF               VARCHAR(4),
+    CFOPDENTROUF             VARCHAR(4),
+    CAMPOLIVRE1              VARCHAR(20),
+    CAMPOLIVRE2              VARCHAR(20),
+    CAMPOLIVRE3              VARCHAR(50),
+    CAMPOLIVRE4              VARCHAR(50),
+    GRADE                    INTEGER,
+    /* the registration date arrives as the caller's text and is kept as such */
+    DT_CADASTRO              VARCHAR(20),
+    DATA_ULT_ENT1            DATE,
+    DATA_ULT_REAJUSTE        DATE,
+    DATA_ULT_ALTERACAO       DATE,
+    /* moment the row was created, stamped by PRODUTO_BI0 */
+    DT_INCLUSAO              DATE,
+    CONSTRAINT PK_PRODUTO PRIMARY KEY (CODPROD)
+);
+
+SET TERM ^ ;
+
+CREATE TRIGGER PRODUTO_BI0 FOR PRODUTO ACTIVE BEFORE INSERT POSITION 0
+AS
+BEGIN
+    IF (NEW.DT_INCLUSAO IS NULL) THEN
+        NEW.DT_INCLUSAO = CURRENT_TIMESTAMP;
+END^
+
+SET TERM ; ^
+
+/* Stock and costs per product, company and grade. CODPROD is padded, never cut. */
+CREATE TABLE COMPPROD (
+    CODPROD            VARCHAR(10) NOT NULL,
+    CODEMPRESA         VARCHAR(2) NOT NULL,
+    CODGRADE           VARCHAR(4) NOT NULL,
+    ESTOQUE            DOUBLE PRECISION,
+    ESTOQUEDISPONIVEL  DOUBLE PRECISION,
+    ESTMINIMO          DOUBLE PRECISION,
+    ESTMAXIMO          DOUBLE PRECISION,
+    PRECOMEDIO         DOUBLE PRECISION,
+    PRECOCUSTO         DOUBLE PRECISION,
+    PRECONF            DOUBLE PRECISION,
+    CONSTRAINT PK_COMPPROD PRIMARY KEY (CODPROD, CODEMPRESA, CODGRADE)
+);
+
+/* Tax and commercial details, one row per product. Values are stored as
+   given, so codes and flags get room beyond their usual width; CODCSOSN
+   receives the legacy CST text as read. */
+CREATE TABLE PRODUTODETALHE (
+    CODPROD               VARCHAR(10) NOT NULL,
+    CONTROLERECEITUARIO   VARCHAR(5),
+    CODIGOATIVIDADE       VARCHAR(10),
+    CODIGOLISTASERVICO    VARCHAR(10),
+    ESPELHOMERCSERV       VARCHAR(5),
+    IMPORTADOPORTOSEGURO  VARCHAR(5),
+    CODPROMOCAO           INTEGER,
+    ALIQPIS               DOUBLE PRECISION,
+    PIS_CST               VARCHAR(5),
+    PISENT_CST            VARCHAR(5),
+    PIS_ST                INTEGER,
+    ALIQPISENT            DOUBLE PRECISION,
+    ALIQCOFINS            DOUBLE PRECISION,
+    COFINS_CST            VARCHAR(5),
+    COFINSENT_CST         VARCHAR(5),
+    COFINS_ST             INTEGER,
+    ALIQCOFINSENT         DOUBLE PRECISION,
+    CODCSOSN              VARCHAR(10),
+    PRECOMAXVENDA         DOUBLE PRECISION,
+    PONTOBONUS            INTEGER,
+    CONSTRAINT PK_PRODUTODETALHE PRIMARY KEY (CODPROD)
+);
+
+/* Billing parameters; the serial-number switch applies to every row. */
+CREATE TABLE PARAFAT (
+    CODEMPRESA     VARCHAR(2),
+    CONTROLESERIE  VARCHAR(1)
+);
+
+/* Product-supplier links. */
+CREATE TABLE RELPRFO (
+    CODPROD        VARCHAR(10) NOT NULL,
+    CODFORNEC      VARCHAR(10) NOT NULL,
+    PRINCIPAL      VARCHAR(1),
+    CODPRODFORNEC  VARCHAR(30),
+    CONSTRAINT PK_RELPRFO PRIMARY KEY (CODPROD, CODFORNEC)
+);
+
+/* Inventory counts: one entry per product and grade in an inventory document. */
+CREATE TABLE INVENTA (
+    CODEMPRESA     VARCHAR(2) NOT NULL,
+    DATAINV        DATE NOT NULL,
+    DOCUMENTO      VARCHAR(10) NOT NULL,
+    PROCESSADO     VARCHAR(1),
+    CODGRADE       VARCHAR(4) NOT NULL,
+    CODCAUSA       VARCHAR(3),
+    CODPROD        VARCHAR(6) NOT NULL,
+    PRECOCUSTO     DOUBLE PRECISION,
+    CONSTRAINT PK_INVENTA PRIMARY KEY (CODEMPRESA, DATAINV, DOCUMENTO, CODPROD, CODGRADE)
+);

@@ -1,0 +1,144 @@
+#include "db/DayNumber.h"
+#include "db/Error.h"
+#include "db/SourceConnection.h"
+#include "db/SourceQuery.h"
+#include "support/LegacyDatabase.h"
+#include "support/QtPrinters.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace vorlanda;
+
+namespace {
+
+class SourceQueryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        legacy.Execute({QStringLiteral("CREATE TABLE AMOSTRA (ID INT, NOME VARCHAR(40), PRECO "
+                                       "DECIMAL(10,2), TEXTO VARCHAR(20), "
+                                       "DIA DATE, MOMENTO DATETIME) DEFAULT CHARSET=latin1")});
+        query.SetSQLConnection(&connection);
+    }
+
+    void Select(const QString& sql) {
+        query.ClearSQL();
+        query.SetSQL(sql);
+        query.Open();
+    }
+
+    LegacyDatabase legacy;
+    SourceConnection connection{legacy.Parameters()};
+    SourceQuery query;
+};
+
+} // namespace
+
+TEST_F(SourceQueryTest, CountsThenWalksTheRowsForward) {
+    legacy.Execute({QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1), (2), (3)")});
+    Select(QStringLiteral("SELECT ID FROM AMOSTRA ORDER BY ID"));
+    EXPECT_EQ(query.RecordCount(), 3);
+    QStringList seen;
+    for (; !query.Eof(); query.Next())
+        seen.append(query.FieldByName(QStringLiteral("id")).AsString());
+    EXPECT_EQ(seen, (QStringList{u"1"_qs, u"2"_qs, u"3"_qs}));
+
+    Select(QStringLiteral("SELECT ID FROM AMOSTRA WHERE ID > 10"));
+    EXPECT_EQ(query.RecordCount(), 0);
+    EXPECT_TRUE(query.Eof());
+}
+
+TEST_F(SourceQueryTest, ReadsTextNumbersAndLatin1Accents) {
+    legacy.Execute({QStringLiteral("INSERT INTO AMOSTRA (ID, NOME, PRECO) VALUES "
+                                   "(1, 'São José D''Oeste', 12.5), (2, NULL, NULL)")});
+    Select(QStringLiteral("SELECT ID, NOME, PRECO FROM AMOSTRA ORDER BY ID"));
+    EXPECT_EQ(query.FieldByName(QStringLiteral("NOME")).AsString(),
+              QStringLiteral("São José D'Oeste"));
+    EXPECT_EQ(query.FieldByName(QStringLiteral("PRECO")).AsString(), QStringLiteral("12.50"));
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("PRECO")).AsFloat(), 12.5);
+    query.Next();
+    EXPECT_EQ(query.FieldByName(QStringLiteral("NOME")).AsString(), QString());
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("PRECO")).AsFloat(), 0.0);
+    EXPECT_THROW(query.FieldByName(QStringLiteral("NAO_EXISTE")), Error);
+}
+
+TEST_F(SourceQueryTest, NumbersHeldAsTextAreReadOrRefusedByName) {
+    legacy.Execute({QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES "
+                                   "(1, '12,5'), (2, '1.5'), (3, 'abc'), (4, 'nan')")});
+    Select(QStringLiteral("SELECT TEXTO FROM AMOSTRA ORDER BY ID"));
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("TEXTO")).AsFloat(), 12.5);
+    query.Next();
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("TEXTO")).AsFloat(), 1.5);
+    for (const char* bad : {"abc", "nan"}) {
+        query.Next();
+        try {
+            query.FieldByName(QStringLiteral("TEXTO")).AsFloat();
+            ADD_FAILURE() << bad << " read as a number";
+        } catch (const Error& error) {
+            EXPECT_TRUE(error.Message().contains(QStringLiteral("'%1'").arg(QLatin1String(bad))))
+                << error.what();
+        }
+    }
+}
+
+TEST_F(SourceQueryTest, DatesBecomeDayNumbersAndZeroDatesAreNull) {
+    legacy.Execute({QStringLiteral("SET SESSION sql_mode = ''"),
+                    QStringLiteral("INSERT INTO AMOSTRA (ID, DIA, MOMENTO) VALUES "
+                                   "(1, '1980-12-25', '2026-12-09 12:00:00'), "
+                                   "(2, '0000-00-00', '0000-00-00 00:00:00'), (3, NULL, NULL), "
+                                   "(4, '2020-00-15', NULL)")});
+    Select(QStringLiteral("SELECT DIA, MOMENTO FROM AMOSTRA ORDER BY ID"));
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("DIA")).AsDateTime(),
+                     DayNumberFromDate(QDate(1980, 12, 25)));
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("MOMENTO")).AsDateTime(),
+                     DayNumberFromDate(QDate(2026, 12, 9)) + 0.5);
+    for (int row = 2; row <= 4; ++row) {
+        SCOPED_TRACE(row);
+        query.Next();
+        EXPECT_TRUE(query.FieldByName(QStringLiteral("DIA")).IsNull());
+        EXPECT_EQ(query.FieldByName(QStringLiteral("DIA")).AsString(), QString());
+        EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("DIA")).AsDateTime(), 0.0);
+    }
+}
+
+TEST_F(SourceQueryTest, TextWithANulCharacterArrivesWhole) {
+    legacy.Execute(
+        {QStringLiteral("INSERT INTO AMOSTRA (ID, NOME) VALUES (1, CONCAT('ab', CHAR(0), 'cd'))")});
+    Select(QStringLiteral("SELECT NOME FROM AMOSTRA"));
+    EXPECT_EQ(query.FieldByName(QStringLiteral("NOME")).AsString(),
+              QStringLiteral("ab") + QChar(0) + QStringLiteral("cd"));
+}
+
+TEST_F(SourceQueryTest, ServerErrorsAndAMissingServerCarryTheDriversText) {
+    try {
+        Select(QStringLiteral("SELECT * FROM NAO_EXISTE"));
+        ADD_FAILURE() << "opened";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("doesn't exist"))) << error.what();
+    }
+
+    QTemporaryDir nowhere;
+    SourceParameters parameters = legacy.Parameters();
+    parameters.socket = nowhere.filePath(QStringLiteral("mysqld.sock"));
+    SourceConnection unreachable(parameters);
+    SourceQuery lost;
+    lost.SetSQLConnection(&unreachable);
+    lost.SetSQL(QStringLiteral("SELECT 1"));
+    try {
+        lost.Open();
+        ADD_FAILURE() << "connected";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("Can't connect"))) << error.what();
+    }
+    EXPECT_FALSE(unreachable.Connected());
+}
+
+TEST_F(SourceQueryTest, AConnectionTheServerClosedIsOpenedAgain) {
+    Select(QStringLiteral("SELECT CONNECTION_ID() AS ID"));
+    const QString first = query.FieldByName(QStringLiteral("ID")).AsString();
+    query.Close();
+    legacy.Execute({QStringLiteral("KILL CONNECTION %1").arg(first)});
+
+    Select(QStringLiteral("SELECT CONNECTION_ID() AS ID"));
+    EXPECT_NE(query.FieldByName(QStringLiteral("ID")).AsString(), first);
+}

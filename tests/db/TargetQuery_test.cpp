@@ -1,0 +1,151 @@
+#include "db/Error.h"
+#include "db/TargetQuery.h"
+#include "support/QtPrinters.h"
+#include "support/ScratchTarget.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorlanda;
+
+namespace {
+
+// A table of its own with one column of each kind the writers bind.
+class TargetQueryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        target.Execute({QStringLiteral("CREATE TABLE AMOSTRA (ID INTEGER NOT NULL PRIMARY KEY, "
+                                       "TEXTO VARCHAR(20), NUMERO DOUBLE PRECISION, DIA DATE, "
+                                       "INTEIRO INTEGER)")});
+    }
+
+    QStringList Row(int id) {
+        const auto rows = target.Rows(
+            QStringLiteral("SELECT TEXTO, NUMERO, DIA, INTEIRO FROM AMOSTRA WHERE ID = %1")
+                .arg(id));
+        return rows.empty() ? QStringList() : rows.front();
+    }
+
+    ScratchTarget target;
+    TargetQuery query{target.Database()};
+};
+
+} // namespace
+
+TEST_F(TargetQueryTest, BindsNamedParametersOfEveryKind) {
+    query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO, NUMERO, DIA, INTEIRO) "
+                                "VALUES (:ID, :TEXTO, :NUMERO, :DIA, :ID)"));
+    query.ParamByName(QStringLiteral("id")).SetAsInteger(1);
+    query.ParamByName(QStringLiteral("TEXTO")).SetAsString(QStringLiteral("São José"));
+    query.ParamByName(QStringLiteral("NUMERO")).SetAsFloat(12.5);
+    query.ParamByName(QStringLiteral("DIA")).SetAsDate(QDate(2026, 12, 9));
+    query.ExecSQL();
+
+    query.ParamByName(QStringLiteral("ID")).SetAsInteger(2);
+    query.ParamByName(QStringLiteral("TEXTO")).SetAsString(QString());
+    query.ParamByName(QStringLiteral("NUMERO")).Clear();
+    query.ParamByName(QStringLiteral("DIA")).Clear();
+    query.ExecSQL();
+    target.Transaction().Commit();
+
+    EXPECT_EQ(Row(1), (QStringList{u"São José"_qs, u"12.5"_qs, u"09.12.2026"_qs, u"1"_qs}));
+    // An empty text is stored as an empty string, not as NULL.
+    EXPECT_EQ(Row(2), (QStringList{QString(), u"<null>"_qs, u"<null>"_qs, u"2"_qs}));
+    EXPECT_THROW(query.ParamByName(QStringLiteral("NAO_EXISTE")), Error);
+}
+
+TEST_F(TargetQueryTest, DoubleQuotedConstantsAreTextAndColonsInLiteralsAreNotParameters) {
+    query.SetSQL(
+        QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (:ID, \"N\" || ':X' || \"a:b\")"));
+    query.ParamByName(QStringLiteral("ID")).SetAsInteger(1);
+    query.ExecSQL();
+    query.SetSQL(QStringLiteral("SELECT TEXTO AS TextoLido FROM AMOSTRA WHERE ID = 1"));
+    query.Open();
+    EXPECT_FALSE(query.IsEmpty());
+    EXPECT_EQ(query.FieldByName(QStringLiteral("TEXTOLIDO")).AsString(), QStringLiteral("N:Xa:b"));
+    EXPECT_NE(query.FindField(QStringLiteral("textolido")), nullptr);
+    EXPECT_EQ(query.FindField(QStringLiteral("OUTRO")), nullptr);
+    EXPECT_THROW(query.FieldByName(QStringLiteral("OUTRO")), Error);
+}
+
+TEST_F(TargetQueryTest, ReadsNullsAndRefusesNonNumericIntegers) {
+    target.Execute({QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, 'A1')"),
+                    QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (2, '00041')")});
+    query.SetSQL(QStringLiteral("SELECT TEXTO, NUMERO, DIA FROM AMOSTRA ORDER BY ID"));
+    query.Open();
+    EXPECT_EQ(query.FieldByName(QStringLiteral("NUMERO")).AsString(), QString());
+    EXPECT_TRUE(query.FieldByName(QStringLiteral("NUMERO")).IsNull());
+    EXPECT_FALSE(query.FieldByName(QStringLiteral("DIA")).AsDate().isValid());
+    EXPECT_THROW(query.FieldByName(QStringLiteral("TEXTO")).AsInteger(), Error);
+    query.Next();
+    EXPECT_EQ(query.FieldByName(QStringLiteral("TEXTO")).AsInteger(), 41);
+    query.Next();
+    EXPECT_TRUE(query.Eof());
+    // Past the last row, and in an empty result, every column reads as NULL.
+    EXPECT_TRUE(query.FieldByName(QStringLiteral("TEXTO")).IsNull());
+}
+
+TEST_F(TargetQueryTest, CommitStatementsEndTheTransactionAndTheNextStatementStartsOne) {
+    for (const QString& commit : {QStringLiteral("COMMIT"), QStringLiteral("Commit;")}) {
+        SCOPED_TRACE(commit.toStdString());
+        query.SetSQL(QStringLiteral("DELETE FROM AMOSTRA"));
+        query.ExecSQL();
+        query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (7)"));
+        query.ExecSQL();
+        EXPECT_TRUE(target.Transaction().InTransaction());
+        query.SetSQL(commit);
+        query.ExecSQL();
+        EXPECT_FALSE(target.Transaction().InTransaction());
+        EXPECT_EQ(Row(7).size(), 4); // visible from another connection: committed
+        query.SetSQL(QStringLiteral("SELECT COUNT(*) FROM AMOSTRA"));
+        query.Open();
+        EXPECT_TRUE(target.Transaction().InTransaction());
+        target.Transaction().Commit();
+    }
+}
+
+TEST_F(TargetQueryTest, RollbackKeepsWhatTheLastCommitPointCommitted) {
+    query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1)"));
+    query.ExecSQL();
+    query.SetSQL(QStringLiteral("Commit;"));
+    query.ExecSQL();
+    query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (2)"));
+    query.ExecSQL();
+    try {
+        query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1)"));
+        query.ExecSQL();
+        ADD_FAILURE() << "duplicate key accepted";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("PRIMARY or UNIQUE KEY")))
+            << error.what();
+        EXPECT_EQ(error.Sql(), QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1)"));
+    }
+    target.Transaction().Rollback();
+    EXPECT_EQ(target.Rows(QStringLiteral("SELECT ID FROM AMOSTRA")),
+              (std::vector<QStringList>{{u"1"_qs}}));
+}
+
+TEST_F(TargetQueryTest, TextTheServerCannotReceiveWholeIsRefusedNotCut) {
+    const QString nul = QStringLiteral("abc") + QChar(0) + QStringLiteral("def");
+    const QString loneSurrogate = QStringLiteral("abc") + QChar(0xD800);
+    for (const QString& bad : {nul, loneSurrogate}) {
+        query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, :T)"));
+        query.ParamByName(QStringLiteral("T")).SetAsString(bad);
+        EXPECT_THROW(query.ExecSQL(), Error);
+        query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, '") + bad +
+                     QStringLiteral("')"));
+        EXPECT_THROW(query.ExecSQL(), Error);
+    }
+    target.Transaction().Commit();
+    EXPECT_TRUE(target.Rows(QStringLiteral("SELECT * FROM AMOSTRA")).empty());
+}
+
+TEST_F(TargetQueryTest, CharactersOutsideWin1252EndWithTheServersMessage) {
+    query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, :T)"));
+    query.ParamByName(QStringLiteral("T")).SetAsString(QStringLiteral("Ωmega"));
+    try {
+        query.ExecSQL();
+        ADD_FAILURE() << "stored";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("transliterate"))) << error.what();
+    }
+}

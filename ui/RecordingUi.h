@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ui/UserInterface.h"
+
+#include <QStringList>
+#include <utility>
+#include <vector>
+
+namespace vorlanda {
+
+// Test doubles that remember everything the core showed, in order.
+
+class RecordingGauge final : public Gauge {
+public:
+    int MaxValue() const override { return max_; }
+    int Progress() const override { return progress_; }
+    void SetMaxValue(int value) override;
+    void SetProgress(int value) override;
+
+    // Every change as "max=N" or "progress=N".
+    const QStringList& History() const noexcept { return history_; }
+
+private:
+    int max_ = 100;
+    int progress_ = 0;
+    QStringList history_;
+};
+
+class RecordingLabel final : public Label {
+public:
+    QString Caption() const override { return caption_; }
+    void SetCaption(const QString& text) override;
+
+    const QStringList& Captions() const noexcept { return captions_; }
+
+private:
+    QString caption_;
+    QStringList captions_;
+};
+
+class RecordingUserInterface final : public UserInterface {
+public:
+    enum class Kind { Warning, Error, Information };
+    struct Message {
+        Kind kind;
+        QString text;
+        bool operator==(const Message&) const = default;
+    };
+
+    void ShowWarning(const QString& text) override { messages_.push_back({Kind::Warning, text}); }
+    void ShowError(const QString& text) override { messages_.push_back({Kind::Error, text}); }
+    void ShowInformation(const QString& text) override {
+        messages_.push_back({Kind::Information, text});
+    }
+    void ProcessPendingEvents() override { ++eventRounds_; }
+
+    const std::vector<Message>& Messages() const noexcept { return messages_; }
+    int EventRounds() const noexcept { return eventRounds_; }
+    void Clear() {
+        messages_.clear();
+        eventRounds_ = 0;
+    }
+
+private:
+    std::vector<Message> messages_;
+    int eventRounds_ = 0;
+};
+
+// Installs a recording user interface for the lifetime of the guard.
+class ScopedRecordingUserInterface {
+public:
+    ScopedRecordingUserInterface() { InstallUserInterface(&ui_); }
+    ~ScopedRecordingUserInterface() { InstallUserInterface(nullptr); }
+    ScopedRecordingUserInterface(const ScopedRecordingUserInterface&) = delete;
+    ScopedRecordingUserInterface& operator=(const ScopedRecordingUserInterface&) = delete;
+
+    RecordingUserInterface& operator*() noexcept { return ui_; }
+    RecordingUserInterface* operator->() noexcept { return &ui_; }
+
+private:
+    RecordingUserInterface ui_;
+};
+
+} // namespace vorlanda

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+namespace vorlanda {
+
+// The progress gauge of the window: a maximum and a position.
+class Gauge {
+public:
+    virtual ~Gauge() = default;
+    virtual int MaxValue() const = 0;
+    virtual int Progress() const = 0;
+    virtual void SetMaxValue(int value) = 0;
+    virtual void SetProgress(int value) = 0;
+};
+
+// The information label the importers write their progress text into.
+class Label {
+public:
+    virtual ~Label() = default;
+    virtual QString Caption() const = 0;
+    virtual void SetCaption(const QString& text) = 0;
+};
+
+// What the core shows the operator (modal boxes with a single OK button) and the chance it
+// gives the window to repaint during a long run.
+class UserInterface {
+public:
+    virtual ~UserInterface() = default;
+    virtual void ShowWarning(const QString& text) = 0;
+    virtual void ShowError(const QString& text) = 0;
+    virtual void ShowInformation(const QString& text) = 0;
+    virtual void ProcessPendingEvents() = 0;
+};
+
+// The program's user interface, installed once at start-up by the window, the console runner
+// or a test. Without one installed, messages go to standard error.
+UserInterface& CurrentUserInterface();
+void InstallUserInterface(UserInterface* ui) noexcept;
+
+} // namespace vorlanda

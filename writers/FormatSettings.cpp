@@ -1,0 +1,178 @@
+#include "writers/FormatSettings.h"
+
+#include <functional>
+
+namespace vorlanda {
+
+namespace {
+
+enum class Field { Literal, DateSeparator, Day, Day2, Month, Month2, Year2, Year4 };
+
+// Splits a date format into its fields and calls visit for each; a literal carries its text.
+void Tokenize(const QString& format, const std::function<bool(Field, const QString&)>& visit) {
+    qsizetype i = 0;
+    const qsizetype n = format.size();
+    while (i < n) {
+        const QChar c = format[i];
+        const char16_t lower = c.toLower().unicode();
+        if (c == u'\'' || c == u'"') {
+            const qsizetype close = format.indexOf(c, i + 1);
+            const qsizetype end = close < 0 ? n : close;
+            if (!visit(Field::Literal, format.mid(i + 1, end - i - 1)))
+                return;
+            i = end + 1;
+        } else if (c == u'/') {
+            if (!visit(Field::DateSeparator, {}))
+                return;
+            ++i;
+        } else if (lower == u'd' || lower == u'm') {
+            const bool two = i + 1 < n && format[i + 1].toLower() == c.toLower();
+            const Field field = lower == u'd' ? (two ? Field::Day2 : Field::Day)
+                                              : (two ? Field::Month2 : Field::Month);
+            if (!visit(field, {}))
+                return;
+            i += two ? 2 : 1;
+        } else if (lower == u'y') {
+            qsizetype run = 0;
+            while (i + run < n && format[i + run].toLower() == u'y')
+                ++run;
+            if (!visit(run <= 2 ? Field::Year2 : Field::Year4, {}))
+                return;
+            i += run;
+        } else {
+            if (!visit(Field::Literal, QString(c)))
+                return;
+            ++i;
+        }
+    }
+}
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Reads between minDigits and maxDigits decimal digits at pos, advancing it.
+bool ReadNumber(const QString& text, qsizetype& pos, int minDigits, int maxDigits, int& value) {
+    value = 0;
+    int count = 0;
+    while (count < maxDigits && pos < text.size() && IsDigit(text[pos])) {
+        value = value * 10 + (text[pos].unicode() - u'0');
+        ++pos;
+        ++count;
+    }
+    return count >= minDigits;
+}
+
+} // namespace
+
+FormatSettings::FormatSettings()
+    : shortDateFormat_(QStringLiteral("dd/mm/yyyy")), dateSeparator_(u'/'),
+      decimalSeparator_(u',') {}
+
+QString FormatSettings::FormatDate(const QDate& date, const QString& format) const {
+    if (!date.isValid())
+        return {};
+    QString out;
+    const auto padded = [](int value, int width) {
+        return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
+    };
+    Tokenize(format, [&](Field field, const QString& literal) {
+        switch (field) {
+        case Field::Literal:
+            out += literal;
+            break;
+        case Field::DateSeparator:
+            out += dateSeparator_;
+            break;
+        case Field::Day:
+            out += QString::number(date.day());
+            break;
+        case Field::Day2:
+            out += padded(date.day(), 2);
+            break;
+        case Field::Month:
+            out += QString::number(date.month());
+            break;
+        case Field::Month2:
+            out += padded(date.month(), 2);
+            break;
+        case Field::Year2:
+            out += padded(((date.year() % 100) + 100) % 100, 2);
+            break;
+        case Field::Year4:
+            out += padded(date.year(), 4);
+            break;
+        }
+        return true;
+    });
+    return out;
+}
+
+QDate FormatSettings::ReadDate(const QString& text, const QString& format) const {
+    int day = 0;
+    int month = 0;
+    int year = 0;
+    bool haveDay = false;
+    bool haveMonth = false;
+    bool haveYear = false;
+    qsizetype pos = 0;
+    bool ok = true;
+    Tokenize(format, [&](Field field, const QString& literal) {
+        switch (field) {
+        case Field::Literal:
+            ok = QStringView(text).mid(pos).startsWith(literal);
+            pos += literal.size();
+            break;
+        case Field::DateSeparator:
+            ok = pos < text.size() && text[pos] == dateSeparator_;
+            ++pos;
+            break;
+        case Field::Day:
+        case Field::Day2:
+            ok = ReadNumber(text, pos, 1, 2, day);
+            haveDay = true;
+            break;
+        case Field::Month:
+        case Field::Month2:
+            ok = ReadNumber(text, pos, 1, 2, month);
+            haveMonth = true;
+            break;
+        case Field::Year2: {
+            ok = ReadNumber(text, pos, 2, 2, year);
+            const int thisYear = QDate::currentDate().year();
+            year += thisYear - thisYear % 100;
+            if (year > thisYear + 50)
+                year -= 100;
+            else if (year <= thisYear - 50)
+                year += 100;
+            haveYear = true;
+            break;
+        }
+        case Field::Year4:
+            ok = ReadNumber(text, pos, 4, 4, year);
+            haveYear = true;
+            break;
+        }
+        return ok;
+    });
+    if (!ok || pos != text.size() || !haveDay || !haveMonth || !haveYear || year < 1)
+        return {};
+    return QDate(year, month, day);
+}
+
+FormatSettings& ProcessFormatSettings() {
+    static FormatSettings settings;
+    return settings;
+}
+
+QString ShortDateText(const QDate& date) {
+    const FormatSettings& settings = ProcessFormatSettings();
+    return settings.FormatDate(date, settings.ShortDateFormat());
+}
+
+QDate ReadShortDate(const QString& text) {
+    const FormatSettings& settings = ProcessFormatSettings();
+    return settings.ReadDate(text, settings.ShortDateFormat());
+}
+
+} // namespace vorlanda

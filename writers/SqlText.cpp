@@ -1,0 +1,86 @@
+#include "writers/SqlText.h"
+
+#include "db/Error.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace vorlanda {
+
+QString SqlQuoted(const QString& text) {
+    QString result;
+    result.reserve(text.size() + 2);
+    result += u'\'';
+    for (const QChar c : text) {
+        if (c == u'\'')
+            result += u'\'';
+        result += c;
+    }
+    result += u'\'';
+    return result;
+}
+
+QString SqlNumber(double value) {
+    if (!std::isfinite(value))
+        throw Error(
+            QStringLiteral("Valor numérico inválido para gravação: %1")
+                .arg(std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("infinito")));
+    if (value == 0.0)
+        return QStringLiteral("0");
+
+    // to_chars ignores the C locale; the scientific form rounds to 15 significant digits and
+    // gives the exponent of the rounded value, which decides the notation.
+    char buffer[64];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    if (ec != std::errc())
+        throw Error(QStringLiteral("Valor numérico não pôde ser formatado"));
+    const std::string text(buffer, end);
+
+    const bool negative = text.front() == '-';
+    const std::size_t mantissaStart = negative ? 1 : 0;
+    const std::size_t ePos = text.find('e');
+    std::string digits;
+    for (std::size_t i = mantissaStart; i < ePos; ++i) {
+        if (text[i] != '.')
+            digits += text[i];
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent = std::stoi(text.substr(ePos + 1));
+
+    std::string out = negative ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        out += digits[0];
+        if (digits.size() > 1)
+            out += '.' + digits.substr(1);
+        out += 'E' + std::to_string(exponent);
+    } else if (exponent < 0) {
+        out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= intDigits) {
+            out += digits + std::string(intDigits - digits.size(), '0');
+        } else {
+            out += digits.substr(0, intDigits) + '.' + digits.substr(intDigits);
+        }
+    }
+    return QString::fromLatin1(out);
+}
+
+QString SqlInteger(qint64 value) {
+    return QString::number(value);
+}
+
+QString SqlDate(const QDate& date) {
+    if (!date.isValid() || date.year() < 1 || date.year() > 9999)
+        throw Error(QStringLiteral("Data inválida para gravação"));
+    return QStringLiteral("'%1.%2.%3'")
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+} // namespace vorlanda

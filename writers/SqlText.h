@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+namespace vorlanda {
+
+// An SQL text literal: the value between apostrophes, each inner apostrophe doubled; never NULL.
+QString SqlQuoted(const QString& text);
+
+// A double as unquoted SQL: 15 significant digits, shortest form, "." as decimal separator,
+// plain notation for zero and magnitudes in [1E-4, 1E15), otherwise "1.5E-7" style. The same
+// text on every machine. NaN and infinity raise Error.
+QString SqlNumber(double value);
+
+// Plain decimal with a leading "-" when negative, unquoted.
+QString SqlInteger(qint64 value);
+
+// The date as the text literal 'dd.mm.yyyy'. An invalid date, or one outside the years 1 to
+// 9999, raises Error.
+QString SqlDate(const QDate& date);
+
+} // namespace vorlanda

@@ -1,0 +1,37 @@
+#include "writers/TextRules.h"
+
+#include <algorithm>
+
+namespace vorlanda {
+
+QString Trim(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first].unicode() <= 32)
+        ++first;
+    while (last > first && text[last - 1].unicode() <= 32)
+        --last;
+    return text.mid(first, last - first);
+}
+
+QString UpperAscii(const QString& text) {
+    QString result = text;
+    for (QChar& c : result) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - u'a' + u'A');
+    }
+    return result;
+}
+
+QString Copy(const QString& text, qsizetype pos, qsizetype count) {
+    const qsizetype start = std::max<qsizetype>(pos, 1) - 1;
+    if (count <= 0 || start >= text.size())
+        return {};
+    return text.mid(start, std::min(count, text.size() - start));
+}
+
+QString Left(const QString& text, qsizetype n) {
+    return Copy(text, 1, n);
+}
+
+} // namespace vorlanda

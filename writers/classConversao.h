@@ -1,0 +1,55 @@
+#pragma once
+
+#include "db/TargetDatabase.h"
+#include "db/TargetQuery.h"
+#include "db/TargetTransaction.h"
+
+#include <QString>
+
+namespace vorlanda {
+
+// The base of every record writer and a helper object in its own right: it binds to the
+// target database and owns two queries there, QDestino for a writer's row statements and
+// QAuxiliar for clearing, lookups and side records. Both run in the database's default
+// transaction.
+class TConversao {
+public:
+    explicit TConversao(TargetDatabase& cBanco);
+    virtual ~TConversao();
+    TConversao(const TConversao&) = delete;
+    TConversao& operator=(const TConversao&) = delete;
+
+    int QuantRegistro() const noexcept { return FQuantRegistro; }
+    void SetQuantRegistro(int Value) noexcept { FQuantRegistro = Value; }
+    int NumRegistroAtual() const noexcept { return FNumRegistroAtual; }
+    void SetNumRegistroAtual(int Value) noexcept { FNumRegistroAtual = Value; }
+    // Set when PLimpaTabela failed.
+    bool ErroGravacao() const noexcept { return FErroGravacao; }
+
+    // Start a transaction unless one is in progress; commit or roll back the one in
+    // progress, if any.
+    void PIniciaTransacao(TargetTransaction& Transacao) const;
+    void PConfirmaTransacao(TargetTransaction& Transacao) const;
+    void PCancelaTransacao(TargetTransaction& Transacao) const;
+
+    // Empties a table and commits; a failure is reported to the operator, not raised.
+    void PLimpaTabela(const QString& NomeTabela);
+    // Switch the product trigger off and on; a failure is reported, not raised.
+    void DesativaTriggers(TargetDatabase& DbDestino, TargetTransaction& Transacao) const;
+    void AtivaTriggers(TargetDatabase& DbDestino, TargetTransaction& Transacao) const;
+
+protected:
+    TargetDatabase& cnBanco;
+    TargetQuery QDestino;
+    TargetQuery QAuxiliar;
+
+private:
+    void SwitchProductTrigger(TargetDatabase& DbDestino, TargetTransaction& Transacao,
+                              const QString& statement, const QString& warning) const;
+
+    int FQuantRegistro = 0;
+    int FNumRegistroAtual = 0;
+    bool FErroGravacao = false;
+};
+
+} // namespace vorlanda
