@@ -1,6 +1,7 @@
 #include "run/UClassesConversaoController.h"
 
 #include "db/Error.h"
+#include "importers/UClassPreencheConverteGruposProdutos.h"
 #include "run/ParameterList.h"
 #include "ui/UserInterface.h"
 #include "writers/classConversao.h"
@@ -10,7 +11,9 @@ namespace vorlanda {
 const std::vector<TClassesConversaoController::KeyedStep>& TClassesConversaoController::Steps() {
     // The tables in run order, whatever the order of the boxes on the window; each table
     // joins as its importer is built.
-    static const std::vector<KeyedStep> steps{};
+    static const std::vector<KeyedStep> steps{
+        {u"GRUPOSPRODUTOS", &TClassesConversaoController::PConverteGruposProdutos},
+    };
     return steps;
 }
 
@@ -39,6 +42,13 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         Barra.SetMaxValue(0);
     }
     return result;
+}
+
+void TClassesConversaoController::PConverteGruposProdutos(SourceConnection& BDOrigem,
+                                                          TargetDatabase& BDOrvalis, Gauge& Barra,
+                                                          Label& lblInfo) {
+    TClassPreencheDadosGruposProdutos importer;
+    importer.PreencheConverteGruposProdutos(BDOrigem, BDOrvalis, Barra, lblInfo);
 }
 
 } // namespace vorlanda

@@ -31,6 +31,9 @@ private:
         Step step;
     };
     static const std::vector<KeyedStep>& Steps();
+
+    void PConverteGruposProdutos(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis,
+                                 Gauge& Barra, Label& lblInfo);
 };
 
 } // namespace vorlanda

@@ -1,0 +1,49 @@
+#include "writers/GrupoProduto.h"
+
+#include "writers/TextRules.h"
+#include "writers/ValueHelpers.h"
+
+namespace vorlanda {
+
+TConverteGruposProd::TConverteGruposProd(TargetDatabase& cBanco) : TConversao(cBanco) {
+    LimpaVariavel();
+}
+
+void TConverteGruposProd::SetCodigo(const QString& Value) {
+    FCodigo = StrZero(Value.right(3), 3);
+}
+
+void TConverteGruposProd::SetDescricao(const QString& Value) {
+    FDescricao = Left(Trim(Value), 30);
+}
+
+void TConverteGruposProd::LimpaVariavel() {
+    FCodigo.clear();
+    FDescricao.clear();
+    FDiasEstoqueMaximo = 0;
+    FDiasEstoqueMinimo = 0;
+}
+
+void TConverteGruposProd::LimpaTabela() {
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(QStringLiteral("Delete From GRUPROD"));
+    QAuxiliar.ExecSQL();
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
+    QAuxiliar.ExecSQL();
+}
+
+bool TConverteGruposProd::ExecutaSql() {
+    QDestino.SetSQL(QStringLiteral("INSERT INTO GRUPROD ( CODGRUPO, DESCRICAO, DIASESTMAXIMO, "
+                                   "DIASESTMINIMO) VALUES (:pCODGRUPO, :pDESCRICAO, "
+                                   ":pDIASESTMAXIMO, :pDIASESTMINIMO) "));
+    QDestino.ParamByName(QStringLiteral("pCODGRUPO")).SetAsString(FCodigo);
+    QDestino.ParamByName(QStringLiteral("pDESCRICAO")).SetAsString(FDescricao);
+    QDestino.ParamByName(QStringLiteral("pDIASESTMAXIMO")).SetAsInteger(FDiasEstoqueMaximo);
+    QDestino.ParamByName(QStringLiteral("pDIASESTMINIMO")).SetAsInteger(FDiasEstoqueMinimo);
+    QDestino.ExecSQL();
+    LimpaVariavel();
+    return true;
+}
+
+} // namespace vorlanda
