@@ -24,6 +24,7 @@ public:
 
     const QString& DatabaseName() const noexcept { return databaseName_; }
     void SetDatabaseName(const QString& path);
+    const QString& UserName() const noexcept { return userName_; }
     void SetUserName(const QString& userName) { userName_ = userName; }
     void SetPassword(const QString& password) { password_ = password; }
 

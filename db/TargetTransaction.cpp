@@ -13,6 +13,8 @@ TargetTransaction::~TargetTransaction() {
         // The connection may already be gone; a destructor has nobody to tell.
         Forget();
     }
+    if (database_ && database_->DefaultTransaction() == this)
+        database_->SetDefaultTransaction(nullptr);
 }
 
 void TargetTransaction::SetDefaultDatabase(TargetDatabase* database) {

@@ -1,6 +1,7 @@
 #include "run/UClassesConversaoController.h"
 
 #include "db/Error.h"
+#include "importers/UClassPreencheConverteClientes.h"
 #include "importers/UClassPreencheConverteGruposProdutos.h"
 #include "run/ParameterList.h"
 #include "ui/UserInterface.h"
@@ -12,6 +13,7 @@ const std::vector<TClassesConversaoController::KeyedStep>& TClassesConversaoCont
     // The tables in run order, whatever the order of the boxes on the window; each table
     // joins as its importer is built.
     static const std::vector<KeyedStep> steps{
+        {u"CLIENTES", &TClassesConversaoController::PConverteClientes},
         {u"GRUPOSPRODUTOS", &TClassesConversaoController::PConverteGruposProdutos},
     };
     return steps;
@@ -42,6 +44,13 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         Barra.SetMaxValue(0);
     }
     return result;
+}
+
+void TClassesConversaoController::PConverteClientes(SourceConnection& BDOrigem,
+                                                    TargetDatabase& BDOrvalis, Gauge& Barra,
+                                                    Label& lblInfo) {
+    TClassPreencheDadosClientes importer;
+    importer.PreencheConverteClientes(BDOrigem, BDOrvalis, Barra, lblInfo);
 }
 
 void TClassesConversaoController::PConverteGruposProdutos(SourceConnection& BDOrigem,

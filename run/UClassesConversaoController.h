@@ -32,6 +32,8 @@ private:
     };
     static const std::vector<KeyedStep>& Steps();
 
+    void PConverteClientes(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
+                           Label& lblInfo);
     void PConverteGruposProdutos(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis,
                                  Gauge& Barra, Label& lblInfo);
 };

@@ -5,6 +5,7 @@
 #include "db/TargetTransaction.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace vorlanda {
 
@@ -38,12 +39,38 @@ public:
     void DesativaTriggers(TargetDatabase& DbDestino, TargetTransaction& Transacao) const;
     void AtivaTriggers(TargetDatabase& DbDestino, TargetTransaction& Transacao) const;
 
+    // Reference lookups: the code of the row with this text, created with the next free code
+    // when there is none. They work on QAuxiliar in the run's transaction.
+    QString FCidade(const QString& Cidade, const QString& Estado);
+    QString FGrupo(const QString& Grupo);
+    QString FPais(const QString& Pais);
+    QString FClasCli(const QString& ClasCli);
+    QString FLocalProd(const QString& LocalProd);
+    QString FRetornaCodClasFis(const QString& ClasFis);
+    QString FGrupoComCodigoPredefinido(const QString& CodGrupo, const QString& Descricao);
+    QString FSubGrupoComCodigoPredefinido(const QString& CodGrupo, const QString& CodSubgrupo,
+                                          const QString& Descricao);
+    // These three commit or report their own failures: a failure shows a warning, the run goes
+    // on, and the code held at that moment (possibly empty) is returned.
+    QString FFabricante(const QString& Fabricante);
+    QString FFamilia(const QString& Familia);
+    QString FUnidade(const QString& VFUNID);
+
 protected:
     TargetDatabase& cnBanco;
     TargetQuery QDestino;
     TargetQuery QAuxiliar;
 
 private:
+    struct Reference;
+    struct CommittedReference;
+    bool Search(const QString& searchSql);
+    QString NextCode(const QString& maximumSql, const QString& codeColumn, int width,
+                     const QString& firstCode);
+    QString FindOrCreate(const Reference& reference, const QString& searchSql,
+                         const QStringList& values);
+    QString Create(const Reference& reference, const QStringList& values);
+    QString FindOrCreateCommitted(const CommittedReference& reference, const QString& text);
     void SwitchProductTrigger(TargetDatabase& DbDestino, TargetTransaction& Transacao,
                               const QString& statement, const QString& warning) const;
 

@@ -1,0 +1,41 @@
+#include "app/ConversionApplication.h"
+
+#include "db/Error.h"
+#include "ui/UserInterface.h"
+
+#include <cstdio>
+
+namespace vorlanda {
+
+ConversionApplication::ConversionApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool ConversionApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ShowUnhandledError(std::current_exception());
+        return false;
+    }
+}
+
+void ShowUnhandledError(const std::exception_ptr& error) noexcept {
+    QString message;
+    try {
+        std::rethrow_exception(error);
+    } catch (const Error& failure) {
+        message = failure.Message();
+    } catch (const std::exception& failure) {
+        message = QString::fromLocal8Bit(failure.what());
+    } catch (...) {
+        message = QStringLiteral("Erro desconhecido.");
+    }
+    try {
+        CurrentUserInterface().ShowError(message);
+    } catch (...) {
+        // The box itself failed (out of memory, most likely); standard error is all that is
+        // left, and the event loop must still not see an exception.
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
+
+} // namespace vorlanda

@@ -1,0 +1,42 @@
+#include "app/QtUserInterface.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace vorlanda {
+
+namespace {
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, MessageBoxText(text), QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace
+
+QString MessageBoxText(const QString& text) {
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(u'\r', u'\n');
+    return shown;
+}
+
+void QtUserInterface::ShowWarning(const QString& text) {
+    ShowBox(parent_, QMessageBox::Warning, QStringLiteral("Aviso"), text);
+}
+
+void QtUserInterface::ShowError(const QString& text) {
+    ShowBox(parent_, QMessageBox::Critical, QStringLiteral("Erro"), text);
+}
+
+void QtUserInterface::ShowInformation(const QString& text) {
+    ShowBox(parent_, QMessageBox::Information, QStringLiteral("Informação"), text);
+}
+
+void QtUserInterface::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}
+
+} // namespace vorlanda

@@ -1,0 +1,342 @@
+#include "app/UPrincipal.h"
+
+#include "app/ConversionApplication.h"
+#include "app/QtGauge.h"
+#include "app/QtLabel.h"
+#include "app/QtUserInterface.h"
+#include "app/Resources.h"
+#include "app/TargetFileChooser.h"
+#include "run/ParameterList.h"
+#include "run/UClassesConversaoController.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <utility>
+
+namespace vorlanda {
+
+TFPrincipal* FPrincipal = nullptr;
+
+namespace {
+
+QFont Tahoma(int points, bool bold) {
+    // Tahoma is rarely installed outside Windows; these keep the designed widths close.
+    static const bool substituted =
+        (QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                                    {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                                     QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")}),
+         true);
+    (void)substituted;
+    QFont font(QStringLiteral("Tahoma"), points);
+    // Setting the weight even when it is normal stops a bold parent (the group box) from
+    // passing its weight on.
+    font.setBold(bold);
+    return font;
+}
+
+template <typename Widget> Widget* Cria(QWidget* parent, const char* name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A label that is as large as its text, at the designed position.
+QLabel* CriaRotulo(QWidget* parent, const char* name, const QString& text, const QFont& font,
+                   int left, int top) {
+    auto* label = Cria<QLabel>(parent, name);
+    label->setFont(font);
+    label->setText(text);
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+QLabel* CriaFigura(QWidget* parent, const char* name, const QRect& frame, const char* resource) {
+    auto* picture = Cria<QLabel>(parent, name);
+    picture->setGeometry(frame);
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(
+        SvgPicture(QString::fromLatin1(resource), frame.size(), picture->devicePixelRatioF()));
+    return picture;
+}
+
+QPushButton* CriaBotao(QWidget* parent, const char* name, const QString& text, const QRect& frame,
+                       const char* glyph) {
+    auto* button = Cria<QPushButton>(parent, name);
+    button->setText(text);
+    button->setGeometry(frame);
+    button->setIcon(SvgGlyph(QString::fromLatin1(glyph), 16, button->devicePixelRatioF()));
+    button->setIconSize(QSize(16, 16));
+    return button;
+}
+
+QCheckBox* CriaCaixa(QGroupBox* group, const char* name, const QString& text, const QFont& font,
+                     int left, int top) {
+    auto* box = Cria<QCheckBox>(group, name);
+    box->setFont(font);
+    box->setText(text);
+    box->setGeometry(left, top, box->sizeHint().width(), 17);
+    return box;
+}
+
+} // namespace
+
+TFPrincipal::TFPrincipal(UserInterface* ui, std::unique_ptr<TargetFileChooser> chooser,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      ownUserInterface_(ui ? nullptr : std::make_unique<QtUserInterface>(this)),
+      userInterface_(ui ? ui : ownUserInterface_.get()),
+      chooser_(chooser ? std::move(chooser) : std::make_unique<FileDialogChooser>()) {
+    InitialiseResources();
+    setObjectName(QStringLiteral("FPrincipal"));
+    setWindowTitle(QStringLiteral("Conversor Farmácia Vorlanda"));
+    setWindowIcon(SvgGlyph(QStringLiteral(":/vorlanda/logo.svg"), 64, 1.0));
+    setFont(Tahoma(8, false));
+    setFixedSize(628, 334);
+    move(342, 110);
+
+    CriaCabecalho();
+    CriaCampos();
+    CriaTabelas();
+    CriaProgresso();
+    CriaBotoes();
+    DefineOrdemTabulacao();
+    ConectaBotoes();
+
+    ibdOrvalis_.SetUserName(QStringLiteral("SYSDBA"));
+    ibdOrvalis_.SetPassword(QStringLiteral("kelpstone"));
+    ibdOrvalis_.SetDefaultTransaction(&ibtTransacaoOrvalis_);
+
+    gauge_ = std::make_unique<QtGauge>(*Barra_);
+    info_ = std::make_unique<QtLabel>(*lblInfo_);
+    InstallUserInterface(userInterface_);
+}
+
+TFPrincipal::~TFPrincipal() {
+    if (&CurrentUserInterface() == userInterface_)
+        InstallUserInterface(nullptr);
+    if (FPrincipal == this)
+        FPrincipal = nullptr;
+}
+
+void TFPrincipal::CriaCabecalho() {
+    pnlCabecalho_ = Cria<QFrame>(this, "pnlCabecalho");
+    pnlCabecalho_->setGeometry(0, 0, 633, 73);
+    // White even when the style sheet is missing.
+    QPalette white = pnlCabecalho_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    pnlCabecalho_->setPalette(white);
+    pnlCabecalho_->setAutoFillBackground(true);
+
+    imgLogo_ = CriaFigura(pnlCabecalho_, "imgLogo", QRect(1, 10, 137, 64), ":/vorlanda/logo.svg");
+    imgComp_ =
+        CriaFigura(pnlCabecalho_, "imgComp", QRect(503, 1, 132, 71), ":/vorlanda/conversion.svg");
+
+    Label2_ = CriaRotulo(pnlCabecalho_, "Label2",
+                         QStringLiteral("Ferramenta de Conversão de Dados - Farmácia Vorlanda"),
+                         Tahoma(11, true), 150, 25);
+    QPalette maroon = Label2_->palette();
+    maroon.setColor(QPalette::WindowText, QColor(0x80, 0x00, 0x00));
+    Label2_->setPalette(maroon);
+}
+
+void TFPrincipal::CriaCampos() {
+    edtCaminhoBDOrigem_ = Cria<QLineEdit>(this, "edtCaminhoBDOrigem");
+    edtCaminhoBDOrigem_->setGeometry(5, 105, 164, 21);
+    edtCaminhoBDOrigem_->setFont(Tahoma(8, true));
+    edtCaminhoBDOrigem_->setText(QStringLiteral("velarim"));
+    edtCaminhoBDOrigem_->setReadOnly(true);
+    edtCaminhoBDOrigem_->setEnabled(false);
+
+    Label1_ = CriaRotulo(this, "Label1", QStringLiteral("Caminho do Banco de Dados Orvalis: "),
+                         Tahoma(8, true), 6, 130);
+
+    edtCaminhoBDDestino_ = Cria<QLineEdit>(this, "edtCaminhoBDDestino");
+    edtCaminhoBDDestino_->setGeometry(5, 148, 516, 21);
+    edtCaminhoBDDestino_->setEnabled(false);
+
+    btnAbrir_ = CriaBotao(this, "btnAbrir", QStringLiteral("Abrir"), QRect(533, 145, 83, 25),
+                          ":/vorlanda/abrir.svg");
+}
+
+void TFPrincipal::CriaTabelas() {
+    gbxTabelasConverter_ = Cria<QGroupBox>(this, "gbxTabelasConverter");
+    gbxTabelasConverter_->setGeometry(5, 176, 612, 86);
+    gbxTabelasConverter_->setTitle(QStringLiteral("Tabelas à converter"));
+    gbxTabelasConverter_->setFont(Tahoma(8, true));
+
+    const QFont normal = Tahoma(8, false);
+    chkCLientes_ =
+        CriaCaixa(gbxTabelasConverter_, "chkCLientes", QStringLiteral("Clientes"), normal, 10, 21);
+    chkFornecedores_ = CriaCaixa(gbxTabelasConverter_, "chkFornecedores",
+                                 QStringLiteral("Fornecedores"), normal, 155, 21);
+    chkProdutos_ =
+        CriaCaixa(gbxTabelasConverter_, "chkProdutos", QStringLiteral("Produtos"), normal, 320, 21);
+    chkGruposProdutos_ = CriaCaixa(gbxTabelasConverter_, "chkGruposProdutos",
+                                   QStringLiteral("Grupos de Produtos"), normal, 10, 52);
+    chkClassificacaoFiscal_ = CriaCaixa(gbxTabelasConverter_, "chkClassificacaoFiscal",
+                                        QStringLiteral("Classificação Fiscal"), normal, 155, 52);
+}
+
+void TFPrincipal::CriaProgresso() {
+    lblInfo_ = Cria<QLabel>(this, "lblInfo");
+    lblInfo_->setFont(Tahoma(8, true));
+    lblInfo_->setTextFormat(Qt::PlainText);
+    // As wide as the gauge, so that no progress text is cut.
+    lblInfo_->setGeometry(8, 267, 609, lblInfo_->fontMetrics().height());
+
+    Barra_ = Cria<QProgressBar>(this, "Barra");
+    Barra_->setGeometry(6, 283, 611, 15);
+    Barra_->setRange(0, 100);
+    Barra_->setValue(0);
+    Barra_->setFormat(QStringLiteral("%p%"));
+    Barra_->setTextVisible(true);
+    Barra_->setAlignment(Qt::AlignCenter);
+}
+
+void TFPrincipal::CriaBotoes() {
+    btnConverter_ = CriaBotao(this, "btnConverter", QStringLiteral("Converter"),
+                              QRect(445, 305, 83, 25), ":/vorlanda/converter.svg");
+    btnSair_ = CriaBotao(this, "btnSair", QStringLiteral("Sair"), QRect(533, 306, 83, 25),
+                         ":/vorlanda/sair.svg");
+}
+
+void TFPrincipal::DefineOrdemTabulacao() {
+    // The group box, the target path box, the header, "Abrir", "Converter", "Sair", the source
+    // name box. The group box and the header take no focus themselves: the group's boxes
+    // stand for it, and the header has nothing to focus.
+    const QList<QWidget*> order{chkCLientes_,       chkFornecedores_,        chkProdutos_,
+                                chkGruposProdutos_, chkClassificacaoFiscal_, edtCaminhoBDDestino_,
+                                btnAbrir_,          btnConverter_,           btnSair_,
+                                edtCaminhoBDOrigem_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void TFPrincipal::ConectaBotoes() {
+    connect(btnAbrir_, &QPushButton::clicked, this,
+            [this] { RunShowingErrors([this] { btnAbrirClick(btnAbrir_); }); });
+    connect(btnConverter_, &QPushButton::clicked, this,
+            [this] { RunShowingErrors([this] { btnConverterClick(btnConverter_); }); });
+    connect(btnSair_, &QPushButton::clicked, this,
+            [this] { RunShowingErrors([this] { btnSairClick(btnSair_); }); });
+}
+
+void TFPrincipal::btnAbrirClick(QObject* /*Sender*/) {
+    ibtTransacaoOrvalis_.SetActive(false);
+    ibdOrvalis_.SetConnected(false);
+    const std::optional<QString> chosen = chooser_->ChooseFile(
+        this, QCoreApplication::applicationDirPath(), QStringLiteral("*.FB (*.FB)"));
+    if (!chosen)
+        return;
+    const QString path = QDir::toNativeSeparators(*chosen);
+    edtCaminhoBDDestino_->setText(path);
+    ibdOrvalis_.SetDatabaseName(path);
+    ibdOrvalis_.SetConnected(true);
+    if (ibdOrvalis_.TestConnected())
+        ibtTransacaoOrvalis_.SetActive(true);
+}
+
+void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
+    if (VerificaCaminhoBDVazio())
+        return;
+    if (VerificaConexaoBD())
+        return;
+    // Whatever the run does, even an error that escapes the controller, the operator gets the
+    // buttons back; the list is released before.
+    const auto reabilita = qScopeGuard([this] {
+        running_ = false;
+        HabilitaBotoes();
+    });
+    running_ = true;
+    DesabilitaBotoes();
+    ParameterList MParams;
+    pIniciaListaParametros(MParams);
+    pCarregaParametros(MParams);
+    TClassesConversaoController controller;
+    controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_, *gauge_,
+                                *info_);
+}
+
+void TFPrincipal::btnSairClick(QObject* /*Sender*/) {
+    if (ibtTransacaoOrvalis_.InTransaction())
+        ibtTransacaoOrvalis_.Rollback();
+    close();
+    if (FPrincipal == this) {
+        FPrincipal = nullptr;
+        deleteLater();
+    }
+}
+
+bool TFPrincipal::VerificaCaminhoBDVazio() {
+    if (!edtCaminhoBDDestino_->text().isEmpty())
+        return false;
+    CurrentUserInterface().ShowWarning(QStringLiteral("O caminho do banco de dados está vazio!"));
+    return true;
+}
+
+bool TFPrincipal::VerificaConexaoBD() {
+    if (ibdOrvalis_.TestConnected())
+        return false;
+    CurrentUserInterface().ShowWarning(
+        QStringLiteral("Não foi possível se conectar ao Banco de Dados! Verifique sua conexão ou "
+                       "se o arquivo selecionado é válido! "));
+    return true;
+}
+
+void TFPrincipal::pIniciaListaParametros(ParameterList& MParams) const {
+    for (const char16_t* key :
+         {u"CLIENTES", u"FORNECEDORES", u"GRUPOSPRODUTOS", u"CLASSIFICACAOFISCAL", u"PRODUTOS",
+          u"CAMINHO BD DESTINO", u"CAMINHO BD ORIGEM"})
+        MParams.Add(QString::fromUtf16(key));
+}
+
+void TFPrincipal::pCarregaParametros(ParameterList& MParams) const {
+    const std::pair<const QCheckBox*, const char16_t*> boxes[] = {
+        {chkCLientes_, u"CLIENTES"},
+        {chkFornecedores_, u"FORNECEDORES"},
+        {chkGruposProdutos_, u"GRUPOSPRODUTOS"},
+        {chkClassificacaoFiscal_, u"CLASSIFICACAOFISCAL"},
+        {chkProdutos_, u"PRODUTOS"},
+    };
+    for (const auto& [box, key] : boxes)
+        if (box->isChecked())
+            MParams.SetValue(QString::fromUtf16(key), QStringLiteral("S"));
+}
+
+void TFPrincipal::DesabilitaBotoes() {
+    SetBotoesEnabled(false);
+}
+
+void TFPrincipal::HabilitaBotoes() {
+    SetBotoesEnabled(true);
+}
+
+void TFPrincipal::SetBotoesEnabled(bool enabled) {
+    btnAbrir_->setEnabled(enabled);
+    btnConverter_->setEnabled(enabled);
+    btnSair_->setEnabled(enabled);
+    gbxTabelasConverter_->setEnabled(enabled);
+}
+
+void TFPrincipal::closeEvent(QCloseEvent* event) {
+    // The run lets the event loop turn while it works; the title bar must not close the
+    // window from under it.
+    if (running_)
+        event->ignore();
+    else
+        event->accept();
+}
+
+} // namespace vorlanda

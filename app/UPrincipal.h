@@ -1,0 +1,108 @@
+#pragma once
+
+#include "app/QtGauge.h"
+#include "app/QtLabel.h"
+#include "app/TargetFileChooser.h"
+#include "db/SourceConnection.h"
+#include "db/TargetDatabase.h"
+#include "db/TargetTransaction.h"
+#include "ui/UserInterface.h"
+
+#include <QWidget>
+#include <memory>
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace vorlanda {
+
+class ParameterList;
+
+// The program's window: the operator chooses the target database file, ticks the tables to
+// convert and starts a run. It owns the target connection, its transaction and the source
+// connection for its whole life.
+class TFPrincipal : public QWidget {
+    Q_OBJECT
+
+public:
+    // ui becomes the program's user interface while the window lives (null: message boxes on
+    // this window); chooser asks for the target file (null: the open-file dialog).
+    explicit TFPrincipal(UserInterface* ui = nullptr,
+                         std::unique_ptr<TargetFileChooser> chooser = nullptr,
+                         QWidget* parent = nullptr);
+    ~TFPrincipal() override;
+
+    void btnAbrirClick(QObject* Sender);
+    void btnConverterClick(QObject* Sender);
+    void btnSairClick(QObject* Sender);
+
+    // True when the target path box is empty, after warning the operator.
+    bool VerificaCaminhoBDVazio();
+    // True when the target connection does not answer, after warning the operator.
+    bool VerificaConexaoBD();
+
+    void pIniciaListaParametros(ParameterList& MParams) const;
+    void pCarregaParametros(ParameterList& MParams) const;
+
+    void DesabilitaBotoes();
+    void HabilitaBotoes();
+
+    TargetDatabase& ibdOrvalis() noexcept { return ibdOrvalis_; }
+    TargetTransaction& ibtTransacaoOrvalis() noexcept { return ibtTransacaoOrvalis_; }
+    SourceConnection& scoBdOrigem() noexcept { return scoBdOrigem_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CriaCabecalho();
+    void CriaCampos();
+    void CriaTabelas();
+    void CriaProgresso();
+    void CriaBotoes();
+    void DefineOrdemTabulacao();
+    void ConectaBotoes();
+    void SetBotoesEnabled(bool enabled);
+
+    QFrame* pnlCabecalho_ = nullptr;
+    QLabel* imgLogo_ = nullptr;
+    QLabel* imgComp_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLineEdit* edtCaminhoBDOrigem_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLineEdit* edtCaminhoBDDestino_ = nullptr;
+    QPushButton* btnAbrir_ = nullptr;
+    QGroupBox* gbxTabelasConverter_ = nullptr;
+    QCheckBox* chkCLientes_ = nullptr;
+    QCheckBox* chkFornecedores_ = nullptr;
+    QCheckBox* chkProdutos_ = nullptr;
+    QCheckBox* chkGruposProdutos_ = nullptr;
+    QCheckBox* chkClassificacaoFiscal_ = nullptr;
+    QLabel* lblInfo_ = nullptr;
+    QProgressBar* Barra_ = nullptr;
+    QPushButton* btnConverter_ = nullptr;
+    QPushButton* btnSair_ = nullptr;
+
+    // The transaction comes before the database: the database, destroyed first, rolls back
+    // its default transaction and lets go of it while both still exist.
+    TargetTransaction ibtTransacaoOrvalis_;
+    TargetDatabase ibdOrvalis_;
+    SourceConnection scoBdOrigem_;
+
+    std::unique_ptr<UserInterface> ownUserInterface_;
+    UserInterface* userInterface_;
+    std::unique_ptr<TargetFileChooser> chooser_;
+    std::unique_ptr<QtGauge> gauge_;
+    std::unique_ptr<QtLabel> info_;
+    bool running_ = false;
+};
+
+// The program's main form while it is open.
+extern TFPrincipal* FPrincipal;
+
+} // namespace vorlanda

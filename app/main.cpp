@@ -1,0 +1,25 @@
+#include "app/ConversionApplication.h"
+#include "app/TurquoiseGray.h"
+#include "app/UPrincipal.h"
+
+#include <QPointer>
+
+int main(int argc, char** argv) {
+    vorlanda::ConversionApplication application(argc, argv);
+    // The window's button on the taskbar carries the program's name and icon.
+    vorlanda::ConversionApplication::setApplicationName(QStringLiteral("FarmaciaVorlanda"));
+    vorlanda::ConversionApplication::setQuitOnLastWindowClosed(true);
+    try {
+        vorlanda::ApplyTurquoiseGray(application);
+    } catch (...) {
+        // Without its look the program still works, in Qt's own.
+    }
+
+    vorlanda::FPrincipal = new vorlanda::TFPrincipal();
+    // "Sair" releases the window itself; the guard learns of it.
+    const QPointer<vorlanda::TFPrincipal> window(vorlanda::FPrincipal);
+    window->show();
+    const int result = vorlanda::ConversionApplication::exec();
+    delete window.data();
+    return result;
+}

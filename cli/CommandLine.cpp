@@ -1,0 +1,164 @@
+#include "cli/CommandLine.h"
+
+#include <optional>
+
+namespace vorlanda {
+
+namespace {
+
+const QString kTarget = QStringLiteral("--target");
+const QString kTables = QStringLiteral("--tables");
+const QString kAll = QStringLiteral("--all");
+const QString kHelp = QStringLiteral("--help");
+const QString kSourceHost = QStringLiteral("--source-host");
+const QString kSourcePort = QStringLiteral("--source-port");
+const QString kSourceSocket = QStringLiteral("--source-socket");
+const QString kSourceUser = QStringLiteral("--source-user");
+const QString kSourcePassword = QStringLiteral("--source-password");
+const QString kSourceDatabase = QStringLiteral("--source-database");
+
+bool TakesValue(const QString& name) {
+    return name == kTarget || name == kTables || name == kSourceHost || name == kSourcePort ||
+           name == kSourceSocket || name == kSourceUser || name == kSourcePassword ||
+           name == kSourceDatabase;
+}
+
+// Adds the keys of a comma-separated list to the selection; the error text when one is unknown.
+std::optional<QString> SelectTables(const QString& list, QStringList& selected) {
+    for (const QString& item : list.split(u',')) {
+        const QString key = item.trimmed();
+        if (key.isEmpty())
+            continue;
+        bool known = false;
+        for (const QString& candidate : TableKeys())
+            if (key.compare(candidate, Qt::CaseInsensitive) == 0) {
+                known = true;
+                if (!selected.contains(candidate))
+                    selected.append(candidate);
+            }
+        if (!known)
+            return QStringLiteral("tabela desconhecida: \"%1\"").arg(key);
+    }
+    return std::nullopt;
+}
+
+// The selection in the order of the window's boxes, whatever the order it was given in.
+QStringList InBoxOrder(const QStringList& selected) {
+    QStringList ordered;
+    for (const QString& key : TableKeys())
+        if (selected.contains(key))
+            ordered.append(key);
+    return ordered;
+}
+
+CommandLine Failure(const QString& error) {
+    return {ConvertOptions(), error};
+}
+
+} // namespace
+
+const QStringList& TableKeys() {
+    static const QStringList keys{QStringLiteral("CLIENTES"), QStringLiteral("FORNECEDORES"),
+                                  QStringLiteral("GRUPOSPRODUTOS"),
+                                  QStringLiteral("CLASSIFICACAOFISCAL"),
+                                  QStringLiteral("PRODUTOS")};
+    return keys;
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    CommandLine result;
+    ConvertOptions& options = result.options;
+    bool targetGiven = false;
+    QStringList selected;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == kHelp || argument == u"-h") {
+            options.help = true;
+            return result;
+        }
+        if (!argument.startsWith(u"--"))
+            return Failure(QStringLiteral("argumento inesperado: \"%1\"").arg(argument));
+
+        // Both "--name value" and "--name=value"; an empty value is a value.
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = equals < 0 ? argument : argument.left(equals);
+        std::optional<QString> value;
+        if (equals >= 0)
+            value = argument.mid(equals + 1);
+        if (name == kAll) {
+            if (value)
+                return Failure(QStringLiteral("a opção --all não aceita valor"));
+            selected = TableKeys();
+            continue;
+        }
+        if (!TakesValue(name))
+            return Failure(QStringLiteral("opção desconhecida: %1").arg(name));
+        if (!value) {
+            if (i + 1 == arguments.size())
+                return Failure(QStringLiteral("a opção %1 exige um valor").arg(name));
+            value = arguments[++i];
+        }
+
+        if (name == kTarget) {
+            options.target = *value;
+            targetGiven = true;
+        } else if (name == kTables) {
+            if (const auto error = SelectTables(*value, selected))
+                return Failure(*error);
+        } else if (name == kSourceHost) {
+            options.source.hostName = *value;
+        } else if (name == kSourcePort) {
+            bool ok = false;
+            const unsigned port = value->toUInt(&ok);
+            if (!ok || port == 0 || port > 65535)
+                return Failure(QStringLiteral("porta inválida: \"%1\"").arg(*value));
+            options.source.port = port;
+        } else if (name == kSourceSocket) {
+            options.source.socket = *value;
+        } else if (name == kSourceUser) {
+            options.source.userName = *value;
+        } else if (name == kSourcePassword) {
+            options.source.password = *value;
+        } else if (name == kSourceDatabase) {
+            options.source.database = *value;
+        }
+    }
+    if (!targetGiven)
+        return Failure(QStringLiteral("falta a opção --target"));
+    options.tables = InBoxOrder(selected);
+    return result;
+}
+
+QString UsageText() {
+    const SourceParameters defaults;
+    return QStringLiteral(
+               "Uso: vorlanda-convert --target ARQUIVO [--tables LISTA | --all] [opções da "
+               "origem]\n"
+               "\n"
+               "Converte os cadastros do banco de dados legado (MySQL) para o banco de dados\n"
+               "Firebird ARQUIVO, como o botão \"Converter\" da janela.\n"
+               "\n"
+               "  --target ARQUIVO         banco de dados de destino (*.FB, ou servidor:caminho)\n"
+               "  --tables LISTA           tabelas a converter, separadas por vírgula:\n"
+               "                           CLIENTES, FORNECEDORES, GRUPOSPRODUTOS,\n"
+               "                           CLASSIFICACAOFISCAL, PRODUTOS\n"
+               "  --all                    converte as cinco tabelas\n"
+               "  --source-host HOST       servidor de origem (padrão: %1)\n"
+               "  --source-port PORTA      porta TCP da origem (padrão: a da biblioteca\n"
+               "                           cliente, MYSQL_TCP_PORT)\n"
+               "  --source-socket CAMINHO  socket da origem (padrão: o da biblioteca cliente,\n"
+               "                           MYSQL_UNIX_PORT)\n"
+               "  --source-user USUÁRIO    usuário da origem (padrão: %2)\n"
+               "  --source-password SENHA  senha da origem (padrão: vazia)\n"
+               "  --source-database BANCO  banco de dados de origem (padrão: %3)\n"
+               "  -h, --help               mostra esta ajuda\n"
+               "\n"
+               "As tabelas são convertidas sempre na ordem acima. Sem --tables nem --all\n"
+               "nenhuma tabela é convertida, mas a conversão termina com sucesso.\n"
+               "\n"
+               "Código de saída: 0 conversão concluída, 1 conversão com erro ou não\n"
+               "iniciada, 2 uso incorreto.\n")
+        .arg(defaults.hostName, defaults.userName, defaults.database);
+}
+
+} // namespace vorlanda

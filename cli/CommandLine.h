@@ -1,0 +1,37 @@
+#pragma once
+
+#include "db/SourceConnection.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace vorlanda {
+
+// What one run of vorlanda-convert is asked to do.
+struct ConvertOptions {
+    bool help = false;
+    // The target database file as the window's file dialog would give it ("host:path" for a
+    // server); empty only when the caller passed an empty value.
+    QString target;
+    // Selection keys, each once, in the order of the window's boxes.
+    QStringList tables;
+    // The window's fixed parameters unless an option overrides them.
+    SourceParameters source;
+};
+
+// The outcome of reading the arguments: the options, or why they cannot be used.
+struct CommandLine {
+    ConvertOptions options;
+    QString error; // empty when the arguments were understood
+};
+
+// The five selection keys in the order of the window's boxes.
+const QStringList& TableKeys();
+
+// Reads the arguments that follow the program name. "--help" stops the reading.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The help text, Portuguese like the rest of the tool.
+QString UsageText();
+
+} // namespace vorlanda

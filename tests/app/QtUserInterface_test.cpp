@@ -1,0 +1,72 @@
+#include "app/QtUserInterface.h"
+
+#include "support/QtPrinters.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace vorlanda;
+
+namespace {
+
+struct SeenBox {
+    bool found = false;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    int buttons = 0;
+    bool okButton = false;
+    Qt::WindowModality modality = Qt::NonModal;
+};
+
+// Reads the box that is open once its event loop runs, then presses its OK button.
+void AnswerTheBox(SeenBox& seen) {
+    QTimer::singleShot(0, [&seen] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            seen.found = true;
+            seen.icon = box->icon();
+            seen.title = box->windowTitle();
+            seen.text = box->text();
+            seen.buttons = static_cast<int>(box->buttons().size());
+            seen.okButton = box->button(QMessageBox::Ok) != nullptr;
+            seen.modality = box->windowModality();
+            box->done(QMessageBox::Ok);
+        }
+    });
+}
+
+} // namespace
+
+TEST(QtUserInterface, ShowsModalBoxesWithOneOkButtonAndCarriageReturnsAsLineBreaks) {
+    struct Case {
+        void (QtUserInterface::*show)(const QString&);
+        QMessageBox::Icon icon;
+        const char* title;
+    };
+    const Case cases[] = {
+        {&QtUserInterface::ShowWarning, QMessageBox::Warning, "Aviso"},
+        {&QtUserInterface::ShowError, QMessageBox::Critical, "Erro"},
+        {&QtUserInterface::ShowInformation, QMessageBox::Information, "Informação"},
+    };
+    QtUserInterface ui;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        SeenBox seen;
+        AnswerTheBox(seen);
+        (ui.*c.show)(QStringLiteral("Não foi possível gravar!\rVerifique o arquivo.\r\nFim"));
+
+        ASSERT_TRUE(seen.found);
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(seen.title, QString::fromUtf8(c.title));
+        EXPECT_EQ(seen.text, QStringLiteral("Não foi possível gravar!\nVerifique o arquivo.\nFim"));
+        EXPECT_EQ(seen.buttons, 1);
+        EXPECT_TRUE(seen.okButton);
+        EXPECT_EQ(seen.modality, Qt::ApplicationModal);
+    }
+}

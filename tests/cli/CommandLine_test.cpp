@@ -1,0 +1,99 @@
+#include "cli/CommandLine.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace vorlanda;
+
+namespace {
+
+QStringList Split(const char16_t* arguments) {
+    return QString::fromUtf16(arguments).split(u' ', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+TEST(ParseCommandLine, ReadsTheTargetTheTablesInBoxOrderAndTheSourceOverrides) {
+    const SourceParameters window;
+    struct Case {
+        QStringList arguments;
+        QString target;
+        QStringList tables;
+        SourceParameters source;
+    };
+    SourceParameters elsewhere;
+    elsewhere.hostName = u"db.local"_qs;
+    elsewhere.port = 3307;
+    elsewhere.socket = u"/run/my.sock"_qs;
+    elsewhere.userName = u"conv"_qs;
+    elsewhere.password = u"p=w"_qs;
+    elsewhere.database = u"velarim_copia"_qs;
+    const QStringList all{u"CLIENTES"_qs, u"FORNECEDORES"_qs, u"GRUPOSPRODUTOS"_qs,
+                          u"CLASSIFICACAOFISCAL"_qs, u"PRODUTOS"_qs};
+    const Case cases[] = {
+        {Split(u"--target /d/ORVALIS.FB"), u"/d/ORVALIS.FB"_qs, {}, window},
+        {{u"--target"_qs, u""_qs}, u""_qs, {}, window},
+        {Split(u"--target= --tables="), u""_qs, {}, window},
+        {Split(u"--target=srv:/d/x.fb --tables produtos,Clientes,gruposprodutos,CLIENTES"),
+         u"srv:/d/x.fb"_qs,
+         {u"CLIENTES"_qs, u"GRUPOSPRODUTOS"_qs, u"PRODUTOS"_qs},
+         window},
+        {Split(u"--tables fornecedores --all --target x.fb"), u"x.fb"_qs, all, window},
+        {{u"--target"_qs, u"x.fb"_qs, u"--tables"_qs, u" classificacaofiscal , "_qs},
+         u"x.fb"_qs,
+         {u"CLASSIFICACAOFISCAL"_qs},
+         window},
+        {Split(u"--target x.fb --source-host db.local --source-port 3307 --source-socket "
+               u"/run/my.sock --source-user conv --source-password=p=w --source-database "
+               u"velarim_copia"),
+         u"x.fb"_qs,
+         {},
+         elsewhere},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const CommandLine line = ParseCommandLine(c.arguments);
+        ASSERT_EQ(line.error, QString());
+        EXPECT_FALSE(line.options.help);
+        EXPECT_EQ(line.options.target, c.target);
+        EXPECT_EQ(line.options.tables, c.tables);
+        EXPECT_EQ(line.options.source.hostName, c.source.hostName);
+        EXPECT_EQ(line.options.source.port, c.source.port);
+        EXPECT_EQ(line.options.source.socket, c.source.socket);
+        EXPECT_EQ(line.options.source.userName, c.source.userName);
+        EXPECT_EQ(line.options.source.password, c.source.password);
+        EXPECT_EQ(line.options.source.database, c.source.database);
+    }
+}
+
+TEST(ParseCommandLine, RefusesWhatItCannotUseAndNamesTheCulprit) {
+    struct Case {
+        const char16_t* arguments;
+        const char16_t* error;
+    };
+    const Case cases[] = {
+        {u"", u"falta a opção --target"},
+        {u"--tables clientes", u"falta a opção --target"},
+        {u"--target x.fb --verbose", u"opção desconhecida: --verbose"},
+        {u"--target x.fb --tables clientes,estoque", u"tabela desconhecida: \"estoque\""},
+        {u"--target x.fb --source-port 0", u"porta inválida: \"0\""},
+        {u"--target x.fb --source-port 70000", u"porta inválida: \"70000\""},
+        {u"--target x.fb --source-port=abc", u"porta inválida: \"abc\""},
+        {u"--target x.fb --all=sim", u"a opção --all não aceita valor"},
+        {u"--target", u"a opção --target exige um valor"},
+        {u"--target x.fb y.fb", u"argumento inesperado: \"y.fb\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.arguments).toStdString());
+        EXPECT_EQ(ParseCommandLine(Split(c.arguments)).error, QString::fromUtf16(c.error));
+    }
+}
+
+TEST(ParseCommandLine, HelpNeedsNothingElse) {
+    for (const char16_t* arguments : {u"--help", u"-h", u"--tables clientes --help"}) {
+        SCOPED_TRACE(QString::fromUtf16(arguments).toStdString());
+        const CommandLine line = ParseCommandLine(Split(arguments));
+        EXPECT_EQ(line.error, QString());
+        EXPECT_TRUE(line.options.help);
+    }
+}

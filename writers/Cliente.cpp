@@ -1,0 +1,567 @@
+#include "writers/Cliente.h"
+
+#include "db/Error.h"
+#include "writers/FormatSettings.h"
+#include "writers/SqlText.h"
+#include "writers/TextRules.h"
+#include "writers/ValueHelpers.h"
+
+#include <array>
+#include <vector>
+
+namespace vorlanda {
+
+namespace {
+
+using Step = QString (*)(const QString&);
+
+QString Unchanged(const QString& value) {
+    return value;
+}
+
+template <int N> QString First(const QString& value) {
+    return Left(value, N);
+}
+
+template <int N> QString TrimmedFirst(const QString& value) {
+    return Left(Trim(value), N);
+}
+
+template <int N> QString UnmaskedFirst(const QString& value) {
+    return Left(TiraMascara(value), N);
+}
+
+// Each double quote cut out is followed by the setter's own cleaning, which may shorten the
+// value further than the final steps alone would; the converted records depend on that order,
+// so it is followed quote by quote.
+QString WithoutDoubleQuotes(const QString& value, Step afterEachRemoval, Step finalSteps) {
+    QString text = value;
+    for (qsizetype p = text.indexOf(u'"'); p >= 0; p = text.indexOf(u'"')) {
+        text.remove(p, 1);
+        text = afterEachRemoval(text);
+    }
+    return finalSteps(text);
+}
+
+// An empty city code means "no city"; padding it would point at city 00000.
+QString CityCode(const QString& value) {
+    return value.isEmpty() ? value : StrZero(Left(value, 5), 5);
+}
+
+QString DotsForSlashes(const QString& value) {
+    return QString(value).replace(u'/', u'.');
+}
+
+// FValidaData writes today and day numbers with the short date format's separators, and the
+// target reads a date with "/" as month/day/year; day.month.year is read the same everywhere.
+QString ValidatedDate(const QString& value) {
+    QString date = DotsForSlashes(value);
+    date = FValidaData(date);
+    date.replace(u'/', u'.');
+    date.replace(ProcessFormatSettings().DateSeparator(), u'.');
+    return date;
+}
+
+QString ValidatedDateOrArgument(const QString& value) {
+    const QString date = ValidatedDate(value);
+    return date.isEmpty() ? DotsForSlashes(value) : date;
+}
+
+struct RenderedColumn {
+    QString column;
+    QString value;
+};
+
+// The columns from the trade name to the partner's name, rendered, in the order both the INSERT
+// and the UPDATE list them.
+std::vector<RenderedColumn> ColumnsAfterTheName(const TConverteCliente& c) {
+    return {
+        {QStringLiteral("cliente.nomefantasia"), SqlQuoted(c.NomeFantasia())},
+        {QStringLiteral("cliente.endereco"), SqlQuoted(c.Endereco())},
+        {QStringLiteral("cliente.bairro"), SqlQuoted(c.Bairro())},
+        {QStringLiteral("cliente.codcidade"), SqlQuoted(c.CodCidade())},
+        {QStringLiteral("cliente.estado"), SqlQuoted(c.Estado())},
+        {QStringLiteral("cliente.cep"), SqlQuoted(c.Cep())},
+        {QStringLiteral("cliente.cgccpf"), SqlQuoted(c.CgcCpf())},
+        {QStringLiteral("cliente.inscest"), SqlQuoted(c.InscEst())},
+        {QStringLiteral("cliente.pessoa_fj"), SqlQuoted(c.Pessoa_FJ())},
+        {QStringLiteral("cliente.fone"), SqlQuoted(c.Fone())},
+        {QStringLiteral("cliente.fax"), SqlQuoted(c.Fax())},
+        {QStringLiteral("cliente.prefixcelular"), SqlQuoted(c.PrefixCelular())},
+        {QStringLiteral("cliente.celular"), SqlQuoted(c.Celular())},
+        {QStringLiteral("cliente.campolivre1"), SqlQuoted(c.CampoLivre1())},
+        {QStringLiteral("cliente.campolivre2"), SqlQuoted(c.CampoLivre2())},
+        {QStringLiteral("cliente.campolivre3"), SqlQuoted(c.CampoLivre3())},
+        {QStringLiteral("cliente.campolivre4"), SqlQuoted(c.CampoLivre4())},
+        {QStringLiteral("cliente.campolivre5"), SqlQuoted(c.CampoLivre5())},
+        {QStringLiteral("cliente.campolivre6"), SqlQuoted(c.CampoLivre6())},
+        {QStringLiteral("cliente.campolivre7"), SqlQuoted(c.CampoLivre7())},
+        {QStringLiteral("cliente.campolivre8"), SqlQuoted(c.CampoLivre8())},
+        {QStringLiteral("cliente.campolivre9"), SqlQuoted(c.CampoLivre9())},
+        {QStringLiteral("cliente.campolivre10"), SqlQuoted(c.CampoLivre10())},
+        {QStringLiteral("cliente.observacao"), SqlQuoted(c.Observacao())},
+        {QStringLiteral("cliente.RetemISS"), SqlQuoted(c.RetemISS())},
+        {QStringLiteral("cliente.email"), SqlQuoted(c.Email())},
+        {QStringLiteral("cliente.homepage"), SqlQuoted(c.HomePage())},
+        {QStringLiteral("cliente.enderecocob"), SqlQuoted(c.EnderecoCob())},
+        {QStringLiteral("cliente.bairrocob"), SqlQuoted(c.BairroCob())},
+        {QStringLiteral("cliente.cepcob"), SqlQuoted(c.CepCob())},
+        {QStringLiteral("cliente.codcidadecob"), SqlQuoted(c.CodCidadeCob())},
+        {QStringLiteral("cliente.estadocob"), SqlQuoted(c.EstadoCob())},
+        {QStringLiteral("cliente.enderecoent"), SqlQuoted(c.EnderecoEntr())},
+        {QStringLiteral("cliente.bairroent"), SqlQuoted(c.BairroEntr())},
+        {QStringLiteral("cliente.cepent"), SqlQuoted(c.CepEntr())},
+        {QStringLiteral("cliente.codcidadeent"), SqlQuoted(c.CodCidadeEntr())},
+        {QStringLiteral("cliente.estadoent"), SqlQuoted(c.EstadoEntr())},
+        {QStringLiteral("cliente.codfornec"), SqlQuoted(c.CodFornec())},
+        {QStringLiteral("Cliente.contato"), SqlQuoted(c.Contato())},
+        {QStringLiteral("Cliente.CodSegmento"), SqlQuoted(c.CodSegmento())},
+        {QStringLiteral("Cliente.CodClasCli"), SqlQuoted(c.CodClasCli())},
+        {QStringLiteral("Cliente.CodVendend1"), SqlQuoted(c.CodVendend1())},
+        {QStringLiteral("Cliente.LimiteCredito"), SqlNumber(c.LimiteCredito())},
+        {QStringLiteral("Cliente.CodPais"), SqlQuoted(c.CodPais())},
+        {QStringLiteral("cliente.nomesocio"), SqlQuoted(c.NomeSocio())},
+    };
+}
+
+// The date columns with their held text, unquoted; an empty text means "no date".
+std::array<RenderedColumn, 5> DateColumns(const TConverteCliente& c) {
+    return {{
+        {QStringLiteral("cliente.dt_nascimento"), c.DT_Nascimento()},
+        {QStringLiteral("cliente.dt_ultvenda"), c.Dt_Ult_Venda()},
+        {QStringLiteral("Cliente.Data_Ult_Alteracao"), c.Dt_Ult_Alteracao()},
+        {QStringLiteral("cliente.dt_cadastro"), c.DT_Cadastro()},
+        {QStringLiteral("cliente.DT_ValCad"), c.DT_ValCad()},
+    }};
+}
+
+} // namespace
+
+TConverteCliente::TConverteCliente(TargetDatabase& cBanco) : TConversao(cBanco) {
+    LimpaVariavel();
+}
+
+void TConverteCliente::SetCodCliente(const QString& Value) {
+    FCodCliente = WithoutDoubleQuotes(
+        Value, [](const QString& v) { return TiraMascara(StrZero(v, 8)); },
+        [](const QString& v) { return TiraMascara(StrZero(Left(v, 8), 8)); });
+}
+
+void TConverteCliente::SetCodFornec(const QString& Value) {
+    FCodFornec = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+}
+
+void TConverteCliente::SetNome(const QString& Value) {
+    FNome = WithoutDoubleQuotes(Value, TrimmedFirst<60>, [](const QString& v) {
+        return FRetiraAcento(UpperAscii(Left(Trim(v), 60)));
+    });
+}
+
+void TConverteCliente::SetContato(const QString& Value) {
+    FContato = WithoutDoubleQuotes(Value, Trim, TrimmedFirst<50>);
+}
+
+void TConverteCliente::SetNomeFantasia(const QString& Value) {
+    FNomeFantasia = WithoutDoubleQuotes(Value, First<50>, [](const QString& v) {
+        return FRetiraAcento(UpperAscii(Left(Trim(v), 50)));
+    });
+}
+
+void TConverteCliente::SetEndereco(const QString& Value) {
+    FEndereco = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
+}
+
+void TConverteCliente::SetEnderecoEntr(const QString& Value) {
+    FEnderecoEntr = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
+}
+
+void TConverteCliente::SetEnderecoCob(const QString& Value) {
+    FEnderecoCob = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
+}
+
+void TConverteCliente::SetBairro(const QString& Value) {
+    FBairro = WithoutDoubleQuotes(Value, First<30>, First<30>);
+}
+
+void TConverteCliente::SetBairroEntr(const QString& Value) {
+    FBairroEntr = WithoutDoubleQuotes(Value, First<30>, First<30>);
+}
+
+void TConverteCliente::SetBairroCob(const QString& Value) {
+    FBairroCob = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<30>);
+}
+
+void TConverteCliente::SetCodCidade(const QString& Value) {
+    FCodCidade = WithoutDoubleQuotes(Value, Unchanged, CityCode);
+}
+
+void TConverteCliente::SetNomeCidade(const QString& Value) {
+    FNomeCidade = WithoutDoubleQuotes(Value, First<30>, First<30>);
+}
+
+void TConverteCliente::SetCodCidadeEntr(const QString& Value) {
+    FCodCidadeEntr = WithoutDoubleQuotes(Value, Unchanged, CityCode);
+}
+
+void TConverteCliente::SetNomeCidadeEntr(const QString& Value) {
+    FNomeCidadeEntr = WithoutDoubleQuotes(Value, First<30>, First<30>);
+}
+
+void TConverteCliente::SetCodCidadeCob(const QString& Value) {
+    FCodCidadeCob = WithoutDoubleQuotes(Value, Unchanged, CityCode);
+}
+
+void TConverteCliente::SetNomeCidadeCob(const QString& Value) {
+    FNomeCidadeCob = WithoutDoubleQuotes(Value, First<30>, First<30>);
+}
+
+void TConverteCliente::SetEstado(const QString& Value) {
+    FEstado = WithoutDoubleQuotes(Value, First<2>,
+                                  [](const QString& v) { return UpperAscii(Left(v, 2)); });
+}
+
+void TConverteCliente::SetEstadoEntr(const QString& Value) {
+    FEstadoEntr = WithoutDoubleQuotes(
+        Value, TrimmedFirst<60>, [](const QString& v) { return UpperAscii(Left(Trim(v), 2)); });
+}
+
+void TConverteCliente::SetEstadoCob(const QString& Value) {
+    FEstadoCob = WithoutDoubleQuotes(Value, First<20>,
+                                     [](const QString& v) { return UpperAscii(Left(v, 2)); });
+}
+
+void TConverteCliente::SetCep(const QString& Value) {
+    FCep = WithoutDoubleQuotes(Value, UnmaskedFirst<10>, [](const QString& v) {
+        return FRemoveCaracter(UnmaskedFirst<8>(v));
+    });
+}
+
+void TConverteCliente::SetCepEntr(const QString& Value) {
+    FCepEntr = WithoutDoubleQuotes(Value, UnmaskedFirst<10>, [](const QString& v) {
+        return FRemoveCaracter(UnmaskedFirst<8>(v));
+    });
+}
+
+void TConverteCliente::SetCepCob(const QString& Value) {
+    FCepCob = WithoutDoubleQuotes(Value, UnmaskedFirst<10>, [](const QString& v) {
+        return FRemoveCaracter(UnmaskedFirst<8>(v));
+    });
+}
+
+void TConverteCliente::SetCgcCpf(const QString& Value) {
+    FCgcCpf = WithoutDoubleQuotes(Value, UnmaskedFirst<18>, [](const QString& v) {
+        return FRemoveCaracter(UnmaskedFirst<18>(v));
+    });
+}
+
+void TConverteCliente::SetInscEst(const QString& Value) {
+    FInscEst = WithoutDoubleQuotes(Value, UnmaskedFirst<15>, [](const QString& v) {
+        return FRemoveCaracter(UnmaskedFirst<15>(v));
+    });
+}
+
+void TConverteCliente::SetInscMunicipal(const QString& Value) {
+    FInscMunicipal = WithoutDoubleQuotes(Value, UnmaskedFirst<15>, UnmaskedFirst<15>);
+}
+
+void TConverteCliente::SetPessoa_FJ(const QString& Value) {
+    FPessoa_FJ = WithoutDoubleQuotes(Value, Unchanged, First<1>);
+}
+
+void TConverteCliente::SetFone(const QString& Value) {
+    FFone = WithoutDoubleQuotes(
+        Value, [](const QString& v) { return UnmaskedFirst<15>(Trim(v)); },
+        [](const QString& v) { return FSoNumero(Left(v, 16)); });
+}
+
+void TConverteCliente::SetFax(const QString& Value) {
+    FFax = WithoutDoubleQuotes(
+        Value, [](const QString& v) { return UnmaskedFirst<15>(Trim(v)); },
+        [](const QString& v) { return FSoNumero(UnmaskedFirst<16>(Trim(v))); });
+}
+
+void TConverteCliente::SetPrefixCelular(const QString& Value) {
+    FPrefixCelular = WithoutDoubleQuotes(Value, UnmaskedFirst<4>, First<4>);
+}
+
+void TConverteCliente::SetCelular(const QString& Value) {
+    FCelular = WithoutDoubleQuotes(Value, UnmaskedFirst<15>,
+                                   [](const QString& v) { return Left(FSoNumero(v), 20); });
+}
+
+void TConverteCliente::SetEmail(const QString& Value) {
+    FEmail = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
+}
+
+void TConverteCliente::SetHomePage(const QString& Value) {
+    FHomePage = WithoutDoubleQuotes(Value, TrimmedFirst<30>, TrimmedFirst<30>);
+}
+
+void TConverteCliente::SetAtivo(const QString& Value) {
+    FAtivo = WithoutDoubleQuotes(Value, Unchanged, First<1>);
+}
+
+void TConverteCliente::SetNomeMae(const QString& Value) {
+    FNomeMae = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+}
+
+void TConverteCliente::SetNomePai(const QString& Value) {
+    FNomePai = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+}
+
+void TConverteCliente::SetCliBloqueado(const QString& Value) {
+    FCliBloqueado = WithoutDoubleQuotes(Value, Unchanged, First<1>);
+}
+
+void TConverteCliente::SetRetemISS(const QString& Value) {
+    FRetemISS = WithoutDoubleQuotes(Value, Unchanged, First<1>);
+}
+
+void TConverteCliente::SetMalaDiretaEletr(const QString& Value) {
+    FMalaDiretaEletr = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+}
+
+void TConverteCliente::SetProtestarCliente(const QString& Value) {
+    FProtestarCliente = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+}
+
+void TConverteCliente::SetDT_Nascimento(const QString& Value) {
+    // An unknown birth date stays unknown instead of becoming today.
+    FDT_Nascimento = Value.isEmpty() ? QString() : ValidatedDateOrArgument(Value);
+}
+
+void TConverteCliente::SetDT_Cadastro(const QString& Value) {
+    FDT_Cadastro = ValidatedDateOrArgument(Value);
+}
+
+void TConverteCliente::SetDt_Ult_Venda(const QString& Value) {
+    FDT_Ult_Venda = ValidatedDate(Value);
+}
+
+void TConverteCliente::SetDt_Ult_Alteracao(const QString& Value) {
+    FDT_Ult_Alteracao = ValidatedDate(Value);
+}
+
+void TConverteCliente::SetDT_Valcad(const QString& Value) {
+    FDT_Valcad = ValidatedDate(Value);
+}
+
+void TConverteCliente::SetObsercacao(const QString& Value) {
+    FObservacao = WithoutDoubleQuotes(Value, First<100>, First<100>);
+}
+
+void TConverteCliente::SetCampoLivre1(const QString& Value) {
+    FCampoLivre1 = WithoutDoubleQuotes(Value, First<20>, First<20>);
+}
+
+void TConverteCliente::SetCampoLivre2(const QString& Value) {
+    FCampoLivre2 = WithoutDoubleQuotes(Value, First<20>, First<20>);
+}
+
+void TConverteCliente::SetCampoLivre3(const QString& Value) {
+    FCampoLivre3 = WithoutDoubleQuotes(Value, First<60>, First<60>);
+}
+
+void TConverteCliente::SetCampoLivre4(const QString& Value) {
+    FCampoLivre4 = WithoutDoubleQuotes(Value, First<60>, First<60>);
+}
+
+void TConverteCliente::SetCampoLivre5(const QString& Value) {
+    FCampoLivre5 = WithoutDoubleQuotes(Value, First<40>, First<40>);
+}
+
+void TConverteCliente::SetCampoLivre6(const QString& Value) {
+    FCampoLivre6 = WithoutDoubleQuotes(Value, First<40>, First<40>);
+}
+
+void TConverteCliente::SetCampoLivre7(const QString& Value) {
+    FCampoLivre7 = WithoutDoubleQuotes(Value, First<40>, First<40>);
+}
+
+void TConverteCliente::SetCampoLivre8(const QString& Value) {
+    FCampoLivre8 = WithoutDoubleQuotes(Value, First<40>, First<40>);
+}
+
+void TConverteCliente::SetCampoLivre9(const QString& Value) {
+    FCampoLivre9 = WithoutDoubleQuotes(Value, First<40>, First<40>);
+}
+
+void TConverteCliente::SetCampoLivre10(const QString& Value) {
+    FCampoLivre10 = WithoutDoubleQuotes(Value, First<40>, First<40>);
+}
+
+void TConverteCliente::SetCodPais(const QString& Value) {
+    // The emptiness test looks at the argument as given, before the double quotes go.
+    if (Trim(Value).isEmpty())
+        return;
+    FCodPais = WithoutDoubleQuotes(
+        Value, [](const QString& v) { return TiraMascara(StrZero(v, 4)); },
+        [](const QString& v) { return TiraMascara(StrZero(Left(v, 4), 4)); });
+}
+
+void TConverteCliente::SetNomeSocio(const QString& Value) {
+    FNomeSocio = WithoutDoubleQuotes(Value, First<50>, First<50>);
+}
+
+void TConverteCliente::SetCodSegmento(const QString& Value) {
+    FCodSegmento = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+}
+
+void TConverteCliente::SetCodClasCli(const QString& Value) {
+    // Tested after the double quotes go and untrimmed: a blank class is still a class.
+    const QString value = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+    if (!value.isEmpty())
+        FCodClasCli = value;
+}
+
+void TConverteCliente::SetCodVendend1(const QString& Value) {
+    FCodVendend1 = WithoutDoubleQuotes(Value, Unchanged, Unchanged);
+}
+
+void TConverteCliente::LimpaVariavel() {
+    const QString empty;
+    SetCodCliente(empty);
+    SetNome(empty);
+    SetNomeFantasia(empty);
+    SetEndereco(empty);
+    SetEnderecoEntr(empty);
+    SetEnderecoCob(empty);
+    SetBairro(empty);
+    SetBairroEntr(empty);
+    SetBairroCob(empty);
+    SetCodCidade(empty);
+    SetCodCidadeEntr(empty);
+    SetCodCidadeCob(empty);
+    SetEstado(empty);
+    SetEstadoEntr(empty);
+    SetEstadoCob(empty);
+    SetCep(empty);
+    SetCepEntr(empty);
+    SetCepCob(empty);
+    SetCgcCpf(empty);
+    SetInscEst(empty);
+    SetPessoa_FJ(QStringLiteral("F"));
+    SetFone(empty);
+    SetFax(empty);
+    SetPrefixCelular(empty);
+    SetCelular(empty);
+    SetEmail(empty);
+    SetHomePage(empty);
+    SetAtivo(QStringLiteral("S"));
+    SetCliBloqueado(QStringLiteral("N"));
+    SetRetemISS(empty);
+    SetMalaDiretaEletr(QStringLiteral("N"));
+    SetProtestarCliente(QStringLiteral("N"));
+    SetDT_Nascimento(empty);
+    SetDT_Cadastro(empty);
+    SetDt_Ult_Alteracao(empty);
+    SetCampoLivre1(empty);
+    SetCampoLivre2(empty);
+    SetCampoLivre3(empty);
+    SetCampoLivre4(empty);
+    SetCampoLivre5(empty);
+    SetCampoLivre6(empty);
+    SetCampoLivre7(empty);
+    SetCampoLivre8(empty);
+    SetCampoLivre9(empty);
+    SetCampoLivre10(empty);
+    SetCodPais(empty);
+    SetObsercacao(empty);
+}
+
+void TConverteCliente::LimpaTabela() {
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(QStringLiteral("Delete from CLIENTE"));
+    QAuxiliar.ExecSQL();
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
+    QAuxiliar.ExecSQL();
+}
+
+QString TConverteCliente::MontaSqlInsere() const {
+    QString MCampoSql = QStringLiteral("Insert Into Cliente ( cliente.codCliente, cliente.nome, ");
+    QString MCampoParam = QStringLiteral("Values ( ");
+    MCampoParam += SqlQuoted(FCodCliente);
+    MCampoParam += u", ";
+    MCampoParam += SqlQuoted(FNome);
+    MCampoParam += u", ";
+    for (const RenderedColumn& c : ColumnsAfterTheName(*this)) {
+        MCampoSql += c.column;
+        MCampoSql += u", ";
+        MCampoParam += c.value;
+        MCampoParam += u", ";
+    }
+    for (const RenderedColumn& date : DateColumns(*this)) {
+        if (date.value.isEmpty())
+            continue;
+        MCampoSql += date.column;
+        MCampoSql += u", ";
+        MCampoParam += SqlQuoted(date.value);
+        MCampoParam += u", ";
+    }
+    MCampoSql += u"cliente.Ativo, cliente.CliBloqueado, cliente.maladiretaeletr, "
+                 u"cliente.protestarcliente) ";
+    MCampoParam += SqlQuoted(FAtivo);
+    MCampoParam += u',';
+    MCampoParam += SqlQuoted(FCliBloqueado);
+    // "N" between double quotes is a text literal only on a dialect 1 database.
+    MCampoParam += u",\"N\", \"N\")";
+    return MCampoSql + MCampoParam;
+}
+
+QString TConverteCliente::AtualizaCliente() const {
+    QString sql = QStringLiteral("Update Cliente set cliente.Nome = ");
+    sql += SqlQuoted(FNome);
+    sql += u", ";
+    for (const RenderedColumn& c : ColumnsAfterTheName(*this)) {
+        sql += c.column;
+        sql += u" = ";
+        sql += c.value;
+        sql += u", ";
+    }
+    // Every date is assigned, so a date emptied since the row was written is cleared.
+    for (const RenderedColumn& date : DateColumns(*this)) {
+        sql += date.column;
+        if (date.value.isEmpty()) {
+            sql += u" = NULL , ";
+        } else {
+            sql += u" = ";
+            sql += SqlQuoted(date.value);
+            sql += u", ";
+        }
+    }
+    sql += u"cliente.Ativo = ";
+    sql += SqlQuoted(FAtivo);
+    sql += u", cliente.CliBloqueado = \"N\", cliente.maladiretaeletr = \"N\", "
+           u"cliente.protestarcliente = \"N\" where cliente.codcliente = ";
+    sql += SqlQuoted(FCodCliente);
+    return sql;
+}
+
+bool TConverteCliente::ExecutaSql(int Acao) {
+    // Any other action would run whatever statement the query still holds, perhaps the
+    // previous client's once more.
+    if (Acao == 1)
+        QDestino.SetSQL(MontaSqlInsere());
+    else if (Acao == 2)
+        QDestino.SetSQL(AtualizaCliente());
+    else
+        throw Error(QStringLiteral("Ação de gravação de cliente desconhecida: %1 (1 para "
+                                   "incluir, 2 para alterar).")
+                        .arg(Acao));
+    QDestino.ExecSQL();
+    LimpaVariavel();
+    return true;
+}
+
+void TConverteCliente::GravaNCliente(int Quant) {
+    QDestino.Close();
+    QString sql = QStringLiteral(
+        "insert into ncliente ( ncliente.codempresa, ncliente.numeroclientes ) Values (\"00\",");
+    sql += SqlInteger(Quant);
+    sql += u')';
+    QDestino.SetSQL(sql);
+    QDestino.ExecSQL();
+}
+
+} // namespace vorlanda

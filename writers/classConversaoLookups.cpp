@@ -1,0 +1,286 @@
+// The reference lookups of TConversao: find a reference row by its text, or create it with
+// the table's greatest code plus one (no generator: nothing else writes during a run).
+
+#include "db/Error.h"
+#include "ui/UserInterface.h"
+#include "writers/SqlText.h"
+#include "writers/TextRules.h"
+#include "writers/ValueHelpers.h"
+#include "writers/classConversao.h"
+
+namespace vorlanda {
+
+struct TConversao::Reference {
+    QString codeColumn;
+    QString maximumSql;
+    int width;
+    QString firstCode;
+    QString insertSql;
+    QStringList insertParams; // the code's parameter first
+};
+
+struct TConversao::CommittedReference {
+    QString searchSql;
+    QString maximumSql;
+    QString insertSql;
+    QString codeColumn;
+    QString codeParam;
+    QString textParam;
+    int width;
+    QString firstCode;
+    QString warning;
+};
+
+bool TConversao::Search(const QString& searchSql) {
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(searchSql);
+    QAuxiliar.Open();
+    return !QAuxiliar.IsEmpty();
+}
+
+QString TConversao::NextCode(const QString& maximumSql, const QString& codeColumn, int width,
+                             const QString& firstCode) {
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(maximumSql);
+    QAuxiliar.Open();
+    const TargetField& maximum = QAuxiliar.FieldByName(codeColumn);
+    if (maximum.AsString().isEmpty())
+        return firstCode;
+    return StrZero(QString::number(static_cast<qint64>(maximum.AsInteger()) + 1), width);
+}
+
+QString TConversao::Create(const Reference& reference, const QStringList& values) {
+    const QString code =
+        NextCode(reference.maximumSql, reference.codeColumn, reference.width, reference.firstCode);
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(reference.insertSql);
+    QAuxiliar.ParamByName(reference.insertParams.front()).SetAsString(code);
+    for (qsizetype i = 1; i < reference.insertParams.size(); ++i)
+        QAuxiliar.ParamByName(reference.insertParams[i]).SetAsString(values[i - 1]);
+    QAuxiliar.ExecSQL();
+    return code;
+}
+
+QString TConversao::FindOrCreate(const Reference& reference, const QString& searchSql,
+                                 const QStringList& values) {
+    if (Search(searchSql))
+        return QAuxiliar.FieldByName(reference.codeColumn).AsString();
+    return Create(reference, values);
+}
+
+QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
+    static const Reference cidades{
+        QStringLiteral("CODCIDADE"),
+        QStringLiteral(" SELECT MAX(CODCIDADE) AS CODCIDADE FROM CIDADES "),
+        5,
+        QStringLiteral("00001"),
+        QStringLiteral(" INSERT INTO CIDADES (CODCIDADE, CIDADE, ESTADO) VALUES (:CODCIDADE, "
+                       ":CIDADE, :ESTADO) "),
+        {QStringLiteral("CODCIDADE"), QStringLiteral("CIDADE"), QStringLiteral("ESTADO")}};
+    const QString cidade = UpperAscii(Cidade);
+    const QString estado = UpperAscii(Estado);
+    if (Search(QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = ") +
+               SqlQuoted(cidade) + QStringLiteral("    AND ESTADO = ") + SqlQuoted(estado)))
+        return QAuxiliar.FieldByName(cidades.codeColumn).AsString();
+    // The legacy abbreviation of the capital: the city of that name in any state.
+    if (Cidade == u"BHTE" &&
+        Search(QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' ")))
+        return QAuxiliar.FieldByName(cidades.codeColumn).AsString();
+    return Create(cidades, {cidade, estado});
+}
+
+QString TConversao::FGrupo(const QString& Grupo) {
+    static const Reference grupos{
+        QStringLiteral("CODGRUPO"),
+        QStringLiteral(" SELECT MAX(CODGRUPO) AS CODGRUPO FROM GRUPROD "),
+        3,
+        QStringLiteral("001"),
+        QStringLiteral(
+            " INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES (:CODGRUPO, :DESCRICAO) "),
+        {QStringLiteral("CODGRUPO"), QStringLiteral("DESCRICAO")}};
+    const QString grupo = UpperAscii(Grupo);
+    return FindOrCreate(grupos,
+                        QStringLiteral(" SELECT CODGRUPO FROM GRUPROD WHERE DESCRICAO = ") +
+                            SqlQuoted(grupo),
+                        {grupo});
+}
+
+QString TConversao::FPais(const QString& Pais) {
+    static const Reference paises{
+        QStringLiteral("CODPAIS"),
+        QStringLiteral(" SELECT MAX(CODPAIS) AS CODPAIS FROM PAISES "),
+        4,
+        QStringLiteral("0001"),
+        QStringLiteral(" INSERT INTO PAISES (CODPAIS, NOMEPAIS) VALUES (:CODPAIS, :NOMEPAIS) "),
+        {QStringLiteral("CODPAIS"), QStringLiteral("NOMEPAIS")}};
+    const QString pais = UpperAscii(Left(Pais, 60));
+    return FindOrCreate(
+        paises, QStringLiteral(" SELECT CODPAIS FROM PAISES WHERE NOMEPAIS = ") + SqlQuoted(pais),
+        {pais});
+}
+
+QString TConversao::FClasCli(const QString& ClasCli) {
+    static const Reference classes{
+        QStringLiteral("CODCLASCLI"),
+        QStringLiteral(" SELECT MAX(CODCLASCLI) AS CODCLASCLI FROM CLASCLI "),
+        3,
+        QStringLiteral("001"),
+        QStringLiteral(
+            " INSERT INTO CLASCLI (CODCLASCLI, DESCRICAO) VALUES (:CODCLASCLI, :DESCRICAO) "),
+        {QStringLiteral("CODCLASCLI"), QStringLiteral("DESCRICAO")}};
+    const QString classe = UpperAscii(Left(ClasCli, 20));
+    return FindOrCreate(classes,
+                        QStringLiteral(" SELECT CODCLASCLI FROM CLASCLI WHERE DESCRICAO = ") +
+                            SqlQuoted(classe),
+                        {classe});
+}
+
+QString TConversao::FLocalProd(const QString& LocalProd) {
+    static const Reference locais{
+        QStringLiteral("CODLOCAL"),
+        QStringLiteral(" SELECT MAX(CODLOCAL) AS CODLOCAL FROM LOCALPROD "),
+        8,
+        QStringLiteral("00000001"),
+        QStringLiteral(
+            " INSERT INTO LOCALPROD (CODLOCAL, DESCRICAO) VALUES (:CODLOCAL, :DESCRICAO) "),
+        {QStringLiteral("CODLOCAL"), QStringLiteral("DESCRICAO")}};
+    const QString local = UpperAscii(Left(LocalProd, 20));
+    return FindOrCreate(locais,
+                        QStringLiteral(" SELECT CODLOCAL FROM LOCALPROD WHERE DESCRICAO = ") +
+                            SqlQuoted(local),
+                        {local});
+}
+
+QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
+    if (Search(QStringLiteral(" SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = ") +
+               SqlQuoted(ClasFis)))
+        return QAuxiliar.FieldByName(QStringLiteral("CodClasFis")).AsString();
+    // The key has four characters: a fifth digit is cut, not carried.
+    const QString code = StrZero(
+        Left(NextCode(QStringLiteral(" Select Max(CODCLASFIS) as CodClasFis From CLASFISC "),
+                      QStringLiteral("CodClasFis"), 4, QStringLiteral("0001")),
+             4),
+        4);
+    const QString ncm = Left(Trim(ClasFis), 8);
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(QStringLiteral(" Insert Into CLASFISC (CodClasFis, CodigoNCM, CodNBM, "
+                                    "CODNATRECEITA ) VALUES (:CodClasFis, :CodigoNCM, :CodNBM, "
+                                    ":CODNATRECEITA )"));
+    QAuxiliar.ParamByName(QStringLiteral("CodClasFis")).SetAsString(code);
+    QAuxiliar.ParamByName(QStringLiteral("CodigoNCM")).SetAsString(ncm);
+    QAuxiliar.ParamByName(QStringLiteral("CodNBM")).SetAsString(ncm);
+    QAuxiliar.ParamByName(QStringLiteral("CODNATRECEITA")).SetAsString(QStringLiteral("999"));
+    QAuxiliar.ExecSQL();
+    return code;
+}
+
+QString TConversao::FGrupoComCodigoPredefinido(const QString& CodGrupo, const QString& Descricao) {
+    const QString codigo = StrZero(CodGrupo, 3);
+    if (!Search(QStringLiteral(" SELECT DESCRICAO FROM GRUPROD WHERE CODGRUPO = ") +
+                SqlQuoted(codigo))) {
+        QAuxiliar.Close();
+        QAuxiliar.SetSQL(QStringLiteral(
+            " INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES (:CODGRUPO, :DESCRICAO) "));
+        QAuxiliar.ParamByName(QStringLiteral("CODGRUPO")).SetAsString(codigo);
+        QAuxiliar.ParamByName(QStringLiteral("DESCRICAO"))
+            .SetAsString(Left(UpperAscii(Descricao), 30));
+        QAuxiliar.ExecSQL();
+    }
+    return CodGrupo;
+}
+
+QString TConversao::FSubGrupoComCodigoPredefinido(const QString& CodGrupo,
+                                                  const QString& CodSubgrupo,
+                                                  const QString& Descricao) {
+    if (!Search(QStringLiteral(" SELECT DESCRICAO FROM SUBGRUP WHERE CODGRUPO = ") +
+                SqlQuoted(StrZero(CodGrupo, 3)) + QStringLiteral("    AND CODSUBGRUPO = ") +
+                SqlQuoted(StrZero(CodSubgrupo, 3)))) {
+        QAuxiliar.Close();
+        QAuxiliar.SetSQL(QStringLiteral(" INSERT INTO SUBGRUP (CODGRUPO, CODSUBGRUPO, DESCRICAO) "
+                                        "VALUES (:CODGRUPO, :CODSUBGRUPO, :DESCRICAO) "));
+        QAuxiliar.ParamByName(QStringLiteral("CODGRUPO"))
+            .SetAsString(StrZero(CodGrupo.right(3), 3));
+        QAuxiliar.ParamByName(QStringLiteral("CODSUBGRUPO"))
+            .SetAsString(StrZero(CodSubgrupo.right(3), 3));
+        QAuxiliar.ParamByName(QStringLiteral("DESCRICAO"))
+            .SetAsString(Left(UpperAscii(Descricao), 30));
+        QAuxiliar.ExecSQL();
+    }
+    return CodSubgrupo;
+}
+
+QString TConversao::FindOrCreateCommitted(const CommittedReference& reference,
+                                          const QString& text) {
+    QString code;
+    try {
+        QAuxiliar.Close();
+        QAuxiliar.SetSQL(reference.searchSql);
+        QAuxiliar.ParamByName(reference.textParam).SetAsString(Left(text, 30));
+        QAuxiliar.Open();
+        const TargetField& found = QAuxiliar.FieldByName(reference.codeColumn);
+        code = found.AsString();
+        if (found.IsNull() && !text.isEmpty()) {
+            code = NextCode(reference.maximumSql, reference.codeColumn, reference.width,
+                            reference.firstCode);
+            QAuxiliar.Close();
+            QAuxiliar.SetSQL(reference.insertSql);
+            QAuxiliar.ParamByName(reference.codeParam).SetAsString(code);
+            QAuxiliar.ParamByName(reference.textParam).SetAsString(Left(text, 30));
+            QAuxiliar.ExecSQL();
+            QAuxiliar.SetSQL(QStringLiteral("COMMIT"));
+            QAuxiliar.ExecSQL();
+        }
+    } catch (const Error& error) {
+        CurrentUserInterface().ShowWarning(reference.warning + u'\r' + error.Message());
+    }
+    return code;
+}
+
+QString TConversao::FFabricante(const QString& Fabricante) {
+    static const CommittedReference fabricantes{
+        QStringLiteral("  SELECT CODFABRIC FROM CADFABR WHERE DESCRICAO = :PFABRIC    "),
+        QStringLiteral("SELECT MAX(CODFABRIC) AS CODFABRIC FROM CADFABR "),
+        QStringLiteral(
+            "INSERT INTO CADFABR ( CODFABRIC, DESCRICAO) VALUES( :PCODFABRIC, :PFABRIC) "),
+        QStringLiteral("CODFABRIC"),
+        QStringLiteral("PCODFABRIC"),
+        QStringLiteral("PFABRIC"),
+        5,
+        QStringLiteral("00001"),
+        QStringLiteral("Erro ao converter Fabricante. Motivo: ")};
+    return FindOrCreateCommitted(fabricantes, Fabricante);
+}
+
+QString TConversao::FFamilia(const QString& Familia) {
+    static const CommittedReference familias{
+        QStringLiteral("  SELECT CODIGO FROM FAMILIA WHERE DESCRICAO = :DESCRICAO   "),
+        QStringLiteral("SELECT MAX(CODIGO) AS CODIGO FROM FAMILIA "),
+        QStringLiteral("INSERT INTO FAMILIA ( CODIGO, DESCRICAO) VALUES( :CODIGO, :DESCRICAO) "),
+        QStringLiteral("CODIGO"),
+        QStringLiteral("CODIGO"),
+        QStringLiteral("DESCRICAO"),
+        2,
+        QStringLiteral("01"),
+        QStringLiteral("Erro ao converter Família. Motivo: ")};
+    return FindOrCreateCommitted(familias, Familia);
+}
+
+QString TConversao::FUnidade(const QString& VFUNID) {
+    const QString unidade = UpperAscii(Left(VFUNID, 6));
+    try {
+        QAuxiliar.SetSQL(QStringLiteral("Select UNIDADE from UNIDADES Where UNIDADE = :PUNIDADE"));
+        QAuxiliar.ParamByName(QStringLiteral("PUNIDADE")).SetAsString(unidade);
+        QAuxiliar.Open();
+        if (QAuxiliar.IsEmpty()) {
+            QAuxiliar.Close();
+            QAuxiliar.SetSQL(QStringLiteral("Insert Into UNIDADES (UNIDADE) Values(:PUNIDADE)"));
+            QAuxiliar.ParamByName(QStringLiteral("PUNIDADE")).SetAsString(unidade);
+            QAuxiliar.ExecSQL();
+        }
+    } catch (const Error&) {
+        CurrentUserInterface().ShowWarning(QStringLiteral("Erro ao converter Unidade."));
+    }
+    return unidade;
+}
+
+} // namespace vorlanda
