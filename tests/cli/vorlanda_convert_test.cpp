@@ -248,6 +248,29 @@ TEST(VorlandaConvert, ConvertsProductGroupsFromTheNamedLegacyDatabase) {
               }));
 }
 
+TEST(VorlandaConvert, ConvertsClientsAndGroupsInOneRun) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBCLIENTES (CONTROLE, NOME, CIDADE, ESTADO, DATA) VALUES "
+                    u"(12, 'maria d''ajuda', 'Contagem', 'MG', '1975-03-09'), "
+                    u"(13, 'José', 'contagem', 'mg', NULL)"_qs,
+                    u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Genéricos')"_qs});
+    ReleasedTarget target;
+
+    const Outcome outcome =
+        RunConvert({u"--target"_qs, target.Path(), u"--tables=gruposprodutos,CLIENTES"_qs,
+                    u"--source-database"_qs, legacy.Name()});
+    EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    EXPECT_EQ(target.Rows(u"SELECT CODCLIENTE, NOME, CODCIDADE, DT_NASCIMENTO FROM CLIENTE "
+                          u"ORDER BY 1"_qs),
+              (std::vector<QStringList>{
+                  {u"00000012"_qs, u"MARIA D'AJUDA"_qs, u"00001"_qs, u"09.03.1975"_qs},
+                  {u"00000013"_qs, u"JOSé"_qs, u"00001"_qs, u"<null>"_qs}}));
+    EXPECT_EQ(target.Rows(u"SELECT CODCIDADE, CIDADE, ESTADO FROM CIDADES"_qs),
+              (std::vector<QStringList>{{u"00001"_qs, u"CONTAGEM"_qs, u"MG"_qs}}));
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"001"_qs}}));
+}
+
 TEST(VorlandaConvert, OnATerminalTheProgressLineIsRewrittenAndClearedBeforeTheMessage) {
     LegacyDatabase legacy;
     legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'A'), (2, 'B'), "
