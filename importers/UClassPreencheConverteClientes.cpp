@@ -2,6 +2,7 @@
 
 #include "db/DayNumber.h"
 #include "db/SourceQuery.h"
+#include "importers/ImportLoop.h"
 #include "ui/UserInterface.h"
 #include "writers/Cliente.h"
 #include "writers/FormatSettings.h"
@@ -41,59 +42,47 @@ void TClassPreencheDadosClientes::PreencheConverteClientes(SourceConnection& DbO
     TConversao FConversao(DbDestino);
     SourceQuery qryBusca;
     qryBusca.SetSQLConnection(&DbOrigem);
-    int vContaRegistro = 1;
 
     ConverteClientes.LimpaTabela();
     BuscaClientesBDOrigem(DbOrigem, qryBusca);
-    Barra.SetMaxValue(qryBusca.RecordCount());
     const auto text = [&qryBusca](const char* column) {
         return qryBusca.FieldByName(QLatin1String(column)).AsString();
     };
-    while (!qryBusca.Eof()) {
-        lblInfo.SetCaption(QStringLiteral("Convertendo Clientes - Registro %1 de %2")
-                               .arg(vContaRegistro)
-                               .arg(Barra.MaxValue()));
-        CurrentUserInterface().ProcessPendingEvents();
-
-        ConverteClientes.SetCodCliente(text("CONTROLE"));
-        ConverteClientes.SetNome(text("NOME"));
-        ConverteClientes.SetEndereco(text("ENDERECO"));
-        ConverteClientes.SetBairro(text("BAIRRO"));
-        const QString cidade = text("CIDADE");
-        if (!Trim(cidade).isEmpty())
-            ConverteClientes.SetCodCidade(FConversao.FCidade(cidade, text("ESTADO")));
-        ConverteClientes.SetEstado(text("ESTADO"));
-        ConverteClientes.SetCep(text("CEP"));
-        const QString telefone = text("TELEFONE");
-        if (telefone != u"000000000000")
-            ConverteClientes.SetFone(telefone);
-        ConverteClientes.SetDT_Nascimento(LegacyDate(qryBusca.FieldByName(QStringLiteral("DATA"))));
-        const QString cgc = text("CGC");
-        ConverteClientes.SetCgcCpf(Trim(cgc).isEmpty() ? text("CPF") : cgc);
-        ConverteClientes.SetContato(text("RESPONSAVEL"));
-        ConverteClientes.SetDT_Cadastro(
-            LegacyDate(qryBusca.FieldByName(QStringLiteral("DATACADASTRO"))));
-        ConverteClientes.SetCampoLivre1(text("IDENTIDADE"));
-        ConverteClientes.SetCampoLivre2(text("ESTADOCIVIL"));
-        ConverteClientes.SetCampoLivre3(text("PAI"));
-        ConverteClientes.SetCampoLivre4(text("MAE"));
-        ConverteClientes.SetFax(text("FAX"));
-        ConverteClientes.SetObsercacao(text("OBSERVACAO"));
-        ConverteClientes.SetCampoLivre5(text("EMPRESATRABALHO"));
-        ConverteClientes.SetLimiteCredito(
-            qryBusca.FieldByName(QStringLiteral("LIMITECREDITO")).AsFloat());
-        ConverteClientes.SetPessoa_FJ(text("PESSOA"));
-        ConverteClientes.SetCampoLivre6(text("REFERENCIA"));
-        ConverteClientes.SetAtivo(text("ATIVO"));
-        ConverteClientes.ExecutaSql(1);
-
-        ++vContaRegistro;
-        qryBusca.Next();
-        Barra.SetProgress(Barra.Progress() + 1);
-    }
-    lblInfo.SetCaption(QString());
-    Barra.SetProgress(0);
-    Barra.SetMaxValue(0);
+    ConvertEachRow(
+        qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Clientes - Registro "), [&] {
+            ConverteClientes.SetCodCliente(text("CONTROLE"));
+            ConverteClientes.SetNome(text("NOME"));
+            ConverteClientes.SetEndereco(text("ENDERECO"));
+            ConverteClientes.SetBairro(text("BAIRRO"));
+            const QString cidade = text("CIDADE");
+            if (!Trim(cidade).isEmpty())
+                ConverteClientes.SetCodCidade(FConversao.FCidade(cidade, text("ESTADO")));
+            ConverteClientes.SetEstado(text("ESTADO"));
+            ConverteClientes.SetCep(text("CEP"));
+            const QString telefone = text("TELEFONE");
+            if (telefone != u"000000000000")
+                ConverteClientes.SetFone(telefone);
+            ConverteClientes.SetDT_Nascimento(
+                LegacyDate(qryBusca.FieldByName(QStringLiteral("DATA"))));
+            const QString cgc = text("CGC");
+            ConverteClientes.SetCgcCpf(Trim(cgc).isEmpty() ? text("CPF") : cgc);
+            ConverteClientes.SetContato(text("RESPONSAVEL"));
+            ConverteClientes.SetDT_Cadastro(
+                LegacyDate(qryBusca.FieldByName(QStringLiteral("DATACADASTRO"))));
+            ConverteClientes.SetCampoLivre1(text("IDENTIDADE"));
+            ConverteClientes.SetCampoLivre2(text("ESTADOCIVIL"));
+            ConverteClientes.SetCampoLivre3(text("PAI"));
+            ConverteClientes.SetCampoLivre4(text("MAE"));
+            ConverteClientes.SetFax(text("FAX"));
+            ConverteClientes.SetObsercacao(text("OBSERVACAO"));
+            ConverteClientes.SetCampoLivre5(text("EMPRESATRABALHO"));
+            ConverteClientes.SetLimiteCredito(
+                qryBusca.FieldByName(QStringLiteral("LIMITECREDITO")).AsFloat());
+            ConverteClientes.SetPessoa_FJ(text("PESSOA"));
+            ConverteClientes.SetCampoLivre6(text("REFERENCIA"));
+            ConverteClientes.SetAtivo(text("ATIVO"));
+            ConverteClientes.ExecutaSql(1);
+        });
 }
 
 } // namespace vorlanda

@@ -1,7 +1,7 @@
 #include "importers/UClassPreencheConverteGruposProdutos.h"
 
 #include "db/SourceQuery.h"
-#include "ui/UserInterface.h"
+#include "importers/ImportLoop.h"
 #include "writers/GrupoProduto.h"
 
 namespace vorlanda {
@@ -20,29 +20,18 @@ void TClassPreencheDadosGruposProdutos::PreencheConverteGruposProdutos(SourceCon
     TConverteGruposProd ConverteGruposProdutos(DbDestino);
     SourceQuery qryBusca;
     qryBusca.SetSQLConnection(&DbOrigem);
-    int vContaRegistro = 1;
 
     // The table is emptied (and committed) before the legacy rows are read.
     ConverteGruposProdutos.LimpaTabela();
     BuscaGruposProdutosBDOrigem(qryBusca);
-    Barra.SetMaxValue(qryBusca.RecordCount());
-    while (!qryBusca.Eof()) {
-        lblInfo.SetCaption(QStringLiteral("Convertendo Grupos de produtos - Registro %1 de %2")
-                               .arg(vContaRegistro)
-                               .arg(Barra.MaxValue()));
-        CurrentUserInterface().ProcessPendingEvents();
-        ConverteGruposProdutos.SetCodigo(
-            qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
-        ConverteGruposProdutos.SetDescricao(
-            qryBusca.FieldByName(QStringLiteral("GRUPO")).AsString());
-        ConverteGruposProdutos.ExecutaSql();
-        ++vContaRegistro;
-        qryBusca.Next();
-        Barra.SetProgress(Barra.Progress() + 1);
-    }
-    lblInfo.SetCaption(QString());
-    Barra.SetProgress(0);
-    Barra.SetMaxValue(0);
+    ConvertEachRow(qryBusca, Barra, lblInfo,
+                   QStringLiteral("Convertendo Grupos de produtos - Registro "), [&] {
+                       ConverteGruposProdutos.SetCodigo(
+                           qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
+                       ConverteGruposProdutos.SetDescricao(
+                           qryBusca.FieldByName(QStringLiteral("GRUPO")).AsString());
+                       ConverteGruposProdutos.ExecutaSql();
+                   });
 }
 
 } // namespace vorlanda

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace vorlanda {
+
+class Gauge;
+class Label;
+class SourceQuery;
+
+// Walks the rows of an open legacy query the way every import shows its progress: the gauge
+// runs from 0 to the row count, one step per row; before each row the label names it
+// ("<caption>N de M") and the window may repaint; after the last row the label is cleared and
+// the gauge reset. An error of convertRow leaves at once, label and gauge as they are.
+void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const QString& caption,
+                    const std::function<void()>& convertRow);
+
+} // namespace vorlanda
