@@ -1,8 +1,11 @@
 #include "run/UClassesConversaoController.h"
 
 #include "db/Error.h"
+#include "importers/UClassPreencheClassificacaoFiscal.h"
 #include "importers/UClassPreencheConverteClientes.h"
+#include "importers/UClassPreencheConverteFornecedores.h"
 #include "importers/UClassPreencheConverteGruposProdutos.h"
+#include "importers/UClassPreencheConverteProdutos.h"
 #include "run/ParameterList.h"
 #include "ui/UserInterface.h"
 #include "writers/classConversao.h"
@@ -14,7 +17,10 @@ const std::vector<TClassesConversaoController::KeyedStep>& TClassesConversaoCont
     // joins as its importer is built.
     static const std::vector<KeyedStep> steps{
         {u"CLIENTES", &TClassesConversaoController::PConverteClientes},
+        {u"FORNECEDORES", &TClassesConversaoController::PConverteFornecedores},
         {u"GRUPOSPRODUTOS", &TClassesConversaoController::PConverteGruposProdutos},
+        {u"CLASSIFICACAOFISCAL", &TClassesConversaoController::PConverteClassificacaoFiscal},
+        {u"PRODUTOS", &TClassesConversaoController::PConverteProdutos},
     };
     return steps;
 }
@@ -53,11 +59,32 @@ void TClassesConversaoController::PConverteClientes(SourceConnection& BDOrigem,
     importer.PreencheConverteClientes(BDOrigem, BDOrvalis, Barra, lblInfo);
 }
 
+void TClassesConversaoController::PConverteFornecedores(SourceConnection& BDOrigem,
+                                                        TargetDatabase& BDOrvalis, Gauge& Barra,
+                                                        Label& lblInfo) {
+    TClassPreencheDadosFornecedores importer;
+    importer.PreencheConverteFornecedores(BDOrigem, BDOrvalis, Barra, lblInfo);
+}
+
 void TClassesConversaoController::PConverteGruposProdutos(SourceConnection& BDOrigem,
                                                           TargetDatabase& BDOrvalis, Gauge& Barra,
                                                           Label& lblInfo) {
     TClassPreencheDadosGruposProdutos importer;
     importer.PreencheConverteGruposProdutos(BDOrigem, BDOrvalis, Barra, lblInfo);
+}
+
+void TClassesConversaoController::PConverteClassificacaoFiscal(SourceConnection& BDOrigem,
+                                                               TargetDatabase& BDOrvalis,
+                                                               Gauge& Barra, Label& lblInfo) {
+    TClassPreencheDadosClassificacaoFiscal importer;
+    importer.PreencheConverteClassificacaoFiscal(BDOrigem, BDOrvalis, Barra, lblInfo);
+}
+
+void TClassesConversaoController::PConverteProdutos(SourceConnection& BDOrigem,
+                                                    TargetDatabase& BDOrvalis, Gauge& Barra,
+                                                    Label& lblInfo) {
+    TClassPreencheDadosProdutos importer;
+    importer.PreencheConverteProdutos(BDOrigem, BDOrvalis, Barra, lblInfo);
 }
 
 } // namespace vorlanda

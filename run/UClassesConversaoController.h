@@ -34,8 +34,14 @@ private:
 
     void PConverteClientes(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
                            Label& lblInfo);
+    void PConverteFornecedores(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
+                               Label& lblInfo);
     void PConverteGruposProdutos(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis,
                                  Gauge& Barra, Label& lblInfo);
+    void PConverteClassificacaoFiscal(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis,
+                                      Gauge& Barra, Label& lblInfo);
+    void PConverteProdutos(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
+                           Label& lblInfo);
 };
 
 } // namespace vorlanda

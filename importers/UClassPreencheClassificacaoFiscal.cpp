@@ -1,0 +1,71 @@
+#include "importers/UClassPreencheClassificacaoFiscal.h"
+
+#include "db/SourceQuery.h"
+#include "db/TargetQuery.h"
+#include "ui/UserInterface.h"
+#include "writers/ClassificacaoFiscal.h"
+#include "writers/ValueHelpers.h"
+
+#include <QString>
+
+namespace vorlanda {
+
+SourceQuery& TClassPreencheDadosClassificacaoFiscal::BuscaClassificacaoFiscalBDOrigem(
+    SourceQuery& qryBusca) const {
+    qryBusca.ClearSQL();
+    qryBusca.SetSQL(QStringLiteral("SELECT CONTROLE, NCM FROM TB_CODIGO_NCM"));
+    qryBusca.Open();
+    return qryBusca;
+}
+
+bool TClassPreencheDadosClassificacaoFiscal::ClassificacaoJaExiste(const QString& CodigoNCM,
+                                                                   TargetDatabase& Banco) const {
+    TargetQuery query(Banco);
+    // Compared with the VARCHAR(8) column alone, the parameter would be described as eight
+    // characters and a longer NCM would fail with "string right truncation" instead of simply
+    // not being found. The cast describes it as the widest text a UTF8 parameter can carry.
+    query.SetSQL(QStringLiteral(
+        "SELECT * FROM CLASFISC WHERE CODIGONCM = CAST(:CODIGONCM AS VARCHAR(8191))"));
+    query.ParamByName(QStringLiteral("CODIGONCM")).SetAsString(CodigoNCM);
+    query.Open();
+    return !query.IsEmpty();
+}
+
+void TClassPreencheDadosClassificacaoFiscal::PreencheConverteClassificacaoFiscal(
+    SourceConnection& DbOrigem, TargetDatabase& DbDestino, Gauge& Barra, Label& lblInfo) {
+    TConverteClassificacaoFiscal ConverteClassificacaoFiscal(DbDestino);
+    SourceQuery qryBusca;
+    qryBusca.SetSQLConnection(&DbOrigem);
+    int vContaRegistro = 1;
+
+    // The table is emptied (and committed) before the legacy rows are read.
+    ConverteClassificacaoFiscal.LimpaTabela();
+    BuscaClassificacaoFiscalBDOrigem(qryBusca);
+    Barra.SetMaxValue(qryBusca.RecordCount());
+    const auto ncm = [&qryBusca] {
+        return FRemoveCaracter(qryBusca.FieldByName(QStringLiteral("NCM")).AsString());
+    };
+    while (!qryBusca.Eof()) {
+        lblInfo.SetCaption(QStringLiteral("Convertendo Classificacao Fiscal - Registro %1 de %2")
+                               .arg(vContaRegistro)
+                               .arg(Barra.MaxValue()));
+        CurrentUserInterface().ProcessPendingEvents();
+        // The whole cleaned NCM is looked for, while CODIGONCM keeps only eight characters:
+        // longer NCMs are never found, so each of their rows is written.
+        if (!ClassificacaoJaExiste(ncm(), DbDestino)) {
+            ConverteClassificacaoFiscal.SetCodClasFis(
+                qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
+            ConverteClassificacaoFiscal.SetCodNBM(ncm());
+            ConverteClassificacaoFiscal.SetCodigoNCM(ConverteClassificacaoFiscal.CodNBM());
+            ConverteClassificacaoFiscal.GravaClassificacaoFiscal(DbDestino);
+        }
+        ++vContaRegistro;
+        qryBusca.Next();
+        Barra.SetProgress(Barra.Progress() + 1);
+    }
+    lblInfo.SetCaption(QString());
+    Barra.SetProgress(0);
+    Barra.SetMaxValue(0);
+}
+
+} // namespace vorlanda

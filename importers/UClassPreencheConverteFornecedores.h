@@ -1,0 +1,21 @@
+#pragma once
+
+namespace vorlanda {
+
+class Gauge;
+class Label;
+class SourceConnection;
+class SourceQuery;
+class TargetDatabase;
+
+// Converts the legacy suppliers (TBFORNECEDOR) into FORNECE, creating the cities it lacks.
+class TClassPreencheDadosFornecedores {
+public:
+    void PreencheConverteFornecedores(SourceConnection& DbOrigem, TargetDatabase& DbDestino,
+                                      Gauge& Barra, Label& lblInfo);
+
+private:
+    SourceQuery& BuscaFornecedoresBDOrigem(SourceQuery& qryBusca);
+};
+
+} // namespace vorlanda

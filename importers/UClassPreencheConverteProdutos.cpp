@@ -1,0 +1,119 @@
+#include "importers/UClassPreencheConverteProdutos.h"
+
+#include "db/NumberText.h"
+#include "db/SourceQuery.h"
+#include "importers/ImportLoop.h"
+#include "writers/CompProd.h"
+#include "writers/Produto.h"
+#include "writers/ProdutoDetalhe.h"
+#include "writers/TextRules.h"
+
+namespace vorlanda {
+
+namespace {
+
+// Several legacy number columns were typed in as free text: a NULL or blank value counts as
+// 0, while any other text must be a plain number, or the run stops with an error naming it
+// rather than storing a guess.
+double LegacyNumber(const SourceField& field) {
+    const QString text = field.AsString();
+    return Trim(text).isEmpty() ? 0.0 : ParseDecimal(text);
+}
+
+} // namespace
+
+SourceQuery& TClassPreencheDadosProdutos::BuscaProdutosBDOrigem(SourceQuery& qryBusca) {
+    qryBusca.ClearSQL();
+    qryBusca.SetSQL(QStringLiteral(
+        "SELECT CODIGO, CODIGOBARRA, PRODUTO, GRUPO, FABRICANTE, PRECOCUSTO, CUSTOMEDIO, "
+        "PRECOVENDA, ESTMINIMO, UNIDADE, LUCRO, ESTMAXIMO, CODNCM, MARCA, CODFORNECEDOR, PESO, "
+        "DESCRICAOSIMPLES, ATIVO, CST, APLICACAO, CFOP, FRACIONADO, PRECOPRAZO, PRECOPROMOCAO, "
+        "PRECOCINCO, REGISTROMS FROM TBESTOQUE"));
+    qryBusca.Open();
+    return qryBusca;
+}
+
+void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbOrigem,
+                                                           TargetDatabase& DbDestino, Gauge& Barra,
+                                                           Label& lblInfo) {
+    TConverteProduto ConverteProdutos(DbDestino);
+    TConverteCompProd ConverteCompProdutos(DbDestino);
+    TConverteProdutoDetalhe ConverteProdutoDetalhe(DbDestino);
+    TConversao FConversao(DbDestino);
+    SourceQuery qryBusca;
+    qryBusca.SetSQLConnection(&DbOrigem);
+
+    // Each clearing commits, so the three tables are empty for good before a row is read.
+    ConverteProdutos.LimpaTabela();
+    ConverteCompProdutos.LimpaTabela();
+    ConverteProdutoDetalhe.LimpaTabela();
+    BuscaProdutosBDOrigem(qryBusca);
+
+    const auto text = [&qryBusca](const char* column) {
+        return qryBusca.FieldByName(QLatin1String(column)).AsString();
+    };
+    const auto number = [&qryBusca](const char* column) {
+        return LegacyNumber(qryBusca.FieldByName(QLatin1String(column)));
+    };
+    const auto convertRow = [&] {
+        const QString codigo = text("CODIGO");
+        if (Trim(codigo).isEmpty())
+            return;
+
+        ConverteProdutos.SetCodProd(codigo);
+        ConverteProdutos.SetReferencia(text("CODIGOBARRA"));
+        ConverteProdutos.SetDescricao(text("PRODUTO"));
+        ConverteProdutos.SetCodGrupo(text("GRUPO"));
+        // Looked up for every row: an empty name finds nothing and creates nothing.
+        ConverteProdutos.SetFCodFabric(FConversao.FFabricante(text("FABRICANTE")));
+        // The stock and detail rows take the product code as the product writer cut and padded
+        // it, so the three rows share one key.
+        ConverteCompProdutos.SetCodProd(ConverteProdutos.CodProd());
+        ConverteCompProdutos.SetPrecoCusto(number("PRECOCUSTO"));
+        ConverteCompProdutos.setPrecoMedio(number("CUSTOMEDIO"));
+        ConverteProdutos.SetPreco(number("PRECOVENDA"));
+        ConverteCompProdutos.SetEstMinimo(number("ESTMINIMO"));
+        ConverteProdutos.SetUnidEntrada(text("UNIDADE"));
+        ConverteProdutos.SetUnidSaida(ConverteProdutos.UnidEntrada());
+        ConverteProdutos.SetLucro(number("LUCRO"));
+        ConverteCompProdutos.SetEstMaximo(number("ESTMAXIMO"));
+        // Four characters or fewer are taken for a classification code already, not an NCM.
+        const QString ncm = text("CODNCM");
+        ConverteProdutos.SetCodClasFis(ncm.size() >= 5 ? FConversao.FRetornaCodClasFis(ncm) : ncm);
+        ConverteProdutos.SetCampoLivre1(text("MARCA"));
+        const QString fornecedor = text("CODFORNECEDOR");
+        const QString fornecedorAparado = Trim(fornecedor);
+        if (!fornecedorAparado.isEmpty() && fornecedorAparado != u"0")
+            ConverteProdutos.SetPrincipalFornecedor(fornecedor);
+        ConverteProdutos.SetPeso(number("PESO"));
+        ConverteProdutos.SetDescricao2(text("DESCRICAOSIMPLES"));
+        ConverteProdutos.SetAtivado(text("ATIVO") == u"0" ? QStringLiteral("N")
+                                                          : QStringLiteral("S"));
+        ConverteProdutoDetalhe.SetCODPROD(ConverteProdutos.CodProd());
+        const QString cst = text("CST");
+        ConverteProdutoDetalhe.SetCODCSOSN(cst);
+        const QString cstAparado = Trim(cst);
+        if (cstAparado == u"0102")
+            ConverteProdutos.SetCodTribut00(QStringLiteral("000"));
+        if (cstAparado == u"0500")
+            ConverteProdutos.SetCodTribut00(QStringLiteral("060"));
+        ConverteProdutos.SetCampoLivre2(text("APLICACAO"));
+        ConverteProdutos.SetCFOPForaUF(text("CFOP"));
+        ConverteProdutos.SetFracionado(
+            UpperAscii(text("FRACIONADO")) == u"FALSE" ? QStringLiteral("N") : QStringLiteral("S"));
+        ConverteProdutos.SetPreco2(number("PRECOPRAZO"));
+        ConverteProdutos.SetPreco3(number("PRECOPROMOCAO"));
+        ConverteProdutos.SetPreco4(number("PRECOCINCO"));
+        ConverteProdutos.SetCampoLivre3(text("REGISTROMS"));
+        ConverteProdutos.SetCodTipoProduto(QStringLiteral("00"));
+        ConverteProdutos.SetTipoProd(QStringLiteral("R"));
+
+        ConverteProdutos.ExecutaSql();
+        ConverteCompProdutos.ExecutaSql();
+        ConverteProdutoDetalhe.ExecutaSql();
+    };
+    ConvertEachRow(qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Produtos - Registro "),
+                   convertRow);
+}
+
+} // namespace vorlanda

@@ -1,0 +1,248 @@
+#include "writers/Fornecedor.h"
+
+#include "writers/SqlText.h"
+#include "writers/TextRules.h"
+#include "writers/ValueHelpers.h"
+
+#include <array>
+
+namespace vorlanda {
+
+namespace {
+
+// Apostrophes are cut out of the data, not escaped: "d'avila" is kept as "DAVILA", so a stored
+// supplier never holds one. The literal quoting still doubles any that reach Ativo.
+QString WithoutApostrophes(const QString& value) {
+    return QString(value).remove(u'\'');
+}
+
+QString TrimmedFirst(const QString& value, qsizetype n) {
+    return Left(Trim(value), n);
+}
+
+QString NameText(const QString& value, qsizetype n) {
+    return FRetiraAcento(UpperAscii(TrimmedFirst(value, n)));
+}
+
+// Phone numbers are cut before the digits are picked, so only digits among the first 16
+// characters survive and an extension written after the number is lost.
+QString PhoneDigits(const QString& value) {
+    return FSoNumero(Left(value, 16));
+}
+
+struct Column {
+    const char16_t* name;
+    const QString& value;
+};
+
+} // namespace
+
+TConverteFornece::TConverteFornece(TargetDatabase& cBanco) : TConversao(cBanco) {
+    LimpaVariavel();
+}
+
+void TConverteFornece::SetCodFornec(const QString& Value) {
+    FCodFornec = StrZero(Left(WithoutApostrophes(Value), 6), 6);
+}
+
+void TConverteFornece::SetCodcliente(const QString& Value) {
+    FCodCliente = StrZero(Left(WithoutApostrophes(Value), 8), 8);
+}
+
+void TConverteFornece::SetNome(const QString& Value) {
+    FNome = NameText(WithoutApostrophes(Value), 50);
+}
+
+void TConverteFornece::SetNomeFantasia(const QString& Value) {
+    FNomeFantasia = NameText(WithoutApostrophes(Value), 40);
+}
+
+void TConverteFornece::SetContato(const QString& Value) {
+    FContato = TrimmedFirst(WithoutApostrophes(Value), 30);
+}
+
+void TConverteFornece::SetEndereco(const QString& Value) {
+    FEndereco = Left(WithoutApostrophes(Value), 50);
+}
+
+void TConverteFornece::SetBairro(const QString& Value) {
+    FBairro = TrimmedFirst(WithoutApostrophes(Value), 30);
+}
+
+void TConverteFornece::SetCep(const QString& Value) {
+    FCep = FRemoveCaracter(Left(WithoutApostrophes(Value), 9));
+}
+
+void TConverteFornece::SetCodCidade(const QString& Value) {
+    const QString value = WithoutApostrophes(Value);
+    // An empty code means "no city"; padding it would point at city 00000.
+    FCodCidade = value.isEmpty() ? value : StrZero(Left(value, 5), 5);
+}
+
+void TConverteFornece::SetNomeCidade(const QString& Value) {
+    FNomeCidade = TrimmedFirst(WithoutApostrophes(Value), 30);
+}
+
+void TConverteFornece::SetNumero(const QString& Value) {
+    FNumero = Left(WithoutApostrophes(Value), 10);
+}
+
+void TConverteFornece::SetComplemento(const QString& Value) {
+    FComplemento = Trim(Left(WithoutApostrophes(Value), 60));
+}
+
+void TConverteFornece::SetEstado(const QString& Value) {
+    FEstado = Left(WithoutApostrophes(Value), 2);
+}
+
+void TConverteFornece::SetInscMunicipal(const QString& Value) {
+    FInscMunicipal = Left(TiraMascara(WithoutApostrophes(Value)), 15);
+}
+
+void TConverteFornece::SetPessoa_FJ(const QString& Value) {
+    FPessoa_FJ = Left(WithoutApostrophes(Value), 1);
+}
+
+void TConverteFornece::SetCgcCpf(const QString& Value) {
+    FCgcCpf = FRemoveCaracter(Left(TiraMascara(WithoutApostrophes(Value)), 14));
+}
+
+void TConverteFornece::SetInscEst(const QString& Value) {
+    FInscEst = FRemoveCaracter(Left(TiraMascara(WithoutApostrophes(Value)), 15));
+}
+
+void TConverteFornece::SetFone(const QString& Value) {
+    FFone = PhoneDigits(WithoutApostrophes(Value));
+}
+
+void TConverteFornece::SetFax(const QString& Value) {
+    FFax = PhoneDigits(WithoutApostrophes(Value));
+}
+
+void TConverteFornece::SetCelular(const QString& Value) {
+    FCelular = PhoneDigits(WithoutApostrophes(Value));
+}
+
+void TConverteFornece::SetEmail(const QString& Value) {
+    FEmail = Trim(WithoutApostrophes(Value));
+}
+
+void TConverteFornece::SetHomePage(const QString& Value) {
+    FHomePage = Left(WithoutApostrophes(Value), 30);
+}
+
+void TConverteFornece::SetCampoLivre1(const QString& Value) {
+    FCampoLivre1 = TrimmedFirst(WithoutApostrophes(Value), 20);
+}
+
+void TConverteFornece::SetCampoLivre2(const QString& Value) {
+    FCampoLivre2 = TrimmedFirst(WithoutApostrophes(Value), 20);
+}
+
+void TConverteFornece::SetContaCx(const QString& Value) {
+    FContaCx = TrimmedFirst(WithoutApostrophes(Value), 7);
+}
+
+void TConverteFornece::SetCTCTbred(const QString& Value) {
+    FCTCTbred = TrimmedFirst(WithoutApostrophes(Value), 7);
+}
+
+void TConverteFornece::Setobservacao(const QString& Value) {
+    FObservacao = Left(WithoutApostrophes(Value), 100);
+}
+
+void TConverteFornece::SetAtivo(const QString& Value) {
+    FAtivo = UpperAscii(Left(Value, 1));
+}
+
+void TConverteFornece::SetTipoFornece(const QString& Value) {
+    FTipoFornece = WithoutApostrophes(Value);
+}
+
+void TConverteFornece::LimpaVariavel() {
+    const QString empty;
+    SetCodFornec(empty);
+    SetNome(empty);
+    SetNomeFantasia(empty);
+    SetContato(empty);
+    SetEndereco(empty);
+    SetBairro(empty);
+    SetCep(empty);
+    SetCodCidade(empty);
+    SetNomeCidade(empty);
+    SetNumero(empty);
+    SetComplemento(empty);
+    SetEstado(empty);
+    SetInscMunicipal(empty);
+    SetPessoa_FJ(empty);
+    SetCgcCpf(empty);
+    SetInscEst(empty);
+    Setobservacao(empty);
+    SetFone(empty);
+    SetFax(empty);
+    SetCelular(empty);
+    SetEmail(empty);
+    SetHomePage(empty);
+    SetCampoLivre1(empty);
+    SetCampoLivre2(empty);
+    SetTipoFornece(empty);
+}
+
+void TConverteFornece::LimpaTabela() {
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(QStringLiteral("Delete from FORNECE"));
+    QAuxiliar.ExecSQL();
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
+    QAuxiliar.ExecSQL();
+}
+
+QString TConverteFornece::MontaSql() const {
+    const std::array<Column, 28> columns{{
+        {u"CodFornec", FCodFornec},
+        {u"Nome", FNome},
+        {u"NomeFantasia", FNomeFantasia},
+        {u"Contato", FContato},
+        {u"Endereco", FEndereco},
+        {u"Bairro", FBairro},
+        {u"Cep", FCep},
+        {u"CodCidade", FCodCidade},
+        {u"Numero", FNumero},
+        {u"Complemento", FComplemento},
+        {u"Estado", FEstado},
+        {u"InscMunicipal", FInscMunicipal},
+        {u"Pessoa_FJ", FPessoa_FJ},
+        {u"CgcCpf", FCgcCpf},
+        {u"InscEst", FInscEst},
+        {u"observacao", FObservacao},
+        {u"Fone", FFone},
+        {u"Fax", FFax},
+        {u"Celular", FCelular},
+        {u"Email", FEmail},
+        {u"HomePage", FHomePage},
+        {u"CampoLivre1", FCampoLivre1},
+        {u"CampoLivre2", FCampoLivre2},
+        {u"codcliente", FCodCliente},
+        {u"ativo", FAtivo},
+        {u"TipoFornece", FTipoFornece},
+        {u"contacx", FContaCx},
+        {u"ctctbred", FCTCTbred},
+    }};
+    QStringList names;
+    QStringList values;
+    for (const Column& c : columns) {
+        names.append(QStringLiteral("fornece.") + QString::fromUtf16(c.name));
+        values.append(SqlQuoted(c.value));
+    }
+    const QString separator = QStringLiteral(", ");
+    return QStringLiteral("  Insert Into fornece (") + names.join(separator) +
+           QStringLiteral(") Values (") + values.join(separator) + QStringLiteral(") ");
+}
+
+void TConverteFornece::GravaFornecedor() {
+    QDestino.SetSQL(MontaSql());
+    QDestino.ExecSQL();
+    LimpaVariavel();
+}
+
+} // namespace vorlanda
