@@ -2,7 +2,7 @@
 
 #include "db/SourceQuery.h"
 #include "db/TargetQuery.h"
-#include "ui/UserInterface.h"
+#include "importers/ImportLoop.h"
 #include "writers/ClassificacaoFiscal.h"
 #include "writers/ValueHelpers.h"
 
@@ -36,36 +36,26 @@ void TClassPreencheDadosClassificacaoFiscal::PreencheConverteClassificacaoFiscal
     TConverteClassificacaoFiscal ConverteClassificacaoFiscal(DbDestino);
     SourceQuery qryBusca;
     qryBusca.SetSQLConnection(&DbOrigem);
-    int vContaRegistro = 1;
 
     // The table is emptied (and committed) before the legacy rows are read.
     ConverteClassificacaoFiscal.LimpaTabela();
     BuscaClassificacaoFiscalBDOrigem(qryBusca);
-    Barra.SetMaxValue(qryBusca.RecordCount());
     const auto ncm = [&qryBusca] {
         return FRemoveCaracter(qryBusca.FieldByName(QStringLiteral("NCM")).AsString());
     };
-    while (!qryBusca.Eof()) {
-        lblInfo.SetCaption(QStringLiteral("Convertendo Classificacao Fiscal - Registro %1 de %2")
-                               .arg(vContaRegistro)
-                               .arg(Barra.MaxValue()));
-        CurrentUserInterface().ProcessPendingEvents();
-        // The whole cleaned NCM is looked for, while CODIGONCM keeps only eight characters:
-        // longer NCMs are never found, so each of their rows is written.
-        if (!ClassificacaoJaExiste(ncm(), DbDestino)) {
-            ConverteClassificacaoFiscal.SetCodClasFis(
-                qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
-            ConverteClassificacaoFiscal.SetCodNBM(ncm());
-            ConverteClassificacaoFiscal.SetCodigoNCM(ConverteClassificacaoFiscal.CodNBM());
-            ConverteClassificacaoFiscal.GravaClassificacaoFiscal(DbDestino);
-        }
-        ++vContaRegistro;
-        qryBusca.Next();
-        Barra.SetProgress(Barra.Progress() + 1);
-    }
-    lblInfo.SetCaption(QString());
-    Barra.SetProgress(0);
-    Barra.SetMaxValue(0);
+    ConvertEachRow(qryBusca, Barra, lblInfo,
+                   QStringLiteral("Convertendo Classificacao Fiscal - Registro "), [&] {
+                       // The whole cleaned NCM is looked for, while CODIGONCM keeps only eight
+                       // characters: longer NCMs are never found, so each of their rows is written.
+                       if (!ClassificacaoJaExiste(ncm(), DbDestino)) {
+                           ConverteClassificacaoFiscal.SetCodClasFis(
+                               qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
+                           ConverteClassificacaoFiscal.SetCodNBM(ncm());
+                           ConverteClassificacaoFiscal.SetCodigoNCM(
+                               ConverteClassificacaoFiscal.CodNBM());
+                           ConverteClassificacaoFiscal.GravaClassificacaoFiscal(DbDestino);
+                       }
+                   });
 }
 
 } // namespace vorlanda
