@@ -1,6 +1,8 @@
 #include "db/TargetDatabase.h"
 
 #include "db/FirebirdApi.h"
+#include "db/PreparedStatement.h"
+#include "db/StatementCache.h"
 #include "db/TargetQuery.h"
 #include "db/TargetTransaction.h"
 
@@ -8,7 +10,13 @@
 
 namespace vorlanda {
 
-TargetDatabase::TargetDatabase() = default;
+namespace {
+// Enough for every shape a conversion sends per row and the lookups it repeats most.
+constexpr std::size_t cachedStatements = 256;
+} // namespace
+
+TargetDatabase::TargetDatabase()
+    : statements_(std::make_unique<StatementCache>(cachedStatements)) {}
 
 TargetDatabase::~TargetDatabase() {
     try {
@@ -60,6 +68,17 @@ Firebird::IAttachment* TargetDatabase::Attachment() const {
     if (!attachment_)
         throw Error(QStringLiteral("O banco de dados não está conectado"));
     return attachment_;
+}
+
+std::shared_ptr<PreparedStatement> TargetDatabase::Prepare(const QString& text) {
+    if (std::shared_ptr<PreparedStatement> cached = statements_->Find(text))
+        return cached;
+    if (!defaultTransaction_)
+        throw Error(QStringLiteral("O banco de dados não tem transação padrão"), 0, text);
+    std::shared_ptr<PreparedStatement> statement =
+        PrepareStatement(Attachment(), defaultTransaction_->Current(), text, dialect_);
+    statements_->Insert(text, statement);
+    return statement;
 }
 
 void TargetDatabase::Register(TargetQuery* query) {
@@ -135,6 +154,7 @@ void TargetDatabase::DropConnection() noexcept {
 void TargetDatabase::ReleaseStatements() noexcept {
     for (TargetQuery* query : queries_)
         query->Unprepare();
+    statements_->Clear();
 }
 
 } // namespace vorlanda

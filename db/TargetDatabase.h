@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 #include <vector>
 
 namespace Firebird {
@@ -9,8 +10,10 @@ class IAttachment;
 
 namespace vorlanda {
 
+class StatementCache;
 class TargetQuery;
 class TargetTransaction;
+struct PreparedStatement;
 
 // The connection to the target database file. A path without "host:" is opened by the
 // embedded engine in this process; "host:path" goes through a server. The connection
@@ -44,6 +47,8 @@ public:
 
     // For the other target classes of this layer.
     Firebird::IAttachment* Attachment() const;
+    // The prepared form of a statement text, prepared once per connection and reused.
+    std::shared_ptr<PreparedStatement> Prepare(const QString& text);
     void Register(TargetQuery* query);
     void Unregister(TargetQuery* query) noexcept;
 
@@ -61,6 +66,7 @@ private:
     unsigned dialect_ = 3;
     TargetTransaction* defaultTransaction_ = nullptr;
     std::vector<TargetQuery*> queries_;
+    std::unique_ptr<StatementCache> statements_;
 };
 
 } // namespace vorlanda

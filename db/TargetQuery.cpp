@@ -1,6 +1,8 @@
 #include "db/TargetQuery.h"
 
 #include "db/FirebirdApi.h"
+#include "db/LiteralParameters.h"
+#include "db/PreparedStatement.h"
 #include "db/TargetDatabase.h"
 #include "db/TargetTransaction.h"
 
@@ -39,18 +41,6 @@ QString StatementText(const QString& positional) {
         text.chop(1);
     return text;
 }
-
-struct StatementFreer {
-    void operator()(Firebird::IStatement* statement) const noexcept {
-        try {
-            fb::Status status;
-            statement->free(&status); // releases the interface on success
-        } catch (...) {
-            // The connection is gone; the server has dropped the statement with it.
-            statement->release();
-        }
-    }
-};
 
 struct InputMessage {
     fb::Handle<Firebird::IMessageMetadata> metadata;
@@ -149,14 +139,6 @@ TargetValue DecodeColumn(fb::Status& status, Firebird::IMessageMetadata* metadat
 
 } // namespace
 
-struct TargetQuery::Statement {
-    std::unique_ptr<Firebird::IStatement, StatementFreer> handle;
-    fb::Handle<Firebird::IMessageMetadata> input;
-    fb::Handle<Firebird::IMessageMetadata> output;
-    std::vector<std::size_t> paramOfMarker; // index into params_ for each "?"
-    unsigned type = 0;
-};
-
 TargetQuery::TargetQuery(TargetDatabase& database) : database_(&database) {
     database_->Register(this);
 }
@@ -211,34 +193,48 @@ TargetTransaction& TargetQuery::Transaction() const {
     return *database_->DefaultTransaction();
 }
 
-TargetQuery::Statement& TargetQuery::Prepared() {
+PreparedStatement& TargetQuery::Prepared() {
     if (statement_)
         return *statement_;
     RequireSendableText(sql_);
-    const QByteArray text = StatementText(positional_.sql).toUtf8();
-    auto statement = std::make_unique<Statement>();
+    const QString text = StatementText(positional_.sql);
     try {
-        Firebird::ITransaction* transaction = Transaction().Current();
-        fb::Status status;
-        statement->handle.reset(database_->Attachment()->prepare(
-            &status, transaction, static_cast<unsigned>(text.size()), text.constData(),
-            database_->Dialect(), Firebird::IStatement::PREPARE_PREFETCH_METADATA));
-        statement->type = statement->handle->getType(&status);
-        statement->input.reset(statement->handle->getInputMetadata(&status));
-        statement->output.reset(statement->handle->getOutputMetadata(&status));
-        fields_.clear();
-        const unsigned columns = statement->output->getCount(&status);
-        for (unsigned i = 0; i < columns; ++i)
-            fields_.emplace_back(QString::fromUtf8(statement->output->getAlias(&status, i)),
-                                 nullptr);
-    } catch (const Firebird::FbException& failure) {
-        fb::Raise(failure, sql_);
+        // Literal values become parameters of a shape that is prepared once; a shape the
+        // server refuses falls back to the statement as written, with its own outcome.
+        if (positional_.names.isEmpty()) {
+            if (std::optional<ParameterisedStatement> shape = LiteralsToParameters(text)) {
+                try {
+                    statement_ = database_->Prepare(shape->sql);
+                    literalValues_ = std::move(shape->values);
+                } catch (const Error&) {
+                    statement_.reset();
+                }
+            }
+        }
+        if (!statement_)
+            statement_ = database_->Prepare(text);
+    } catch (const Error& error) {
+        throw Error(error.Message(), error.Code(), sql_);
     }
+    fields_.clear();
+    for (const QString& column : statement_->columns)
+        fields_.emplace_back(column, nullptr);
+    paramOfMarker_.clear();
     for (const QString& name : positional_.names)
-        statement->paramOfMarker.push_back(
-            static_cast<std::size_t>(&ParamByName(name) - params_.data()));
-    statement_ = std::move(statement);
+        paramOfMarker_.push_back(static_cast<std::size_t>(&ParamByName(name) - params_.data()));
     return *statement_;
+}
+
+std::vector<const TargetValue*> TargetQuery::MarkerValues() const {
+    std::vector<const TargetValue*> values;
+    if (!literalValues_.empty()) {
+        for (const TargetValue& value : literalValues_)
+            values.push_back(&value);
+    } else {
+        for (std::size_t index : paramOfMarker_)
+            values.push_back(&params_[index].Value());
+    }
+    return values;
 }
 
 namespace {
@@ -303,10 +299,8 @@ InputMessage BuildInput(Firebird::IMessageMetadata* described,
 
 void TargetQuery::Open() {
     Close();
-    Statement& statement = Prepared();
-    std::vector<const TargetValue*> values;
-    for (std::size_t index : statement.paramOfMarker)
-        values.push_back(&params_[index].Value());
+    PreparedStatement& statement = Prepared();
+    const std::vector<const TargetValue*> values = MarkerValues();
     try {
         Firebird::ITransaction* transaction = Transaction().Current();
         InputMessage input = BuildInput(statement.input.get(), values);
@@ -340,7 +334,7 @@ void TargetQuery::Open() {
 
 void TargetQuery::ExecSQL() {
     Close();
-    Statement& statement = Prepared();
+    PreparedStatement& statement = Prepared();
     if (statement.type == isc_info_sql_stmt_commit ||
         statement.type == isc_info_sql_stmt_rollback) {
         // Ending the transaction through the transaction object keeps it the single owner
@@ -354,19 +348,33 @@ void TargetQuery::ExecSQL() {
         }
         return;
     }
-    std::vector<const TargetValue*> values;
-    for (std::size_t index : statement.paramOfMarker)
-        values.push_back(&params_[index].Value());
     try {
-        Firebird::ITransaction* transaction = Transaction().Current();
-        InputMessage input = BuildInput(statement.input.get(), values);
-        fb::Status status;
-        statement.handle->execute(&status, transaction, input.metadata.get(), input.buffer.data(),
-                                  nullptr, nullptr);
+        Execute(statement, MarkerValues());
     } catch (const Firebird::FbException& failure) {
-        fb::Raise(failure, sql_);
+        if (literalValues_.empty())
+            fb::Raise(failure, sql_);
+        // A failed statement changes nothing, so the statement as written can run instead and
+        // end with its own outcome and message, word for word.
+        ExecuteAsWritten();
     } catch (const Error& error) {
         throw Error(error.Message(), error.Code(), sql_);
+    }
+}
+
+void TargetQuery::Execute(PreparedStatement& statement,
+                          const std::vector<const TargetValue*>& values) {
+    Firebird::ITransaction* transaction = Transaction().Current();
+    InputMessage input = BuildInput(statement.input.get(), values);
+    fb::Status status;
+    statement.handle->execute(&status, transaction, input.metadata.get(), input.buffer.data(),
+                              nullptr, nullptr);
+}
+
+void TargetQuery::ExecuteAsWritten() {
+    try {
+        Execute(*database_->Prepare(StatementText(positional_.sql)), {});
+    } catch (const Firebird::FbException& failure) {
+        fb::Raise(failure, sql_);
     }
 }
 
@@ -415,6 +423,7 @@ const TargetField& TargetQuery::FieldByName(const QString& name) const {
 void TargetQuery::Unprepare() noexcept {
     Close();
     statement_.reset();
+    literalValues_.clear();
 }
 
 void TargetQuery::DetachFromDatabase() noexcept {

@@ -11,6 +11,7 @@ namespace vorlanda {
 
 class TargetDatabase;
 class TargetTransaction;
+struct PreparedStatement;
 
 // A statement on the target connection, run in the connection's default transaction
 // (started first when none is in progress). Named parameters are bound by name; a SELECT
@@ -57,10 +58,11 @@ public:
     void DetachFromDatabase() noexcept;
 
 private:
-    struct Statement;
-
     void TextChanged();
-    Statement& Prepared();
+    PreparedStatement& Prepared();
+    std::vector<const TargetValue*> MarkerValues() const;
+    void Execute(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
+    void ExecuteAsWritten();
     TargetTransaction& Transaction() const;
     void PointFieldsAtCurrentRow();
 
@@ -68,7 +70,9 @@ private:
     QString sql_;
     PositionalStatement positional_;
     std::vector<TargetParam> params_;
-    std::unique_ptr<Statement> statement_;
+    std::shared_ptr<PreparedStatement> statement_;
+    std::vector<std::size_t> paramOfMarker_; // for each "?" of a named-parameter statement
+    std::vector<TargetValue> literalValues_; // for each "?" that stands for a literal
     bool active_ = false;
     std::vector<TargetField> fields_;
     std::vector<std::vector<TargetValue>> rows_;

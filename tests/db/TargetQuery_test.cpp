@@ -149,3 +149,48 @@ TEST_F(TargetQueryTest, CharactersOutsideWin1252EndWithTheServersMessage) {
         EXPECT_TRUE(error.Message().contains(QStringLiteral("transliterate"))) << error.what();
     }
 }
+
+// An INSERT of literals runs as a prepared shape with the literals bound; it must give the
+// rows and the errors the statement as written gives. A trailing comment keeps a statement
+// as written.
+TEST_F(TargetQueryTest, LiteralInsertsGiveTheRowsAndErrorsOfTheStatementAsWritten) {
+    target.Execute({QStringLiteral("CREATE TABLE CURTA (ID INTEGER NOT NULL PRIMARY KEY, "
+                                   "TEXTO VARCHAR(5), DIA DATE, NUMERO DOUBLE PRECISION, "
+                                   "INTEIRO INTEGER)")});
+    const char* const values[] = {
+        "'abc', '25.12.1980', 12.5, 7",
+        "'abcdef', NULL, 0, 0",
+        "'x', '31.02.2020', 0, 0",
+        "'x', '25/12/2020', 0, 0",
+        "'x', NULL, 'abc', 0",
+        "'x', NULL, 5E-5, 12.7",
+        "\"N\", NULL, -1234567.891, '42'",
+        "'D''Ávila', NULL, 0.1, -3",
+        "'Ωmega', NULL, 0, 0",
+        "'', '', 0, 0",
+    };
+    int id = 0;
+    for (const char* row : values) {
+        SCOPED_TRACE(row);
+        QString outcome[2];
+        for (int asWritten = 0; asWritten < 2; ++asWritten) {
+            ++id;
+            query.SetSQL(QStringLiteral("INSERT INTO CURTA (ID, TEXTO, DIA, NUMERO, INTEIRO) "
+                                        "VALUES (%1, %2)%3")
+                             .arg(id)
+                             .arg(QString::fromUtf8(row))
+                             .arg(asWritten ? QStringLiteral(" /* como escrito */") : QString()));
+            try {
+                query.ExecSQL();
+                target.Transaction().Commit();
+                const auto rows = target.Rows(
+                    QStringLiteral("SELECT TEXTO, DIA, NUMERO, INTEIRO FROM CURTA WHERE ID = %1")
+                        .arg(id));
+                outcome[asWritten] = rows.at(0).join(u'|');
+            } catch (const Error& error) {
+                outcome[asWritten] = QStringLiteral("error: ") + error.Message();
+            }
+        }
+        EXPECT_EQ(outcome[0], outcome[1]);
+    }
+}

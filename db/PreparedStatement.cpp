@@ -1,0 +1,37 @@
+#include "db/PreparedStatement.h"
+
+namespace vorlanda {
+
+void StatementFreer::operator()(Firebird::IStatement* statement) const noexcept {
+    try {
+        fb::Status status;
+        statement->free(&status); // releases the interface on success
+    } catch (...) {
+        // The connection is gone; the server has dropped the statement with it.
+        statement->release();
+    }
+}
+
+std::shared_ptr<PreparedStatement> PrepareStatement(Firebird::IAttachment* attachment,
+                                                    Firebird::ITransaction* transaction,
+                                                    const QString& text, unsigned dialect) {
+    const QByteArray bytes = text.toUtf8();
+    auto statement = std::make_shared<PreparedStatement>();
+    try {
+        fb::Status status;
+        statement->handle.reset(attachment->prepare(
+            &status, transaction, static_cast<unsigned>(bytes.size()), bytes.constData(), dialect,
+            Firebird::IStatement::PREPARE_PREFETCH_METADATA));
+        statement->type = statement->handle->getType(&status);
+        statement->input.reset(statement->handle->getInputMetadata(&status));
+        statement->output.reset(statement->handle->getOutputMetadata(&status));
+        const unsigned columns = statement->output->getCount(&status);
+        for (unsigned i = 0; i < columns; ++i)
+            statement->columns.append(QString::fromUtf8(statement->output->getAlias(&status, i)));
+    } catch (const Firebird::FbException& failure) {
+        fb::Raise(failure, text);
+    }
+    return statement;
+}
+
+} // namespace vorlanda
