@@ -23,9 +23,9 @@ bool TClassPreencheDadosClassificacaoFiscal::ClassificacaoJaExiste(const QString
     TargetQuery query(Banco);
     // Compared with the VARCHAR(8) column alone, the parameter would be described as eight
     // characters and a longer NCM would fail with "string right truncation" instead of simply
-    // not being found. The cast describes it as the widest text a UTF8 parameter can carry.
+    // not being found. The cast describes it as wide as a key of the NCM index may be.
     query.SetSQL(QStringLiteral(
-        "SELECT * FROM CLASFISC WHERE CODIGONCM = CAST(:CODIGONCM AS VARCHAR(8191))"));
+        "SELECT * FROM CLASFISC WHERE CODIGONCM = CAST(:CODIGONCM AS VARCHAR(1000))"));
     query.ParamByName(QStringLiteral("CODIGONCM")).SetAsString(CodigoNCM);
     query.Open();
     return !query.IsEmpty();
