@@ -9,6 +9,7 @@ packages=(
     firebird3.0-server-core firebird3.0-utils # embedded engine and isql-fb for new target files
     libmariadb-dev mariadb-server mariadb-client # source client library and the private server
     googletest libgtest-dev libgmock-dev      # tests
+    time                                      # the benchmark's peak-memory figures
 )
 missing=()
 for package in "${packages[@]}"; do
