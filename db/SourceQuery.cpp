@@ -97,25 +97,40 @@ void SourceQuery::Open() {
     if (!connection_)
         throw Error(QStringLiteral("A consulta de origem não tem conexão"), 0, sql_);
     MYSQL* handle = connection_->LiveHandle();
+    recordCount_ = CountRows(handle);
+    // The rows are streamed, not stored: memory stays the same however large the table is.
     const QByteArray text = sql_.toUtf8();
     if (mysql_real_query(handle, text.constData(), static_cast<unsigned long>(text.size())) != 0)
         RaiseFrom(handle, sql_);
-    result_.reset(mysql_store_result(handle));
+    result_.reset(mysql_use_result(handle));
     if (!result_) {
         if (mysql_errno(handle) != 0)
             RaiseFrom(handle, sql_);
         throw Error(QStringLiteral("O comando não retornou registros"), 0, sql_);
     }
+    handle_ = handle;
     const unsigned columns = mysql_num_fields(result_.get());
     const MYSQL_FIELD* described = mysql_fetch_fields(result_.get());
     for (unsigned i = 0; i < columns; ++i)
         fields_.emplace_back(QString::fromUtf8(described[i].name), IsDateType(described[i].type));
-    recordCount_ = static_cast<int>(mysql_num_rows(result_.get()));
     FetchRow();
+}
+
+int SourceQuery::CountRows(MYSQL* handle) const {
+    const QByteArray count =
+        (QStringLiteral("SELECT COUNT(*) FROM (") + sql_ + QStringLiteral(") AS counted")).toUtf8();
+    if (mysql_real_query(handle, count.constData(), static_cast<unsigned long>(count.size())) != 0)
+        RaiseFrom(handle, sql_);
+    const std::unique_ptr<MYSQL_RES, ResultFreer> result(mysql_store_result(handle));
+    MYSQL_ROW row = result ? mysql_fetch_row(result.get()) : nullptr;
+    if (!row || !row[0])
+        RaiseFrom(handle, sql_);
+    return static_cast<int>(QByteArray(row[0]).toLongLong());
 }
 
 void SourceQuery::Close() noexcept {
     result_.reset();
+    handle_ = nullptr;
     fields_.clear();
     recordCount_ = 0;
     eof_ = true;
@@ -128,6 +143,9 @@ void SourceQuery::Next() {
 
 void SourceQuery::FetchRow() {
     MYSQL_ROW row = mysql_fetch_row(result_.get());
+    // A streamed result reports a lost connection as the end of the rows, with an error set.
+    if (!row && mysql_errno(handle_) != 0)
+        RaiseFrom(handle_, sql_);
     eof_ = row == nullptr;
     if (eof_) {
         for (SourceField& field : fields_)

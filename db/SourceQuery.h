@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+struct st_mysql;
 struct st_mysql_res;
 
 namespace vorlanda {
@@ -37,7 +38,8 @@ private:
     std::optional<QString> value_;
 };
 
-// A SELECT on the legacy database, read forward once. RecordCount is known right after Open.
+// A SELECT on the legacy database, read forward once as the rows stream in. RecordCount is
+// known right after Open (the server counts the rows first).
 class SourceQuery {
 public:
     SourceQuery();
@@ -69,10 +71,12 @@ private:
     };
 
     void FetchRow();
+    int CountRows(st_mysql* handle) const;
 
     SourceConnection* connection_ = nullptr;
     QString sql_;
     std::unique_ptr<st_mysql_res, ResultFreer> result_;
+    st_mysql* handle_ = nullptr; // the connection the rows stream from, while open
     std::vector<SourceField> fields_;
     int recordCount_ = 0;
     bool eof_ = true;

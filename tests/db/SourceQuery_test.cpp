@@ -142,3 +142,23 @@ TEST_F(SourceQueryTest, AConnectionTheServerClosedIsOpenedAgain) {
     Select(QStringLiteral("SELECT CONNECTION_ID() AS ID"));
     EXPECT_NE(query.FieldByName(QStringLiteral("ID")).AsString(), first);
 }
+
+TEST_F(SourceQueryTest, AConnectionLostWhileTheRowsStreamInIsAnErrorNotTheEnd) {
+    legacy.Execute({QStringLiteral("INSERT INTO AMOSTRA (ID, NOME) SELECT seq, REPEAT('x', 40) "
+                                   "FROM seq_1_to_400000")});
+    Select(QStringLiteral("SELECT ID, NOME, CONNECTION_ID() AS CONEXAO FROM AMOSTRA"));
+    EXPECT_EQ(query.RecordCount(), 400000);
+    legacy.Execute({QStringLiteral("KILL CONNECTION %1")
+                        .arg(query.FieldByName(QStringLiteral("CONEXAO")).AsString())});
+    int read = 1;
+    try {
+        while (!query.Eof()) {
+            query.Next();
+            ++read;
+        }
+        ADD_FAILURE() << "the stream ended quietly after " << read << " rows";
+    } catch (const Error& error) {
+        EXPECT_LT(read, 400000);
+        EXPECT_FALSE(error.Message().isEmpty());
+    }
+}
