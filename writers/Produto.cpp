@@ -8,6 +8,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 namespace vorlanda {
@@ -155,6 +156,143 @@ std::vector<RenderedColumn> ColumnsAfterTheDates(const TConverteProduto& p) {
         {QStringLiteral("Produto.CFOPDENTROUF"), SqlQuoted(p.CFOPDentroUF())},
         {QStringLiteral("produto.grade"), SqlInteger(p.Grade())},
     };
+}
+
+// The UPDATE assigns every column, so it cannot leave one out for the table's default as the
+// INSERT does: an unknown registration text is written as NULL and the no-date day as a date.
+std::vector<RenderedColumn> UpdatedDates(const TConverteProduto& p) {
+    return {
+        {QStringLiteral("Produto.DT_CADASTRO"),
+         p.Dt_Cadastro().isEmpty() ? QStringLiteral("NULL ") : SqlQuoted(p.Dt_Cadastro())},
+        {QStringLiteral("Produto.Data_Ult_Ent1"), SqlDayNumber(p.Data_Ult_Ent())},
+        {QStringLiteral("Produto.Data_Ult_Reajuste"), SqlDayNumber(p.Data_Ult_Rea())},
+        {QStringLiteral("Produto.Data_Ult_Alteracao"), SqlDayNumber(p.Data_Ult_Alteracao())},
+    };
+}
+
+// The UPDATE's columns in statement order and spelling. The order is not the INSERT's (the
+// lot control, the suggested price, the genre code and the loss percentage sit elsewhere),
+// but each value is the INSERT's rendering of the same column.
+constexpr const char16_t* kUpdatedColumns[] = {
+    u"Produto.TIPOPROD",
+    u"Produto.ATIVO",
+    u"Produto.PRODBLOQUEADO",
+    u"Produto.CONTROLESERIE",
+    u"Produto.CONTROLELOTE",
+    u"Produto.REFERENCIA",
+    u"Produto.REFFABRICANTE",
+    u"Produto.DESCRICAO",
+    u"Produto.DESCRICAO2",
+    u"Produto.DESCRICAO3",
+    u"Produto.FORNEC_ULT_ENT1",
+    u"Produto.CODGRUPO",
+    u"Produto.CODSUBGRUPO",
+    u"Produto.PRINCIPALFORNEC",
+    u"Produto.EMBALAGEM",
+    u"Produto.CODFABRIC",
+    u"Produto.OBSERVACAO",
+    u"Produto.CODLOCAL",
+    u"Produto.CODCLASFIS",
+    u"Produto.ALIQICMSREG00",
+    u"Produto.BASEICMSREG00",
+    u"Produto.BASEICMSREG02",
+    u"Produto.CODTRIBUT00",
+    u"Produto.CODTRIBUT01",
+    u"Produto.ALIQICMSPDV",
+    u"Produto.SUBSTRIB",
+    u"Produto.AliqIpi",
+    u"Produto.PESO",
+    u"Produto.UNIDADEENT",
+    u"Produto.UNIDADESAIDA",
+    u"Produto.CodFamilia",
+    u"Produto.CodTipoProduto",
+    u"Produto.CodVolume",
+    u"Produto.TipoEntrega",
+    u"Produto.PRECO",
+    u"Produto.SUGESTAO",
+    u"Produto.DESCRICAOPRECO",
+    u"Produto.PRECO2",
+    u"Produto.DESCRICAOPRECO2",
+    u"Produto.PRECO3",
+    u"Produto.DESCRICAOPRECO3",
+    u"Produto.PRECO4",
+    u"Produto.DESCRICAOPRECO4",
+    u"Produto.PRECO_ANTERIOR",
+    u"Produto.Pr_Ult_Ent1",
+    u"Produto.Lucro",
+    u"Produto.Lucro2",
+    u"Produto.Lucro3",
+    u"Produto.Lucro4",
+    u"Produto.EstMinimo",
+    u"Produto.EstMaximo",
+    u"Produto.Comissao",
+    u"Produto.Perc_Iva",
+    u"Produto.FatorConversao",
+    u"Produto.MultDivide",
+    u"Produto.ValorIpi",
+    u"Produto.PrecoPromo",
+    u"Produto.DT_CADASTRO",
+    u"Produto.Data_Ult_Ent1",
+    u"Produto.Data_Ult_Reajuste",
+    u"Produto.Data_Ult_Alteracao",
+    u"Produto.Fracionado",
+    u"Produto.CAMPOLIVRE1",
+    u"Produto.CAMPOLIVRE2",
+    u"Produto.CAMPOLIVRE3",
+    u"Produto.CAMPOLIVRE4",
+    u"produto.mensagem00",
+    u"produto.aliqicmsreg01",
+    u"produto.BaseIcmsReg01",
+    u"produto.mensagem01",
+    u"produto.aliqicmsreg02",
+    u"Produto.CODTRIBUT02",
+    u"produto.mensagem02",
+    u"produto.aliqicmsreg03",
+    u"produto.BaseIcmsReg03",
+    u"Produto.CODTRIBUT03",
+    u"produto.mensagem03",
+    u"produto.AliqIcmsDiversos",
+    u"produto.BaseIcmsdiversos",
+    u"Produto.CodTributDiversos",
+    u"produto.MensagemDiversos",
+    u"Produto.CodGeneroItem",
+    u"produto.lucrosubstrib",
+    u"produto.substribsaida",
+    u"produto.percbasesubstribsaida",
+    u"Produto.PERCPERDA",
+    u"produto.PercIcmsSubsTribSaida",
+    u"produto.substribsaidaR1",
+    u"produto.percbasesubstribsaidaR1",
+    u"produto.PercIcmsSubsTribSaidaR1",
+    u"produto.substribsaidaR2",
+    u"produto.percbasesubstribsaidaR2",
+    u"produto.PercIcmsSubsTribSaidaR2",
+    u"produto.substribsaidaR3",
+    u"produto.percbasesubstribsaidaR3",
+    u"produto.PercIcmsSubsTribSaidaR3",
+    u"produto.substribsaidaR4",
+    u"produto.percbasesubstribsaidaR4",
+    u"produto.PercIcmsSubsTribSaidaR4",
+    u"produto.Quant_Ult_Ent1",
+    u"Produto.CFOPFORAUF",
+    u"Produto.CFOPDENTROUF",
+};
+
+const QString& RenderedValue(const std::vector<RenderedColumn>& rendered, QStringView column) {
+    const auto found =
+        std::find_if(rendered.begin(), rendered.end(), [column](const RenderedColumn& c) {
+            return column.compare(c.column, Qt::CaseInsensitive) == 0;
+        });
+    Q_ASSERT(found != rendered.end());
+    return found->value;
+}
+
+QString UpdateStatement(const std::vector<RenderedColumn>& assignments, const QString& codProd) {
+    QStringList parts;
+    for (const RenderedColumn& a : assignments)
+        parts.append(a.column + QStringLiteral(" = ") + a.value);
+    return QStringLiteral(" Update Produto SET ") + parts.join(QStringLiteral(", ")) +
+           QStringLiteral(" Where Produto.CODPROD = ") + SqlQuoted(codProd);
 }
 
 } // namespace
@@ -562,6 +700,101 @@ bool TConverteProduto::ExecutaSql() {
     QDestino.ExecSQL();
     LimpaVariavel();
     return true;
+}
+
+QString TConverteProduto::MontaSqlAtualiza() const {
+    std::vector<RenderedColumn> rendered = ColumnsBeforeTheDates(*this);
+    const std::vector<RenderedColumn> dates = UpdatedDates(*this);
+    const std::vector<RenderedColumn> after = ColumnsAfterTheDates(*this);
+    rendered.insert(rendered.end(), dates.begin(), dates.end());
+    rendered.insert(rendered.end(), after.begin(), after.end());
+
+    std::vector<RenderedColumn> assignments;
+    assignments.reserve(std::size(kUpdatedColumns));
+    for (const char16_t* column : kUpdatedColumns)
+        assignments.push_back({QString::fromUtf16(column), RenderedValue(rendered, column)});
+    return UpdateStatement(assignments, FCodProd);
+}
+
+bool TConverteProduto::AtualizaProduto() {
+    QDestino.SetSQL(MontaSqlAtualiza());
+    QDestino.ExecSQL();
+    LimpaVariavel();
+    return true;
+}
+
+QString TConverteProduto::MontaSqlAtualizaPreco() const {
+    return UpdateStatement(
+        {
+            {QStringLiteral("Produto.REFERENCIA"), SqlQuoted(FReferencia)},
+            {QStringLiteral("Produto.REFFABRICANTE"), SqlQuoted(FRefFabricante)},
+            {QStringLiteral("Produto.CODGRUPO"), SqlQuoted(FCodGrupo)},
+            {QStringLiteral("Produto.PRINCIPALFORNEC"), SqlQuoted(FPrincipalFornecedor)},
+            {QStringLiteral("Produto.PRECO"), SqlNumber(FPreco)},
+            {QStringLiteral("Produto.PRECO2"), SqlNumber(FPreco2)},
+            {QStringLiteral("Produto.PRECO3"), SqlNumber(FPreco3)},
+            {QStringLiteral("Produto.PRECO4"), SqlNumber(FPreco4)},
+        },
+        FCodProd);
+}
+
+bool TConverteProduto::AtualizaProdutoPreco() {
+    QDestino.SetSQL(MontaSqlAtualizaPreco());
+    QDestino.ExecSQL();
+    LimpaVariavel();
+    return true;
+}
+
+QString TConverteProduto::MontaSqlControleSerie(const QString& Status) {
+    return QStringLiteral(" Update PARAFAT set  PARAFAT.CONTROLESERIE = ") +
+           SqlQuoted(Left(Status, 1));
+}
+
+void TConverteProduto::AtivaControleSerie(const QString& Status) {
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(MontaSqlControleSerie(Status));
+    QAuxiliar.ExecSQL();
+    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
+    QAuxiliar.ExecSQL();
+}
+
+QString TConverteProduto::MontaSqlRelPrFo() {
+    // The double-quoted "S" is a text constant only in dialect 1, the target's dialect.
+    return QStringLiteral(" Insert Into relprfo (relprfo.codprod,relprfo.codfornec,"
+                          "relprfo.principal,relprfo.codprodfornec) Values ( "
+                          ":Produto,:Fornecedor,\"S\",:codprodfornec ) ");
+}
+
+void TConverteProduto::GravaRelPrFo(const QString& sCodProduto, const QString& sPrincipalFornec,
+                                    const QString& scodprodfornec) {
+    if (sPrincipalFornec.isEmpty())
+        return;
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(MontaSqlRelPrFo());
+    QAuxiliar.ParamByName(QStringLiteral("Produto")).SetAsString(sCodProduto);
+    QAuxiliar.ParamByName(QStringLiteral("Fornecedor")).SetAsString(sPrincipalFornec);
+    QAuxiliar.ParamByName(QStringLiteral("codprodfornec")).SetAsString(scodprodfornec);
+    QAuxiliar.ExecSQL();
+}
+
+QString TConverteProduto::MontaSqlInventa() {
+    // The double-quoted constants are texts only in dialect 1, the target's dialect.
+    return QStringLiteral(" Insert Into inventa (inventa.codempresa,inventa.datainv,"
+                          "inventa.documento,inventa.processado,inventa.codgrade,"
+                          "inventa.codcausa,inventa.codprod,inventa.precocusto )  values ( "
+                          "\"00\",:Data,\"1\",\"N\",\"0000\",\"001\",:pCodProd,:pPrecoCusto ) ");
+}
+
+void TConverteProduto::GravaInventa(const QString& /*sCodProduto*/, double sPrecoCusto) {
+    // Written as "not above zero" so that a NaN cost writes nothing either.
+    if (!(sPrecoCusto > 0))
+        return;
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(MontaSqlInventa());
+    QAuxiliar.ParamByName(QStringLiteral("Data")).SetAsDate(QDate::currentDate());
+    QAuxiliar.ParamByName(QStringLiteral("pCodProd")).SetAsString(FCodProd);
+    QAuxiliar.ParamByName(QStringLiteral("pPrecocusto")).SetAsFloat(sPrecoCusto);
+    QAuxiliar.ExecSQL();
 }
 
 } // namespace vorlanda

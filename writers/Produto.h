@@ -260,6 +260,37 @@ public:
     // error leaves the record as it was, so a second call resends the same values.
     bool ExecutaSql();
 
+    // The UPDATE of the row with the current code from the whole record: every INSERT column
+    // but the code, the ISS rate and the grade. An empty registration text becomes NULL, and
+    // the three dates are always assigned, the no-date day as '01.01.1900'.
+    QString MontaSqlAtualiza() const;
+    // Runs MontaSqlAtualiza, then resets the record. A code with no row changes nothing.
+    bool AtualizaProduto();
+    // The UPDATE of references, group, main supplier and the four prices of the current code.
+    QString MontaSqlAtualizaPreco() const;
+    // Runs MontaSqlAtualizaPreco, then resets the record.
+    bool AtualizaProdutoPreco();
+
+    // Every PARAFAT row gets the first character of Status, case kept.
+    static QString MontaSqlControleSerie(const QString& Status);
+    // Runs MontaSqlControleSerie and commits. The record is left alone.
+    void AtivaControleSerie(const QString& Status);
+
+    // The INSERT of a main-supplier link, with the parameters Produto, Fornecedor and
+    // codprodfornec.
+    static QString MontaSqlRelPrFo();
+    // Links the product to its main supplier unless the supplier code is empty; it neither
+    // looks for an existing link nor commits. The record is left alone.
+    void GravaRelPrFo(const QString& sCodProduto, const QString& sPrincipalFornec,
+                      const QString& scodprodfornec);
+
+    // The INSERT of an inventory entry, with the parameters Data, pCodProd and pPrecoCusto.
+    static QString MontaSqlInventa();
+    // An inventory entry dated today for the record's code (sCodProduto is not used, so
+    // callers pass the record's code), unless the cost is not above zero; no commit. The
+    // record is left alone.
+    void GravaInventa(const QString& sCodProduto, double sPrecoCusto);
+
 private:
     double FData_Ult_Ent = 0.0;
     double FData_Ult_Rea = 0.0;
