@@ -3,6 +3,7 @@
 #include "db/Error.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
+#include "support/SetterCases.h"
 #include "writers/FormatSettings.h"
 
 #include <QDate>
@@ -19,23 +20,7 @@ using Getter = const QString& (TConverteCliente::*)() const;
 // A setter, its name for the trace, and the property it fills.
 #define FIELD(setter, property) #setter, &TConverteCliente::setter, &TConverteCliente::property
 
-struct Case {
-    const char* name;
-    Setter set;
-    Getter get;
-    QString in;
-    QString out;
-};
-
-// Applies the cases in order to one writer, so a case may rely on the value a previous one
-// left behind.
-template <std::size_t N> void ExpectAll(TConverteCliente& cliente, const Case (&cases)[N]) {
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + "(" + c.in.toStdString() + ")");
-        (cliente.*c.set)(c.in);
-        EXPECT_EQ((cliente.*c.get)(), c.out);
-    }
-}
+using Case = SetterCase<TConverteCliente>;
 
 QString Today() {
     return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));

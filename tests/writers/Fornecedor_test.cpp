@@ -3,6 +3,7 @@
 #include "db/Error.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
+#include "support/SetterCases.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -17,13 +18,7 @@ using Getter = const QString& (TConverteFornece::*)() const;
 // A setter, its name for the trace, and the property it fills.
 #define FIELD(setter, property) #setter, &TConverteFornece::setter, &TConverteFornece::property
 
-struct Case {
-    const char* name;
-    Setter set;
-    Getter get;
-    QString in;
-    QString out;
-};
+using Case = SetterCase<TConverteFornece>;
 
 // Every property assigned with an ordinary value.
 void FillEveryField(TConverteFornece& f) {

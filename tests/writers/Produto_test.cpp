@@ -4,6 +4,7 @@
 #include "db/Error.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
+#include "support/SetterCases.h"
 #include "writers/FormatSettings.h"
 
 #include <QDate>
@@ -23,21 +24,7 @@ using NumberGetter = double (TConverteProduto::*)() const;
 // A setter, its name for the trace, and the property it fills.
 #define FIELD(setter, property) #setter, &TConverteProduto::setter, &TConverteProduto::property
 
-struct TextCase {
-    const char* name;
-    TextSetter set;
-    TextGetter get;
-    QString in;
-    QString out;
-};
-
-template <std::size_t N> void ExpectAll(TConverteProduto& produto, const TextCase (&cases)[N]) {
-    for (const TextCase& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + "(" + c.in.toStdString() + ")");
-        (produto.*c.set)(c.in);
-        EXPECT_EQ((produto.*c.get)(), c.out);
-    }
-}
+using TextCase = SetterCase<TConverteProduto>;
 
 double Day(int year, int month, int day) {
     return DayNumberFromDate(QDate(year, month, day));
