@@ -61,6 +61,7 @@ void TargetTransaction::Commit() {
 void TargetTransaction::Rollback() {
     if (!InTransaction())
         throw Error(QStringLiteral("A transação não está ativa"));
+    ++rollbacks_;
     try {
         fb::Status status;
         handle_->rollback(&status);
@@ -77,8 +78,10 @@ Firebird::ITransaction* TargetTransaction::Current() {
 }
 
 void TargetTransaction::Forget() noexcept {
-    if (handle_)
+    if (handle_) {
+        ++rollbacks_; // the server rolls back what it was given up on
         handle_->release();
+    }
     handle_ = nullptr;
 }
 

@@ -27,6 +27,9 @@ public:
     void StartTransaction();
     void Commit();
     void Rollback();
+    // How many rollbacks this transaction object has done: whoever remembers what the
+    // transaction wrote can tell when that may have been taken back.
+    unsigned long long Rollbacks() const noexcept { return rollbacks_; }
 
     // For the queries of this layer: the transaction in progress, started first if none is.
     Firebird::ITransaction* Current();
@@ -38,6 +41,7 @@ private:
 
     TargetDatabase* database_ = nullptr;
     Firebird::ITransaction* handle_ = nullptr;
+    unsigned long long rollbacks_ = 0;
 };
 
 } // namespace vorlanda

@@ -3,6 +3,7 @@
 #include "db/TargetDatabase.h"
 #include "db/TargetQuery.h"
 #include "db/TargetTransaction.h"
+#include "writers/LookupMemo.h"
 
 #include <QString>
 #include <QStringList>
@@ -70,9 +71,16 @@ private:
     QString FindOrCreate(const Reference& reference, const QString& searchSql,
                          const QStringList& values);
     QString Create(const Reference& reference, const QStringList& values);
-    QString FindOrCreateCommitted(const CommittedReference& reference, const QString& text);
+    QString FindOrCreateCommitted(const CommittedReference& reference, LookupMemo& memo,
+                                  const QString& text);
     void SwitchProductTrigger(TargetDatabase& DbDestino, TargetTransaction& Transacao,
                               const QString& statement, const QString& warning) const;
+
+    // The lookups a conversion calls for every row.
+    LookupMemo cidades_{cnBanco};
+    LookupMemo classificacoes_{cnBanco};
+    LookupMemo fabricantes_{cnBanco};
+    LookupMemo familias_{cnBanco};
 
     int FQuantRegistro = 0;
     int FNumRegistroAtual = 0;

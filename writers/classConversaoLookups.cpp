@@ -77,16 +77,27 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
         QStringLiteral(" INSERT INTO CIDADES (CODCIDADE, CIDADE, ESTADO) VALUES (:CODCIDADE, "
                        ":CIDADE, :ESTADO) "),
         {QStringLiteral("CODCIDADE"), QStringLiteral("CIDADE"), QStringLiteral("ESTADO")}};
+    // Both texts are in the question whole, so no two different pairs read alike.
+    const QString question = QString::number(Cidade.size()) + u':' + Cidade + Estado;
+    if (const std::optional<QString> known = cidades_.Find(question))
+        return *known;
     const QString cidade = UpperAscii(Cidade);
     const QString estado = UpperAscii(Estado);
+    QString code;
     if (Search(QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = ") +
-               SqlQuoted(cidade) + QStringLiteral("    AND ESTADO = ") + SqlQuoted(estado)))
-        return QAuxiliar.FieldByName(cidades.codeColumn).AsString();
-    // The legacy abbreviation of the capital: the city of that name in any state.
-    if (Cidade == u"BHTE" &&
-        Search(QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' ")))
-        return QAuxiliar.FieldByName(cidades.codeColumn).AsString();
-    return Create(cidades, {cidade, estado});
+               SqlQuoted(cidade) + QStringLiteral("    AND ESTADO = ") + SqlQuoted(estado))) {
+        code = QAuxiliar.FieldByName(cidades.codeColumn).AsString();
+    } else if (Cidade == u"BHTE" && // the legacy abbreviation of the capital, in any state
+               Search(QStringLiteral(
+                   " SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' "))) {
+        code = QAuxiliar.FieldByName(cidades.codeColumn).AsString();
+    } else {
+        cidades_.Forget();
+        code = Create(cidades, {cidade, estado});
+    }
+    // A created city is what the first search finds from now on.
+    cidades_.Remember(question, code);
+    return code;
 }
 
 QString TConversao::FGrupo(const QString& Grupo) {
@@ -152,9 +163,14 @@ QString TConversao::FLocalProd(const QString& LocalProd) {
 }
 
 QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
+    if (const std::optional<QString> known = classificacoes_.Find(ClasFis))
+        return *known;
     if (Search(QStringLiteral(" SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = ") +
-               SqlQuoted(ClasFis)))
-        return QAuxiliar.FieldByName(QStringLiteral("CodClasFis")).AsString();
+               SqlQuoted(ClasFis))) {
+        const QString code = QAuxiliar.FieldByName(QStringLiteral("CodClasFis")).AsString();
+        classificacoes_.Remember(ClasFis, code);
+        return code;
+    }
     // The key has four characters: a fifth digit is cut, not carried.
     const QString code = StrZero(
         Left(NextCode(QStringLiteral(" Select Max(CODCLASFIS) as CodClasFis From CLASFISC "),
@@ -162,6 +178,7 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
              4),
         4);
     const QString ncm = Left(Trim(ClasFis), 8);
+    classificacoes_.Forget();
     QAuxiliar.Close();
     QAuxiliar.SetSQL(QStringLiteral(" Insert Into CLASFISC (CodClasFis, CodigoNCM, CodNBM, "
                                     "CODNATRECEITA ) VALUES (:CodClasFis, :CodigoNCM, :CodNBM, "
@@ -171,6 +188,10 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
     QAuxiliar.ParamByName(QStringLiteral("CodNBM")).SetAsString(ncm);
     QAuxiliar.ParamByName(QStringLiteral("CODNATRECEITA")).SetAsString(QStringLiteral("999"));
     QAuxiliar.ExecSQL();
+    // Only a text stored as it was searched is found by the next search; any other is
+    // searched, and created, again.
+    if (ncm == ClasFis)
+        classificacoes_.Remember(ClasFis, code);
     return code;
 }
 
@@ -209,27 +230,33 @@ QString TConversao::FSubGrupoComCodigoPredefinido(const QString& CodGrupo,
     return CodSubgrupo;
 }
 
-QString TConversao::FindOrCreateCommitted(const CommittedReference& reference,
+QString TConversao::FindOrCreateCommitted(const CommittedReference& reference, LookupMemo& memo,
                                           const QString& text) {
+    const QString searched = Left(text, 30);
+    if (const std::optional<QString> known = memo.Find(searched))
+        return *known;
     QString code;
     try {
         QAuxiliar.Close();
         QAuxiliar.SetSQL(reference.searchSql);
-        QAuxiliar.ParamByName(reference.textParam).SetAsString(Left(text, 30));
+        QAuxiliar.ParamByName(reference.textParam).SetAsString(searched);
         QAuxiliar.Open();
         const TargetField& found = QAuxiliar.FieldByName(reference.codeColumn);
         code = found.AsString();
         if (found.IsNull() && !text.isEmpty()) {
             code = NextCode(reference.maximumSql, reference.codeColumn, reference.width,
                             reference.firstCode);
+            memo.Forget();
             QAuxiliar.Close();
             QAuxiliar.SetSQL(reference.insertSql);
             QAuxiliar.ParamByName(reference.codeParam).SetAsString(code);
-            QAuxiliar.ParamByName(reference.textParam).SetAsString(Left(text, 30));
+            QAuxiliar.ParamByName(reference.textParam).SetAsString(searched);
             QAuxiliar.ExecSQL();
             QAuxiliar.SetSQL(QStringLiteral("COMMIT"));
             QAuxiliar.ExecSQL();
         }
+        // Stored as it was searched, a created row is what the next search finds.
+        memo.Remember(searched, code);
     } catch (const Error& error) {
         CurrentUserInterface().ShowWarning(reference.warning + u'\r' + error.Message());
     }
@@ -248,7 +275,7 @@ QString TConversao::FFabricante(const QString& Fabricante) {
         5,
         QStringLiteral("00001"),
         QStringLiteral("Erro ao converter Fabricante. Motivo: ")};
-    return FindOrCreateCommitted(fabricantes, Fabricante);
+    return FindOrCreateCommitted(fabricantes, fabricantes_, Fabricante);
 }
 
 QString TConversao::FFamilia(const QString& Familia) {
@@ -262,7 +289,7 @@ QString TConversao::FFamilia(const QString& Familia) {
         2,
         QStringLiteral("01"),
         QStringLiteral("Erro ao converter Família. Motivo: ")};
-    return FindOrCreateCommitted(familias, Familia);
+    return FindOrCreateCommitted(familias, familias_, Familia);
 }
 
 QString TConversao::FUnidade(const QString& VFUNID) {

@@ -47,14 +47,33 @@ TEST_F(LookupTest, FCidadeFindsOrCreatesUpperCasedCities) {
 }
 
 TEST_F(LookupTest, FCidadeContinuesFromTheGreatestCodeAndKnowsTheCapitalsAbbreviation) {
-    Execute(
-        {QStringLiteral("INSERT INTO CIDADES VALUES ('00041', 'BELO HORIZONTE', 'MG')")});
+    Execute({QStringLiteral("INSERT INTO CIDADES VALUES ('00041', 'BELO HORIZONTE', 'MG')")});
     EXPECT_EQ(conversao.FCidade(QStringLiteral("BHTE"), QStringLiteral("SP")), u"00041"_qs);
     EXPECT_EQ(conversao.FCidade(QStringLiteral("bhte"), QStringLiteral("MG")), u"00042"_qs);
     EXPECT_EQ(conversao.FCidade(QStringLiteral("BHTE "), QStringLiteral("SP")), u"00043"_qs);
     Execute({QStringLiteral("DELETE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE'")});
     EXPECT_EQ(conversao.FCidade(QStringLiteral("BHTE"), QStringLiteral("MG")), u"00042"_qs);
     EXPECT_EQ(conversao.FCidade(QStringLiteral("BHTE"), QStringLiteral("RJ")), u"00044"_qs);
+}
+
+TEST_F(LookupTest, RepeatedQuestionsGetTheAnswersTheTableWouldGiveNow) {
+    Execute({QStringLiteral("INSERT INTO CIDADES VALUES ('00041', 'BELO HORIZONTE', 'MG')")});
+    EXPECT_EQ(conversao.FCidade(QStringLiteral("BHTE"), QStringLiteral("MG")), u"00041"_qs);
+    // A city called BHTE in MG, created by another spelling, is what the search finds first.
+    EXPECT_EQ(conversao.FCidade(QStringLiteral("bhte"), QStringLiteral("MG")), u"00042"_qs);
+    EXPECT_EQ(conversao.FCidade(QStringLiteral("BHTE"), QStringLiteral("MG")), u"00042"_qs);
+
+    // A rollback takes the created rows away, so asking again creates them again.
+    Commit();
+    EXPECT_EQ(conversao.FCidade(QStringLiteral("Alfa"), QStringLiteral("MG")), u"00043"_qs);
+    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral("30049099")), u"0001"_qs);
+    target.Transaction().Rollback();
+    EXPECT_EQ(conversao.FCidade(QStringLiteral("Alfa"), QStringLiteral("MG")), u"00043"_qs);
+    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral("30049099")), u"0001"_qs);
+    EXPECT_EQ(Rows(QStringLiteral("SELECT CIDADE FROM CIDADES WHERE CODCIDADE = '00043'")),
+              (std::vector<QStringList>{{u"ALFA"_qs}}));
+    EXPECT_EQ(Rows(QStringLiteral("SELECT CODIGONCM FROM CLASFISC")),
+              (std::vector<QStringList>{{u"30049099"_qs}}));
 }
 
 TEST_F(LookupTest, FindOrCreateLookupsStartAtTheirFirstCodeAndCutTheirTexts) {
@@ -100,7 +119,7 @@ TEST_F(LookupTest, FRetornaCodClasFisStoresEightDigitsAndFourCharacterCodes) {
               (QStringList{u"0003"_qs, u"30049099"_qs, u"30049099"_qs, u"999"_qs}));
 
     Execute({QStringLiteral("INSERT INTO CLASFISC (CODCLASFIS) VALUES ('9999')"),
-                    QStringLiteral("INSERT INTO CLASFISC (CODCLASFIS) VALUES ('1000')")});
+             QStringLiteral("INSERT INTO CLASFISC (CODCLASFIS) VALUES ('1000')")});
     try {
         conversao.FRetornaCodClasFis(QStringLiteral("11111111"));
         ADD_FAILURE() << "the cut code did not collide";
