@@ -12,6 +12,9 @@
 
 namespace vorlanda::fb {
 
+// The number of the UTF8 character set in message metadata.
+constexpr unsigned charsetUtf8 = 4;
+
 Firebird::IMaster* Master();
 Firebird::IUtil* Util();
 

@@ -25,6 +25,7 @@ std::shared_ptr<PreparedStatement> PrepareStatement(Firebird::IAttachment* attac
         statement->type = statement->handle->getType(&status);
         statement->input.reset(statement->handle->getInputMetadata(&status));
         statement->output.reset(statement->handle->getOutputMetadata(&status));
+        statement->messages = std::make_unique<InputMessages>(statement->input.get());
         const unsigned columns = statement->output->getCount(&status);
         for (unsigned i = 0; i < columns; ++i)
             statement->columns.append(QString::fromUtf8(statement->output->getAlias(&status, i)));

@@ -3,6 +3,7 @@
 // Internal to db/: a statement the server has prepared, with what it told about it.
 
 #include "db/FirebirdApi.h"
+#include "db/InputMessages.h"
 
 #include <QStringList>
 
@@ -18,6 +19,7 @@ struct PreparedStatement {
     fb::Handle<Firebird::IMessageMetadata> output;
     unsigned type = 0;
     QStringList columns; // the output aliases, in order
+    std::unique_ptr<InputMessages> messages;
 };
 
 // Prepares `text` (one statement, no terminator) in the given dialect; raises the server's

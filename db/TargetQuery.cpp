@@ -1,6 +1,7 @@
 #include "db/TargetQuery.h"
 
 #include "db/FirebirdApi.h"
+#include "db/InputMessages.h"
 #include "db/LiteralParameters.h"
 #include "db/PreparedStatement.h"
 #include "db/TargetDatabase.h"
@@ -12,58 +13,12 @@ namespace vorlanda {
 
 namespace {
 
-constexpr unsigned charsetUtf8 = 4;
-constexpr qsizetype maxVaryingBytes = 32765;
-
-// The client library takes text as UTF-8 bytes and stops at a NUL; a lone surrogate has no
-// UTF-8 form at all. Either would send something other than the caller's text, so such
-// text is refused instead.
-void RequireSendableText(const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        bool bad = c.isNull();
-        if (c.isHighSurrogate())
-            bad = !(i + 1 < text.size() && text[i + 1].isLowSurrogate()) || (++i, false);
-        else if (c.isLowSurrogate())
-            bad = true;
-        if (bad)
-            throw Error(QStringLiteral("Texto com caractere inválido (U+%1) não pode ser enviado "
-                                       "ao banco de dados: %2")
-                            .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                            .arg(text.left(i).right(60)));
-    }
-}
-
 QString StatementText(const QString& positional) {
     // The server's parser takes one statement without a terminator.
     QString text = positional;
     while (!text.isEmpty() && (text.back() <= u' ' || text.back() == u';'))
         text.chop(1);
     return text;
-}
-
-struct InputMessage {
-    fb::Handle<Firebird::IMessageMetadata> metadata;
-    std::vector<unsigned char> buffer;
-};
-
-void WriteVarying(unsigned char* at, const QByteArray& bytes) {
-    const auto length = static_cast<quint16>(bytes.size());
-    std::memcpy(at, &length, sizeof length);
-    std::memcpy(at + sizeof length, bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-ISC_TIMESTAMP EncodeTimestamp(const QDateTime& moment) {
-    const QDate date = moment.date();
-    const QTime time = moment.time();
-    ISC_TIMESTAMP stamp;
-    stamp.timestamp_date = fb::Util()->encodeDate(static_cast<unsigned>(date.year()),
-                                                  static_cast<unsigned>(date.month()),
-                                                  static_cast<unsigned>(date.day()));
-    stamp.timestamp_time = fb::Util()->encodeTime(
-        static_cast<unsigned>(time.hour()), static_cast<unsigned>(time.minute()),
-        static_cast<unsigned>(time.second()), static_cast<unsigned>(time.msec()) * 10);
-    return stamp;
 }
 
 QDateTime DecodeTimestamp(ISC_DATE date, ISC_TIME time) {
@@ -83,8 +38,8 @@ template <typename T> T Read(const unsigned char* at) {
 }
 
 QString DecodeText(const char* bytes, qsizetype length, unsigned charset) {
-    return charset == charsetUtf8 ? QString::fromUtf8(bytes, length)
-                                  : QString::fromLatin1(bytes, length);
+    return charset == fb::charsetUtf8 ? QString::fromUtf8(bytes, length)
+                                      : QString::fromLatin1(bytes, length);
 }
 
 TargetValue DecodeScaled(qint64 number, int scale) {
@@ -237,77 +192,17 @@ std::vector<const TargetValue*> TargetQuery::MarkerValues() const {
     return values;
 }
 
-namespace {
-
-InputMessage BuildInput(Firebird::IMessageMetadata* described,
-                        const std::vector<const TargetValue*>& values) {
-    InputMessage message;
-    fb::Status status;
-    fb::Handle<Firebird::IMetadataBuilder> builder(described->getBuilder(&status));
-    std::vector<QByteArray> texts(values.size());
-    for (unsigned i = 0; i < values.size(); ++i) {
-        const TargetValue& value = *values[i];
-        unsigned type = described->getType(&status, i) & ~1u;
-        unsigned length = described->getLength(&status, i);
-        if (const auto* text = std::get_if<QString>(&value)) {
-            RequireSendableText(*text);
-            texts[i] = text->toUtf8();
-            if (texts[i].size() > maxVaryingBytes)
-                throw Error(QStringLiteral("Texto longo demais para um parâmetro (%1 bytes)")
-                                .arg(texts[i].size()));
-            type = SQL_VARYING;
-            length = static_cast<unsigned>(std::max<qsizetype>(1, texts[i].size()));
-            builder->setCharSet(&status, i, charsetUtf8);
-        } else if (std::holds_alternative<qint64>(value)) {
-            type = SQL_INT64;
-            length = sizeof(qint64);
-        } else if (std::holds_alternative<double>(value)) {
-            type = SQL_DOUBLE;
-            length = sizeof(double);
-        } else if (std::holds_alternative<QDateTime>(value)) {
-            type = SQL_TIMESTAMP;
-            length = sizeof(ISC_TIMESTAMP);
-        }
-        builder->setType(&status, i, type | 1u);
-        builder->setLength(&status, i, length);
-        if (!std::holds_alternative<std::monostate>(value))
-            builder->setScale(&status, i, 0);
-    }
-    message.metadata.reset(builder->getMetadata(&status));
-    Firebird::IMessageMetadata* metadata = message.metadata.get();
-    message.buffer.assign(metadata->getMessageLength(&status), 0);
-    for (unsigned i = 0; i < values.size(); ++i) {
-        unsigned char* at = message.buffer.data() + metadata->getOffset(&status, i);
-        const short isNull = std::holds_alternative<std::monostate>(*values[i]) ? -1 : 0;
-        std::memcpy(message.buffer.data() + metadata->getNullOffset(&status, i), &isNull,
-                    sizeof isNull);
-        if (std::holds_alternative<QString>(*values[i])) {
-            WriteVarying(at, texts[i]);
-        } else if (const auto* number = std::get_if<qint64>(values[i])) {
-            std::memcpy(at, number, sizeof *number);
-        } else if (const auto* real = std::get_if<double>(values[i])) {
-            std::memcpy(at, real, sizeof *real);
-        } else if (const auto* moment = std::get_if<QDateTime>(values[i])) {
-            const ISC_TIMESTAMP stamp = EncodeTimestamp(*moment);
-            std::memcpy(at, &stamp, sizeof stamp);
-        }
-    }
-    return message;
-}
-
-} // namespace
-
 void TargetQuery::Open() {
     Close();
     PreparedStatement& statement = Prepared();
     const std::vector<const TargetValue*> values = MarkerValues();
     try {
         Firebird::ITransaction* transaction = Transaction().Current();
-        InputMessage input = BuildInput(statement.input.get(), values);
+        statement.messages->Encode(values);
         fb::Status status;
         fb::Handle<Firebird::IResultSet> cursor(
-            statement.handle->openCursor(&status, transaction, input.metadata.get(),
-                                         input.buffer.data(), statement.output.get(), 0));
+            statement.handle->openCursor(&status, transaction, statement.messages->Metadata(),
+                                         statement.messages->Buffer(), statement.output.get(), 0));
         Firebird::IMessageMetadata* output = statement.output.get();
         std::vector<unsigned char> message(output->getMessageLength(&status));
         const unsigned columns = output->getCount(&status);
@@ -364,10 +259,10 @@ void TargetQuery::ExecSQL() {
 void TargetQuery::Execute(PreparedStatement& statement,
                           const std::vector<const TargetValue*>& values) {
     Firebird::ITransaction* transaction = Transaction().Current();
-    InputMessage input = BuildInput(statement.input.get(), values);
+    statement.messages->Encode(values);
     fb::Status status;
-    statement.handle->execute(&status, transaction, input.metadata.get(), input.buffer.data(),
-                              nullptr, nullptr);
+    statement.handle->execute(&status, transaction, statement.messages->Metadata(),
+                              statement.messages->Buffer(), nullptr, nullptr);
 }
 
 void TargetQuery::ExecuteAsWritten() {

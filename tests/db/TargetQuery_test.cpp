@@ -53,6 +53,44 @@ TEST_F(TargetQueryTest, BindsNamedParametersOfEveryKind) {
     EXPECT_THROW(query.ParamByName(QStringLiteral("NAO_EXISTE")), Error);
 }
 
+TEST_F(TargetQueryTest, OneStatementTakesValuesWhoseKindsAndLengthsChangeFromRowToRow) {
+    query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO, NUMERO, DIA, INTEIRO) "
+                                "VALUES (:ID, :TEXTO, :NUMERO, :DIA, :INTEIRO)"));
+    const auto insert = [this](int id, const TargetValue& texto, const TargetValue& numero,
+                               const TargetValue& dia, const TargetValue& inteiro) {
+        const auto set = [this](const char* name, const TargetValue& value) {
+            TargetParam& param = query.ParamByName(QLatin1String(name));
+            if (const auto* text = std::get_if<QString>(&value))
+                param.SetAsString(*text);
+            else if (const auto* whole = std::get_if<qint64>(&value))
+                param.SetAsInteger(*whole);
+            else if (const auto* real = std::get_if<double>(&value))
+                param.SetAsFloat(*real);
+            else
+                param.Clear();
+        };
+        query.ParamByName(QStringLiteral("ID")).SetAsInteger(id);
+        set("TEXTO", texto);
+        set("NUMERO", numero);
+        set("DIA", dia);
+        set("INTEIRO", inteiro);
+        query.ExecSQL();
+    };
+    const QString accented = QStringLiteral("ÁÉÍÓÚáéíóúÇçÃãÕõÂâÊê");
+    insert(1, u"a"_qs, u"12.5"_qs, u"01.02.2026"_qs, 3.0);
+    // Texts far longer than a number or a date needs, and the longest text the column takes.
+    insert(2, accented, QString(40, u'0') + u"7.25"_qs, QString(30, u' ') + u"2.3.2026"_qs,
+           u"42"_qs);
+    insert(3, {}, {}, {}, {});
+    insert(4, u"b"_qs, qint64(5), u"04.05.2026"_qs, qint64(6));
+    target.Transaction().Commit();
+
+    EXPECT_EQ(Row(1), (QStringList{u"a"_qs, u"12.5"_qs, u"01.02.2026"_qs, u"3"_qs}));
+    EXPECT_EQ(Row(2), (QStringList{accented, u"7.25"_qs, u"02.03.2026"_qs, u"42"_qs}));
+    EXPECT_EQ(Row(3), (QStringList{u"<null>"_qs, u"<null>"_qs, u"<null>"_qs, u"<null>"_qs}));
+    EXPECT_EQ(Row(4), (QStringList{u"b"_qs, u"5"_qs, u"04.05.2026"_qs, u"6"_qs}));
+}
+
 TEST_F(TargetQueryTest, DoubleQuotedConstantsAreTextAndColonsInLiteralsAreNotParameters) {
     query.SetSQL(
         QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (:ID, \"N\" || ':X' || \"a:b\")"));

@@ -1,0 +1,179 @@
+#include "db/InputMessages.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace vorlanda {
+
+namespace {
+
+constexpr unsigned charsetUtf8 = 4;
+constexpr unsigned maxVaryingBytes = 32765;
+// Room given to a text bound where the server expects no text (a number, a date).
+constexpr unsigned otherTextBytes = 32;
+// A statement sends a handful of layouts; this many means the values vary without end.
+constexpr std::size_t keptLayouts = 256;
+
+enum Kind : char { Null = 'n', Text = 't', Integer = 'i', Real = 'r', Moment = 'm' };
+
+Kind KindOf(const TargetValue& value) {
+    switch (value.index()) {
+    case 1:
+        return Text;
+    case 2:
+        return Integer;
+    case 3:
+        return Real;
+    case 4:
+        return Moment;
+    default:
+        return Null;
+    }
+}
+
+ISC_TIMESTAMP EncodeTimestamp(const QDateTime& moment) {
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    ISC_TIMESTAMP stamp;
+    stamp.timestamp_date = fb::Util()->encodeDate(static_cast<unsigned>(date.year()),
+                                                  static_cast<unsigned>(date.month()),
+                                                  static_cast<unsigned>(date.day()));
+    stamp.timestamp_time = fb::Util()->encodeTime(
+        static_cast<unsigned>(time.hour()), static_cast<unsigned>(time.minute()),
+        static_cast<unsigned>(time.second()), static_cast<unsigned>(time.msec()) * 10);
+    return stamp;
+}
+
+} // namespace
+
+void RequireSendableText(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        bool bad = c.isNull();
+        if (c.isHighSurrogate())
+            bad = !(i + 1 < text.size() && text[i + 1].isLowSurrogate()) || (++i, false);
+        else if (c.isLowSurrogate())
+            bad = true;
+        if (bad)
+            throw Error(QStringLiteral("Texto com caractere inválido (U+%1) não pode ser enviado "
+                                       "ao banco de dados: %2")
+                            .arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                            .arg(text.left(i).right(60)));
+    }
+}
+
+InputMessages::InputMessages(Firebird::IMessageMetadata* described) : described_(described) {
+    fb::Status status;
+    const unsigned count = described_->getCount(&status);
+    for (unsigned i = 0; i < count; ++i) {
+        const unsigned type = described_->getType(&status, i) & ~1u;
+        const bool text = type == SQL_TEXT || type == SQL_VARYING;
+        describedTextBytes_.push_back(text ? described_->getLength(&status, i) : otherTextBytes);
+    }
+}
+
+void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
+    if (values.size() != describedTextBytes_.size())
+        throw Error(QStringLiteral("O comando espera %1 parâmetros e recebeu %2")
+                        .arg(describedTextBytes_.size())
+                        .arg(values.size()));
+    const std::string signature = Signature(values);
+    auto found = layouts_.find(signature);
+    if (found == layouts_.end()) {
+        if (layouts_.size() >= keptLayouts)
+            layouts_.clear();
+        found = layouts_.emplace(signature, BuildLayout(values)).first;
+    }
+    current_ = &found->second;
+    Write(found->second, values);
+}
+
+// The kinds of the values and the room each text gets. A text gets the room the parameter
+// offers (or twice as much, as often as it takes), so texts of one column share a layout.
+std::string InputMessages::Signature(const std::vector<const TargetValue*>& values) {
+    texts_.resize(values.size());
+    textCapacities_.assign(values.size(), 0);
+    std::string signature;
+    signature.reserve(values.size() * (1 + sizeof(unsigned)));
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const Kind kind = KindOf(*values[i]);
+        signature += kind;
+        if (kind != Text)
+            continue;
+        const QString& text = std::get<QString>(*values[i]);
+        RequireSendableText(text);
+        texts_[i] = text.toUtf8();
+        const auto bytes = static_cast<unsigned>(texts_[i].size());
+        if (bytes > maxVaryingBytes)
+            throw Error(
+                QStringLiteral("Texto longo demais para um parâmetro (%1 bytes)").arg(bytes));
+        unsigned capacity = std::clamp(describedTextBytes_[i], 1u, maxVaryingBytes);
+        while (capacity < bytes)
+            capacity = std::min(capacity * 2, maxVaryingBytes);
+        textCapacities_[i] = capacity;
+        signature.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
+    }
+    return signature;
+}
+
+InputMessages::Layout
+InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const {
+    fb::Status status;
+    fb::Handle<Firebird::IMetadataBuilder> builder(described_->getBuilder(&status));
+    for (unsigned i = 0; i < values.size(); ++i) {
+        switch (KindOf(*values[i])) {
+        case Null:
+            continue; // the type the server described, with the null flag set
+        case Text:
+            builder->setType(&status, i, SQL_VARYING | 1u);
+            builder->setLength(&status, i, textCapacities_[i]);
+            builder->setCharSet(&status, i, charsetUtf8);
+            break;
+        case Integer:
+            builder->setType(&status, i, SQL_INT64 | 1u);
+            builder->setLength(&status, i, sizeof(qint64));
+            break;
+        case Real:
+            builder->setType(&status, i, SQL_DOUBLE | 1u);
+            builder->setLength(&status, i, sizeof(double));
+            break;
+        case Moment:
+            builder->setType(&status, i, SQL_TIMESTAMP | 1u);
+            builder->setLength(&status, i, sizeof(ISC_TIMESTAMP));
+            break;
+        }
+        builder->setScale(&status, i, 0);
+    }
+    Layout layout;
+    layout.metadata.reset(builder->getMetadata(&status));
+    layout.length = layout.metadata->getMessageLength(&status);
+    for (unsigned i = 0; i < values.size(); ++i) {
+        layout.offsets.push_back(layout.metadata->getOffset(&status, i));
+        layout.nullOffsets.push_back(layout.metadata->getNullOffset(&status, i));
+    }
+    return layout;
+}
+
+void InputMessages::Write(const Layout& layout, const std::vector<const TargetValue*>& values) {
+    buffer_.resize(layout.length);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const TargetValue& value = *values[i];
+        unsigned char* at = buffer_.data() + layout.offsets[i];
+        const short isNull = std::holds_alternative<std::monostate>(value) ? -1 : 0;
+        std::memcpy(buffer_.data() + layout.nullOffsets[i], &isNull, sizeof isNull);
+        if (std::holds_alternative<QString>(value)) {
+            const auto length = static_cast<quint16>(texts_[i].size());
+            std::memcpy(at, &length, sizeof length);
+            std::memcpy(at + sizeof length, texts_[i].constData(), length);
+        } else if (const auto* number = std::get_if<qint64>(&value)) {
+            std::memcpy(at, number, sizeof *number);
+        } else if (const auto* real = std::get_if<double>(&value)) {
+            std::memcpy(at, real, sizeof *real);
+        } else if (const auto* moment = std::get_if<QDateTime>(&value)) {
+            const ISC_TIMESTAMP stamp = EncodeTimestamp(*moment);
+            std::memcpy(at, &stamp, sizeof stamp);
+        }
+    }
+}
+
+} // namespace vorlanda
