@@ -14,7 +14,7 @@ constexpr unsigned otherTextBytes = 32;
 // A statement sends a handful of layouts; this many means the values vary without end.
 constexpr std::size_t keptLayouts = 256;
 
-enum Kind : char { Null = 'n', Text = 't', Integer = 'i', Real = 'r', Moment = 'm' };
+enum Kind : char { Null = 'n', Text = 't', Integer = 'i', Real = 'r', Moment = 'm', Exact = 'e' };
 
 Kind KindOf(const TargetValue& value) {
     switch (value.index()) {
@@ -26,6 +26,8 @@ Kind KindOf(const TargetValue& value) {
         return Real;
     case 4:
         return Moment;
+    case 5:
+        return Exact;
     default:
         return Null;
     }
@@ -98,6 +100,8 @@ std::string InputMessages::Signature(const std::vector<const TargetValue*>& valu
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Kind kind = KindOf(*values[i]);
         signature += kind;
+        if (kind == Exact)
+            signature += static_cast<char>(std::get<ExactDecimal>(*values[i]).scale);
         if (kind != Text)
             continue;
         const QString& text = std::get<QString>(*values[i]);
@@ -141,6 +145,11 @@ InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const 
             builder->setType(&status, i, SQL_TIMESTAMP | 1u);
             builder->setLength(&status, i, sizeof(ISC_TIMESTAMP));
             break;
+        case Exact:
+            builder->setType(&status, i, SQL_INT64 | 1u);
+            builder->setLength(&status, i, sizeof(qint64));
+            builder->setScale(&status, i, -std::get<ExactDecimal>(*values[i]).scale);
+            continue;
         }
         builder->setScale(&status, i, 0);
     }
@@ -172,6 +181,8 @@ void InputMessages::Write(const Layout& layout, const std::vector<const TargetVa
         } else if (const auto* moment = std::get_if<QDateTime>(&value)) {
             const ISC_TIMESTAMP stamp = EncodeTimestamp(*moment);
             std::memcpy(at, &stamp, sizeof stamp);
+        } else if (const auto* exact = std::get_if<ExactDecimal>(&value)) {
+            std::memcpy(at, &exact->digits, sizeof exact->digits);
         }
     }
 }

@@ -42,13 +42,25 @@ qsizetype FindValues(const QString& sql) {
     return -1;
 }
 
+// The value of a number literal in the server's own kind: whole numbers as integers, numbers
+// with a decimal point as exact decimals (so "12.5" stays "12.5" wherever it goes), numbers
+// with an exponent as floating point. Longer numbers keep the statement as written.
 std::optional<TargetValue> NumberValue(QStringView item) {
     static const QRegularExpression integer(QStringLiteral("^-?[0-9]{1,18}$"));
-    static const QRegularExpression decimal(
-        QStringLiteral("^-?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][-+]?[0-9]+)?$"));
+    static const QRegularExpression decimal(QStringLiteral("^-?([0-9]*)\\.([0-9]*)$"));
+    static const QRegularExpression floating(
+        QStringLiteral("^-?([0-9]+\\.?[0-9]*|\\.[0-9]+)[eE][-+]?[0-9]+$"));
     if (integer.match(item).hasMatch())
         return static_cast<qint64>(item.toLongLong());
-    if (decimal.match(item).hasMatch()) {
+    if (const QRegularExpressionMatch parts = decimal.match(item); parts.hasMatch()) {
+        const QString digits = parts.captured(1) + parts.captured(2);
+        if (digits.isEmpty() || digits.size() > 18)
+            return std::nullopt;
+        const qint64 magnitude = digits.toLongLong();
+        return ExactDecimal{item.startsWith(u'-') ? -magnitude : magnitude,
+                            static_cast<int>(parts.capturedLength(2))};
+    }
+    if (floating.match(item).hasMatch()) {
         bool ok = false;
         const double value = item.toDouble(&ok);
         if (ok)

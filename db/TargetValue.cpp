@@ -12,6 +12,17 @@ template <class... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
 template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 } // namespace
 
+QString ExactDecimal::ToString() const {
+    QString text =
+        QString::number(digits < 0 ? -static_cast<quint64>(digits) : static_cast<quint64>(digits));
+    if (scale > 0) {
+        if (text.size() <= scale)
+            text = QString(scale - text.size() + 1, u'0') + text;
+        text.insert(text.size() - scale, u'.');
+    }
+    return digits < 0 ? u'-' + text : text;
+}
+
 bool TargetField::IsNull() const {
     return !value_ || std::holds_alternative<std::monostate>(*value_);
 }
@@ -29,6 +40,7 @@ QString TargetField::AsString() const {
                                          ? moment.toString(QStringLiteral("dd.MM.yyyy"))
                                          : moment.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss"));
                           },
+                          [](const ExactDecimal& number) { return number.ToString(); },
                       },
                       *value_);
 }
@@ -57,6 +69,8 @@ double TargetField::AsFloat() const {
         return static_cast<double>(*number);
     if (const auto* real = std::get_if<double>(value_))
         return *real;
+    if (const auto* exact = std::get_if<ExactDecimal>(value_))
+        return ParseDecimal(exact->ToString());
     throw Error(QStringLiteral("'%1' não é um valor numérico válido").arg(AsString()));
 }
 

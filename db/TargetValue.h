@@ -7,8 +7,18 @@
 
 namespace vorlanda {
 
-// One value travelling to or from the target: null, text, integer, number or date/time.
-using TargetValue = std::variant<std::monostate, QString, qint64, double, QDateTime>;
+// A number written with a decimal point and no exponent, kept exact as the server keeps such
+// a literal: digits × 10^-scale.
+struct ExactDecimal {
+    qint64 digits = 0;
+    int scale = 0;
+    bool operator==(const ExactDecimal&) const = default;
+    QString ToString() const;
+};
+
+// One value travelling to or from the target: null, text, integer, floating-point number,
+// date/time or exact decimal.
+using TargetValue = std::variant<std::monostate, QString, qint64, double, QDateTime, ExactDecimal>;
 
 // A bound statement parameter; until a value is set it is NULL. An empty text stays an
 // empty text.

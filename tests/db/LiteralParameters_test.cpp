@@ -14,7 +14,7 @@ TEST(LiteralsToParameters, TurnsTheLiteralsOfAnInsertIntoBoundValues) {
         result->sql,
         QStringLiteral("Insert Into Cliente ( a, b, c, d, e, f) Values (?, ?, ?, ?, NULL, ?)"));
     const std::vector<TargetValue> expected{QStringLiteral("it's; -- x"), QStringLiteral("N"),
-                                            -12.5, qint64{7}, 5E-5};
+                                            ExactDecimal{-125, 1}, qint64{7}, 5E-5};
     EXPECT_EQ(result->values, expected);
 }
 

@@ -232,3 +232,42 @@ TEST_F(TargetQueryTest, LiteralInsertsGiveTheRowsAndErrorsOfTheStatementAsWritte
         EXPECT_EQ(outcome[0], outcome[1]);
     }
 }
+
+// Numbers bound for literals must land as the literals do: in a text column "12.5" stays
+// "12.5", and rounding into a scaled column follows the written digits.
+TEST_F(TargetQueryTest, NumberLiteralsLandAsWritten) {
+    target.Execute({QStringLiteral("CREATE TABLE NUMEROS (ID INTEGER NOT NULL PRIMARY KEY, "
+                                   "TEXTO VARCHAR(40), LARGO NUMERIC(15,2), CURTO NUMERIC(9,2), "
+                                   "INTEIRO INTEGER, FLUTUANTE DOUBLE PRECISION)")});
+    const char* const values[] = {
+        "12.5, 12.345, 12.345, 2.5, 12.5",
+        "1.0, 2.675, 2.675, -2.5, 1.0",
+        "-0.0, -2.675, -1.005, 0.5, .5",
+        "5., 0.285, 0.285, 3, 5.",
+        "2147483648, 12345678901.125, 1.015, -2147483648, 0.1",
+        "1E1, 1e2, 1.5E0, 2.5E0, 1E-1",
+        "123456789012345678.9, 0, 0, 0, 0",
+    };
+    int id = 0;
+    for (const char* row : values) {
+        SCOPED_TRACE(row);
+        QString outcome[2];
+        for (int asWritten = 0; asWritten < 2; ++asWritten) {
+            ++id;
+            query.SetSQL(QStringLiteral("INSERT INTO NUMEROS (ID, TEXTO, LARGO, CURTO, INTEIRO, "
+                                        "FLUTUANTE) VALUES (%1, %2)%3")
+                             .arg(id)
+                             .arg(QString::fromUtf8(row))
+                             .arg(asWritten ? QStringLiteral(" /* como escrito */") : QString()));
+            query.ExecSQL();
+            target.Transaction().Commit();
+            outcome[asWritten] = target
+                                     .Rows(QStringLiteral("SELECT TEXTO, LARGO, CURTO, INTEIRO, "
+                                                          "FLUTUANTE FROM NUMEROS WHERE ID = %1")
+                                               .arg(id))
+                                     .at(0)
+                                     .join(u'|');
+        }
+        EXPECT_EQ(outcome[0], outcome[1]);
+    }
+}
