@@ -69,11 +69,7 @@ std::optional<TargetValue> NumberValue(QStringView item) {
     return std::nullopt;
 }
 
-} // namespace
-
-std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql) {
-    if (!QStringView(sql).trimmed().startsWith(u"INSERT", Qt::CaseInsensitive))
-        return std::nullopt;
+std::optional<ParameterisedStatement> InsertLiterals(const QString& sql) {
     const qsizetype values = FindValues(sql);
     if (values < 0)
         return std::nullopt;
@@ -132,6 +128,95 @@ std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql) {
         return std::nullopt;
     result.sql += u')';
     return result;
+}
+
+bool HasComment(const QString& sql) {
+    for (qsizetype i = 0; i + 1 < sql.size(); ++i) {
+        if (sql[i] == u'\'' || sql[i] == u'"') {
+            i = EndOfQuoted(sql, i);
+            if (i < 0)
+                return true; // unreadable: treated like a comment, kept as written
+            --i;
+        } else if ((sql[i] == u'-' && sql[i + 1] == u'-') ||
+                   (sql[i] == u'/' && sql[i + 1] == u'*')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Whether what follows a literal ends its comparison: the end of the statement, a closing
+// bracket or the next clause.
+bool EndsComparison(QStringView rest) {
+    rest = rest.trimmed();
+    if (rest.isEmpty() || rest.front() == u')')
+        return true;
+    static const char16_t* const words[] = {u"AND",    u"OR",   u"ORDER", u"GROUP",
+                                            u"HAVING", u"PLAN", u"ROWS",  u"UNION"};
+    for (const char16_t* word : words) {
+        const QStringView keyword(word);
+        if (rest.startsWith(keyword, Qt::CaseInsensitive) &&
+            (rest.size() == keyword.size() || !rest[keyword.size()].isLetterOrNumber()))
+            return true;
+    }
+    return false;
+}
+
+// A text literal that is compared with "=" becomes a parameter cast to text of the connection's
+// character set, which is what the literal itself is; its room grows in steps so that searches
+// for texts of different lengths share a shape. Casting keeps a value longer than the column
+// an ordinary value that simply finds nothing, as the literal does.
+std::optional<ParameterisedStatement> SearchLiterals(const QString& sql) {
+    constexpr qsizetype maxUtf8Characters = 8191;
+    if (HasComment(sql))
+        return std::nullopt;
+    ParameterisedStatement result;
+    qsizetype copied = 0;
+    qsizetype previous = -1; // the last character outside blanks and literals
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (c != u'\'' && c != u'"') {
+            if (!IsSpace(c))
+                previous = i;
+            continue;
+        }
+        const qsizetype end = EndOfQuoted(sql, i);
+        if (end < 0)
+            return std::nullopt;
+        // "=" alone, not the end of "<=", ">=", "!=", "^=" or "~=".
+        const bool compared = c == u'\'' && previous > 0 && sql[previous] == u'=' &&
+                              !QStringView(u"<>!^~").contains(sql[previous - 1]);
+        QString text = sql.mid(i + 1, end - i - 2);
+        text.replace(QStringLiteral("''"), QStringLiteral("'"));
+        if (compared && text.size() <= maxUtf8Characters &&
+            EndsComparison(QStringView(sql).mid(end))) {
+            qsizetype room = 32;
+            while (room < text.size())
+                room *= 2;
+            result.sql += QStringView(sql).mid(copied, i - copied);
+            result.sql += QStringLiteral("CAST(? AS VARCHAR(%1) CHARACTER SET UTF8)")
+                              .arg(std::min(room, maxUtf8Characters));
+            result.values.emplace_back(std::move(text));
+            copied = end;
+        }
+        previous = end - 1;
+        i = end - 1;
+    }
+    if (result.values.empty())
+        return std::nullopt;
+    result.sql += QStringView(sql).mid(copied);
+    return result;
+}
+
+} // namespace
+
+std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql) {
+    const QStringView trimmed = QStringView(sql).trimmed();
+    if (trimmed.startsWith(u"INSERT", Qt::CaseInsensitive))
+        return InsertLiterals(sql);
+    if (trimmed.startsWith(u"SELECT", Qt::CaseInsensitive))
+        return SearchLiterals(sql);
+    return std::nullopt;
 }
 
 } // namespace vorlanda

@@ -8,18 +8,20 @@
 
 namespace vorlanda {
 
-// An INSERT whose VALUES list holds literals, turned into the same INSERT with a "?" in
-// place of each literal and the literal's value to bind there. Statements that differ only
-// in their values then share one shape, which the server prepares once.
+// A statement whose values are written in as literals, turned into the same statement with a
+// parameter in place of each literal and the literal's value to bind there. Statements that
+// differ only in their values then share one shape, which the server prepares once.
 struct ParameterisedStatement {
     QString sql;
     std::vector<TargetValue> values;
 };
 
-// Only an "INSERT ... VALUES (...)" whose list items are all plain literals ('text',
-// "text", numbers) or NULL qualifies; anything else (no literal, an expression, a
-// parameter, text after the list) gives nothing and is run as written. Binding a literal's
-// value to a column is the same assignment the server makes for the literal itself.
+// Two kinds qualify. An "INSERT ... VALUES (...)" whose list items are all plain literals
+// ('text', "text", numbers) or NULL: binding a literal's value to a column is the same
+// assignment the server makes for the literal itself. A SELECT without comments whose text
+// literals are compared with "=" (column = 'text', ended by AND, OR, a bracket, the next
+// clause or the end): each such literal becomes a parameter cast to the literal's own type.
+// Anything else gives nothing and is run as written.
 std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql);
 
 } // namespace vorlanda

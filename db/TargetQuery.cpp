@@ -195,26 +195,16 @@ std::vector<const TargetValue*> TargetQuery::MarkerValues() const {
 void TargetQuery::Open() {
     Close();
     PreparedStatement& statement = Prepared();
-    const std::vector<const TargetValue*> values = MarkerValues();
     try {
-        Firebird::ITransaction* transaction = Transaction().Current();
-        statement.messages->Encode(values);
-        fb::Status status;
-        fb::Handle<Firebird::IResultSet> cursor(
-            statement.handle->openCursor(&status, transaction, statement.messages->Metadata(),
-                                         statement.messages->Buffer(), statement.output.get(), 0));
-        Firebird::IMessageMetadata* output = statement.output.get();
-        std::vector<unsigned char> message(output->getMessageLength(&status));
-        const unsigned columns = output->getCount(&status);
-        while (cursor->fetchNext(&status, message.data()) == Firebird::IStatus::RESULT_OK) {
-            std::vector<TargetValue> row;
-            row.reserve(columns);
-            for (unsigned i = 0; i < columns; ++i)
-                row.push_back(DecodeColumn(status, output, i, message.data()));
-            rows_.push_back(std::move(row));
+        try {
+            Fetch(statement, MarkerValues());
+        } catch (const Firebird::FbException&) {
+            if (literalValues_.empty())
+                throw;
+            // As with ExecSQL: the statement as written gives its own rows or message.
+            rows_.clear();
+            Fetch(*database_->Prepare(StatementText(positional_.sql)), {});
         }
-        cursor->close(&status);
-        (void)cursor.release(); // a successful close releases the interface
     } catch (const Firebird::FbException& failure) {
         rows_.clear();
         fb::Raise(failure, sql_);
@@ -225,6 +215,28 @@ void TargetQuery::Open() {
     active_ = true;
     current_ = 0;
     PointFieldsAtCurrentRow();
+}
+
+void TargetQuery::Fetch(PreparedStatement& statement,
+                        const std::vector<const TargetValue*>& values) {
+    Firebird::ITransaction* transaction = Transaction().Current();
+    statement.messages->Encode(values);
+    fb::Status status;
+    fb::Handle<Firebird::IResultSet> cursor(
+        statement.handle->openCursor(&status, transaction, statement.messages->Metadata(),
+                                     statement.messages->Buffer(), statement.output.get(), 0));
+    Firebird::IMessageMetadata* output = statement.output.get();
+    std::vector<unsigned char> message(output->getMessageLength(&status));
+    const unsigned columns = output->getCount(&status);
+    while (cursor->fetchNext(&status, message.data()) == Firebird::IStatus::RESULT_OK) {
+        std::vector<TargetValue> row;
+        row.reserve(columns);
+        for (unsigned i = 0; i < columns; ++i)
+            row.push_back(DecodeColumn(status, output, i, message.data()));
+        rows_.push_back(std::move(row));
+    }
+    cursor->close(&status);
+    (void)cursor.release(); // a successful close releases the interface
 }
 
 void TargetQuery::ExecSQL() {

@@ -61,6 +61,7 @@ private:
     void TextChanged();
     PreparedStatement& Prepared();
     std::vector<const TargetValue*> MarkerValues() const;
+    void Fetch(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     void Execute(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     void ExecuteAsWritten();
     TargetTransaction& Transaction() const;

@@ -22,6 +22,12 @@ TEST(LiteralsToParameters, LeavesEveryOtherStatementAsWritten) {
     const char* const kept[] = {
         "UPDATE CLIENTE SET NOME = 'A' WHERE CODCLIENTE = '1'",
         "SELECT 'VALUES (1)' FROM RDB$DATABASE",
+        "SELECT A FROM T WHERE B <= 'x' AND C >= 'y' AND D != 'z'",
+        "SELECT A FROM T WHERE B = 'x' || C",
+        "SELECT A FROM T WHERE B = 'x' -- comment",
+        "SELECT A FROM T WHERE B = 'x' /* comment */",
+        "SELECT A FROM T WHERE B = \"x\"",
+        "SELECT A FROM T WHERE B = 'unclosed",
         "INSERT INTO T (A) VALUES (1 + 2)",
         "INSERT INTO T (A) VALUES (?)",
         "INSERT INTO T (A) VALUES ('x') RETURNING A",
@@ -33,4 +39,24 @@ TEST(LiteralsToParameters, LeavesEveryOtherStatementAsWritten) {
         SCOPED_TRACE(sql);
         EXPECT_FALSE(LiteralsToParameters(QString::fromUtf8(sql)).has_value());
     }
+}
+
+TEST(LiteralsToParameters, TurnsTheComparedTextOfASearchIntoCastParameters) {
+    const auto city = LiteralsToParameters(QStringLiteral(
+        " SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'D''OESTE'    AND ESTADO = 'MG'"));
+    ASSERT_TRUE(city.has_value());
+    EXPECT_EQ(city->sql,
+              QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = CAST(? AS VARCHAR(32) "
+                             "CHARACTER SET UTF8)    AND ESTADO = CAST(? AS VARCHAR(32) CHARACTER "
+                             "SET UTF8)"));
+    EXPECT_EQ(city->values, (std::vector<TargetValue>{u"D'OESTE"_qs, u"MG"_qs}));
+
+    // Room grows in steps; only the compared literal changes.
+    const auto longer =
+        LiteralsToParameters(QStringLiteral("select 'a=b' as x from t where (c = '%1') order by 1")
+                                 .arg(QString(40, u'9')));
+    ASSERT_TRUE(longer.has_value());
+    EXPECT_EQ(longer->sql, QStringLiteral("select 'a=b' as x from t where (c = CAST(? AS "
+                                          "VARCHAR(64) CHARACTER SET UTF8)) order by 1"));
+    EXPECT_EQ(longer->values, (std::vector<TargetValue>{QString(40, u'9')}));
 }

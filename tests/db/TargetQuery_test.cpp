@@ -271,3 +271,52 @@ TEST_F(TargetQueryTest, NumberLiteralsLandAsWritten) {
         EXPECT_EQ(outcome[0], outcome[1]);
     }
 }
+
+// A search with literals runs as a prepared shape with the literals bound; it must find what
+// the statement as written finds, or fail with its message. A trailing comment keeps a
+// statement as written.
+TEST_F(TargetQueryTest, LiteralSearchesFindWhatTheStatementAsWrittenFinds) {
+    target.Execute({QStringLiteral("CREATE TABLE BUSCA (CURTO VARCHAR(8), FIXO CHAR(5), "
+                                   "NUMERO INTEGER, DIA DATE)")});
+    target.Execute({QStringLiteral("INSERT INTO BUSCA VALUES ('30049099', 'ab', 5, '01.02.2026')"),
+                    QStringLiteral("INSERT INTO BUSCA VALUES ('São', '', 7, '03.04.2026')"),
+                    QStringLiteral("INSERT INTO BUSCA VALUES ('D''Oeste', 'x y', 9, NULL)")});
+    const char* const conditions[] = {
+        "CURTO = '30049099'",
+        "CURTO = '30049099   '",
+        "CURTO = ' 30049099'",
+        "CURTO = '3004909912'",
+        "CURTO = '3004.90.99 com um texto bem mais longo que a coluna'",
+        "CURTO = 'são'",
+        "CURTO = 'São' AND FIXO = ''",
+        "CURTO = 'D''Oeste' OR FIXO = 'ab'",
+        "FIXO = 'ab   '",
+        "FIXO = 'x y'",
+        "CURTO = 'Ωmega'",
+        "NUMERO = '5'",
+        "NUMERO = 'cinco'",
+        "DIA = '01.02.2026'",
+        "DIA = '2026-04-03'",
+        "DIA = '31.02.2026'",
+    };
+    for (const char* condition : conditions) {
+        SCOPED_TRACE(condition);
+        QString outcome[2];
+        for (int asWritten = 0; asWritten < 2; ++asWritten) {
+            query.SetSQL(QStringLiteral("SELECT NUMERO FROM BUSCA WHERE %1%2")
+                             .arg(QString::fromUtf8(condition))
+                             .arg(asWritten ? QStringLiteral(" /* como escrito */") : QString()));
+            try {
+                query.Open();
+                QStringList found;
+                for (; !query.Eof(); query.Next())
+                    found.append(query.FieldByName(QStringLiteral("NUMERO")).AsString());
+                found.sort();
+                outcome[asWritten] = found.join(u',');
+            } catch (const Error& error) {
+                outcome[asWritten] = QStringLiteral("error: ") + error.Message();
+            }
+        }
+        EXPECT_EQ(outcome[0], outcome[1]);
+    }
+}
