@@ -17,14 +17,35 @@ bool IsDateType(enum_field_types type) {
            type == MYSQL_TYPE_TIMESTAMP;
 }
 
-// MySQL writes dates as "YYYY-MM-DD" with an optional " hh:mm:ss[.ffffff]".
+// The number written in text[from, from + digits), or -1 when a character there is no digit.
+int Digits(const QString& text, qsizetype from, qsizetype digits) {
+    if (from + digits > text.size())
+        return -1;
+    int value = 0;
+    for (qsizetype i = from; i < from + digits; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+// MySQL writes dates as "YYYY-MM-DD" with an optional " hh:mm:ss[.ffffff]". Read by hand:
+// Qt's format parser works in local time and asks the system's time zone for every value.
 std::optional<QDateTime> ParseMysqlDate(const QString& text) {
-    const QDate date = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
-    if (!date.isValid())
+    const auto at = [&text](qsizetype i, char16_t c) { return i < text.size() && text[i] == c; };
+    if (!at(4, u'-') || !at(7, u'-'))
+        return std::nullopt;
+    const int year = Digits(text, 0, 4);
+    const QDate date(year, Digits(text, 5, 2), Digits(text, 8, 2));
+    if (year < 0 || !date.isValid()) // a year of -1 would be valid: 1 BC
         return std::nullopt;
     QTime time(0, 0);
     if (text.size() > 10) {
-        time = QTime::fromString(text.mid(11, 8), QStringLiteral("hh:mm:ss"));
+        if (!at(10, u' ') || !at(13, u':') || !at(16, u':'))
+            return std::nullopt;
+        time = QTime(Digits(text, 11, 2), Digits(text, 14, 2), Digits(text, 17, 2));
         if (!time.isValid())
             return std::nullopt;
     }

@@ -82,11 +82,12 @@ TEST_F(SourceQueryTest, NumbersHeldAsTextAreReadOrRefusedByName) {
 }
 
 TEST_F(SourceQueryTest, DatesBecomeDayNumbersAndZeroDatesAreNull) {
-    legacy.Execute({QStringLiteral("SET SESSION sql_mode = ''"),
-                    QStringLiteral("INSERT INTO AMOSTRA (ID, DIA, MOMENTO) VALUES "
-                                   "(1, '1980-12-25', '2026-12-09 12:00:00'), "
-                                   "(2, '0000-00-00', '0000-00-00 00:00:00'), (3, NULL, NULL), "
-                                   "(4, '2020-00-15', NULL)")});
+    legacy.Execute(
+        {QStringLiteral("SET SESSION sql_mode = ''"),
+         QStringLiteral("INSERT INTO AMOSTRA (ID, DIA, MOMENTO) VALUES "
+                        "(1, '1980-12-25', '2026-12-09 12:00:00'), "
+                        "(2, '0000-00-00', '0000-00-00 00:00:00'), (3, NULL, NULL), "
+                        "(4, '2020-00-15', NULL), (5, '0001-01-01', '2026-12-09 23:59:59')")});
     Select(QStringLiteral("SELECT DIA, MOMENTO FROM AMOSTRA ORDER BY ID"));
     EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("DIA")).AsDateTime(),
                      DayNumberFromDate(QDate(1980, 12, 25)));
@@ -99,6 +100,11 @@ TEST_F(SourceQueryTest, DatesBecomeDayNumbersAndZeroDatesAreNull) {
         EXPECT_EQ(query.FieldByName(QStringLiteral("DIA")).AsString(), QString());
         EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("DIA")).AsDateTime(), 0.0);
     }
+    query.Next();
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("DIA")).AsDateTime(),
+                     DayNumberFromDate(QDate(1, 1, 1)));
+    EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("MOMENTO")).AsDateTime(),
+                     DayNumberFromDate(QDate(2026, 12, 9)) + 86399.0 / 86400.0);
 }
 
 TEST_F(SourceQueryTest, TextWithANulCharacterArrivesWhole) {
