@@ -1,5 +1,7 @@
 #include "writers/FormatSettings.h"
 
+#include "writers/Today.h"
+
 #include <functional>
 
 namespace vorlanda {
@@ -139,7 +141,7 @@ QDate FormatSettings::ReadDate(const QString& text, const QString& format) const
             break;
         case Field::Year2: {
             ok = ReadNumber(text, pos, 2, 2, year);
-            const int thisYear = QDate::currentDate().year();
+            const int thisYear = Today().year();
             year += thisYear - thisYear % 100;
             if (year > thisYear + 50)
                 year -= 100;

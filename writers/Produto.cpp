@@ -4,6 +4,7 @@
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/TextRules.h"
+#include "writers/Today.h"
 #include "writers/ValueHelpers.h"
 
 #include <QDate>
@@ -791,7 +792,7 @@ void TConverteProduto::GravaInventa(const QString& /*sCodProduto*/, double sPrec
         return;
     QAuxiliar.Close();
     QAuxiliar.SetSQL(MontaSqlInventa());
-    QAuxiliar.ParamByName(QStringLiteral("Data")).SetAsDate(QDate::currentDate());
+    QAuxiliar.ParamByName(QStringLiteral("Data")).SetAsDate(Today());
     QAuxiliar.ParamByName(QStringLiteral("pCodProd")).SetAsString(FCodProd);
     QAuxiliar.ParamByName(QStringLiteral("pPrecocusto")).SetAsFloat(sPrecoCusto);
     QAuxiliar.ExecSQL();

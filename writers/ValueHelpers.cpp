@@ -5,6 +5,7 @@
 #include "db/NumberText.h"
 #include "writers/FormatSettings.h"
 #include "writers/TextRules.h"
+#include "writers/Today.h"
 
 #include <QDate>
 
@@ -62,7 +63,7 @@ QString TiraMascara(const QString& Valor) {
 
 QString FValidaData(QString& Data) {
     if (Data.isEmpty() || Data == u"  -   -") {
-        Data = ShortDateText(QDate::currentDate());
+        Data = ShortDateText(Today());
     } else if (Data.contains(u'/')) {
         Data.replace(u'/', u'.');
     } else if (Data.contains(u'-')) {
