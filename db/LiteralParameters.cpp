@@ -1,7 +1,5 @@
 #include "db/LiteralParameters.h"
 
-#include <QRegularExpression>
-
 namespace vorlanda {
 
 namespace {
@@ -46,27 +44,46 @@ qsizetype FindValues(const QString& sql) {
 // with a decimal point as exact decimals (so "12.5" stays "12.5" wherever it goes), numbers
 // with an exponent as floating point. Longer numbers keep the statement as written.
 std::optional<TargetValue> NumberValue(QStringView item) {
-    static const QRegularExpression integer(QStringLiteral("^-?[0-9]{1,18}$"));
-    static const QRegularExpression decimal(QStringLiteral("^-?([0-9]*)\\.([0-9]*)$"));
-    static const QRegularExpression floating(
-        QStringLiteral("^-?([0-9]+\\.?[0-9]*|\\.[0-9]+)[eE][-+]?[0-9]+$"));
-    if (integer.match(item).hasMatch())
-        return static_cast<qint64>(item.toLongLong());
-    if (const QRegularExpressionMatch parts = decimal.match(item); parts.hasMatch()) {
-        const QString digits = parts.captured(1) + parts.captured(2);
-        if (digits.isEmpty() || digits.size() > 18)
+    constexpr qsizetype maxDigits = 18;
+    const qsizetype start = item.startsWith(u'-') ? 1 : 0;
+    qsizetype i = start;
+    qint64 magnitude = 0;
+    qsizetype digits = 0;
+    const auto readDigits = [&](bool keep) {
+        qsizetype count = 0;
+        for (; i < item.size() && item[i] >= u'0' && item[i] <= u'9'; ++i, ++count) {
+            if (keep && ++digits <= maxDigits)
+                magnitude = magnitude * 10 + (item[i].unicode() - u'0');
+        }
+        return count;
+    };
+    const qsizetype whole = readDigits(true);
+    const bool point = i < item.size() && item[i] == u'.';
+    if (point)
+        ++i;
+    const qsizetype fraction = point ? readDigits(true) : 0;
+    if (whole + fraction == 0)
+        return std::nullopt;
+    if (i == item.size()) {
+        if (digits > maxDigits)
             return std::nullopt;
-        const qint64 magnitude = digits.toLongLong();
-        return ExactDecimal{item.startsWith(u'-') ? -magnitude : magnitude,
-                            static_cast<int>(parts.capturedLength(2))};
-    }
-    if (floating.match(item).hasMatch()) {
-        bool ok = false;
-        const double value = item.toDouble(&ok);
-        if (ok)
+        const qint64 value = start ? -magnitude : magnitude;
+        if (!point)
             return value;
+        return ExactDecimal{value, static_cast<int>(fraction)};
     }
-    return std::nullopt;
+    if (item[i] != u'e' && item[i] != u'E')
+        return std::nullopt;
+    ++i;
+    if (i < item.size() && (item[i] == u'+' || item[i] == u'-'))
+        ++i;
+    if (readDigits(false) == 0 || i != item.size())
+        return std::nullopt;
+    bool ok = false;
+    const double value = item.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
 }
 
 std::optional<ParameterisedStatement> InsertLiterals(const QString& sql) {
@@ -80,7 +97,8 @@ std::optional<ParameterisedStatement> InsertLiterals(const QString& sql) {
         return std::nullopt;
 
     ParameterisedStatement result;
-    result.sql = sql.left(i + 1);
+    result.sql.reserve(sql.size());
+    result.sql.append(QStringView(sql).left(i + 1));
     ++i;
     for (;;) {
         while (i < sql.size() && IsSpace(sql[i]))
@@ -93,7 +111,8 @@ std::optional<ParameterisedStatement> InsertLiterals(const QString& sql) {
             if (end < 0)
                 return std::nullopt;
             QString text = sql.mid(i + 1, end - i - 2);
-            text.replace(QString(2, c), QString(c));
+            if (text.contains(c))
+                text.replace(QString(2, c), QString(c));
             result.values.emplace_back(std::move(text));
             result.sql += u'?';
             i = end;

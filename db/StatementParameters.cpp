@@ -36,6 +36,11 @@ qsizetype CopyUntil(const QString& sql, qsizetype i, const QString& end, QString
 
 PositionalStatement ToPositional(const QString& sql) {
     PositionalStatement result;
+    // Without a colon there is no parameter: the text stays as it is, shared, not copied.
+    if (!sql.contains(u':')) {
+        result.sql = sql;
+        return result;
+    }
     result.sql.reserve(sql.size());
     qsizetype i = 0;
     while (i < sql.size()) {

@@ -18,6 +18,41 @@ TEST(LiteralsToParameters, TurnsTheLiteralsOfAnInsertIntoBoundValues) {
     EXPECT_EQ(result->values, expected);
 }
 
+TEST(LiteralsToParameters, NumbersKeepTheKindTheServerGivesTheirLiterals) {
+    struct Case {
+        const char* literal;
+        std::optional<TargetValue> value; // nothing: the statement is kept as written
+    };
+    const Case cases[] = {
+        {"0", qint64{0}},
+        {"-123456789012345678", qint64{-123456789012345678}},
+        {"1234567890123456789", std::nullopt},
+        {"1.", ExactDecimal{1, 0}},
+        {".5", ExactDecimal{5, 1}},
+        {"-0.050", ExactDecimal{-50, 3}},
+        {"1234567890123456.78", ExactDecimal{123456789012345678, 2}},
+        {"12345678901234567.89", std::nullopt},
+        {"1e5", 1e5},
+        {"-2.5E+03", -2.5e3},
+        {".5e-1", 0.05},
+        {"1e", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"-", std::nullopt},
+        {"0x10", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.literal);
+        const auto result = LiteralsToParameters(
+            QStringLiteral("INSERT INTO T (A) VALUES (%1)").arg(QLatin1String(c.literal)));
+        if (!c.value) {
+            EXPECT_FALSE(result.has_value());
+            continue;
+        }
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ(result->values, std::vector<TargetValue>{*c.value});
+    }
+}
+
 TEST(LiteralsToParameters, LeavesEveryOtherStatementAsWritten) {
     const char* const kept[] = {
         "UPDATE CLIENTE SET NOME = 'A' WHERE CODCLIENTE = '1'",
