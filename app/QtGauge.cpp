@@ -5,7 +5,8 @@
 
 namespace vorlanda {
 
-QtGauge::QtGauge(QProgressBar& bar) : bar_(bar), max_(bar.maximum()), progress_(bar.value()) {
+QtGauge::QtGauge(QProgressBar& bar)
+    : bar_(bar), throttle_(bar), max_(bar.maximum()), progress_(bar.value()) {
     Show();
 }
 
@@ -30,6 +31,7 @@ void QtGauge::Show() {
         bar_.setRange(0, max_);
         bar_.setValue(std::clamp(progress_, 0, max_));
     }
+    throttle_.Changed();
 }
 
 } // namespace vorlanda

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/PaintThrottle.h"
 #include "ui/UserInterface.h"
 
 class QProgressBar;
@@ -22,6 +23,7 @@ private:
     void Show();
 
     QProgressBar& bar_;
+    PaintThrottle throttle_;
     int max_;
     int progress_;
 };

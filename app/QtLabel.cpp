@@ -4,12 +4,15 @@
 
 namespace vorlanda {
 
+QtLabel::QtLabel(QLabel& label) : label_(label), throttle_(label) {}
+
 QString QtLabel::Caption() const {
     return label_.text();
 }
 
 void QtLabel::SetCaption(const QString& text) {
     label_.setText(text);
+    throttle_.Changed();
 }
 
 } // namespace vorlanda
