@@ -3,7 +3,8 @@
 # table by table with vorlanda-convert into a fresh target, then the machine's limit: the same
 # target rows written again into a second fresh target through one prepared INSERT per table
 # (vorlanda-bench-limit). Prints per table the rows, seconds, rows per second and the runner's
-# peak memory, the totals and, last, the ratio conversion time / limit time.
+# peak memory, the totals, the window's time for the same run against the runner's, and,
+# last, the ratio conversion time / limit time.
 #   bench/run.sh [--scale S] [--server]
 # --server runs the same benchmark a second time with the targets reached through a private
 # Firebird server on 127.0.0.1 (port FB_PORT, 3051 unless set) and shows both side by side.
@@ -36,9 +37,11 @@ build="${BUILD_DIR:-$here/build-bench}"
 echo "== Building (Release) in $build"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target vorlanda-convert vorlanda-sample-data vorlanda-bench-limit \
+    vorlanda-bench-window \
     >"$build/bench-build.log" 2>&1 || { cat "$build/bench-build.log" >&2; exit 1; }
 convert="$build/cli/vorlanda-convert"
 limit="$build/bench/vorlanda-bench-limit"
+window="$build/bench/vorlanda-bench-window"
 
 work=$(mktemp -d /tmp/vorlanda-bench.XXXXXX)
 mariadb_dir="$work/mariadb"
@@ -194,6 +197,21 @@ run_pass() {
 
 modes=(embedded)
 run_pass embedded ""
+
+# The window against the runner: all five tables in one run each, on fresh targets, the window
+# on Qt's offscreen platform. The difference is what showing the progress of every row costs.
+echo "== Window (offscreen) and runner, all tables in one run (embedded)"
+"$here/scripts/create-target-db.sh" "$work/runner-all.fb"
+"$here/scripts/create-target-db.sh" "$work/window-all.fb"
+start=$(date +%s%N)
+"$convert" --target "$work/runner-all.fb" --all >"$work/convert.log" 2>&1 ||
+    { echo "vorlanda-convert --all failed:" >&2; cat "$work/convert.log" >&2; exit 1; }
+end=$(date +%s%N)
+runner_all=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
+QT_QPA_PLATFORM=offscreen "$window" "$work/window-all.fb" >"$work/window.log" 2>&1 ||
+    { echo "the window run failed:" >&2; cat "$work/window.log" >&2; exit 1; }
+window_all=$(awk '/^window seconds:/ { print $3 }' "$work/window.log")
+echo "   runner $runner_all s, window $window_all s"
 if $server; then
     start_firebird
     modes+=(server)
@@ -231,6 +249,7 @@ echo
 for mode in "${modes[@]}"; do
     echo "$mode: conversion total ${total_seconds[$mode]} s, largest peak RSS $(mb "${max_rss[$mode]}"), limit ${limit_seconds[$mode]} s"
 done
+echo "window (offscreen) $window_all s, runner $runner_all s: window/runner $(ratio "$window_all" "$runner_all")"
 if $server && [ -n "${server_peak:-}" ]; then
     echo "server: peak RSS of the Firebird server process $(mb "$server_peak")"
 fi
