@@ -71,6 +71,8 @@ private:
     QString FindOrCreate(const Reference& reference, const QString& searchSql,
                          const QStringList& values);
     QString Create(const Reference& reference, const QStringList& values);
+    // Keeps the greatest code of a reference table current after this object added a row.
+    void CodeCreated(const QString& maximumSql, const QString& code);
     QString FindOrCreateCommitted(const CommittedReference& reference, LookupMemo& memo,
                                   const QString& text);
     void SwitchProductTrigger(TargetDatabase& DbDestino, TargetTransaction& Transacao,
@@ -81,6 +83,8 @@ private:
     LookupMemo classificacoes_{cnBanco};
     LookupMemo fabricantes_{cnBanco};
     LookupMemo familias_{cnBanco};
+    // The greatest code of each reference table, by the statement that reads it.
+    LookupMemo greatest_{cnBanco};
 
     int FQuantRegistro = 0;
     int FNumRegistroAtual = 0;

@@ -2,11 +2,14 @@
 // the table's greatest code plus one (no generator: nothing else writes during a run).
 
 #include "db/Error.h"
+#include "db/NumberText.h"
 #include "ui/UserInterface.h"
 #include "writers/SqlText.h"
 #include "writers/TextRules.h"
 #include "writers/ValueHelpers.h"
 #include "writers/classConversao.h"
+
+#include <algorithm>
 
 namespace vorlanda {
 
@@ -40,13 +43,50 @@ bool TConversao::Search(const QString& searchSql) {
 
 QString TConversao::NextCode(const QString& maximumSql, const QString& codeColumn, int width,
                              const QString& firstCode) {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(maximumSql);
-    QAuxiliar.Open();
-    const TargetField& maximum = QAuxiliar.FieldByName(codeColumn);
-    if (maximum.AsString().isEmpty())
+    QString maximum;
+    if (const std::optional<QString> known = greatest_.Find(maximumSql)) {
+        maximum = *known;
+    } else {
+        QAuxiliar.Close();
+        QAuxiliar.SetSQL(maximumSql);
+        QAuxiliar.Open();
+        maximum = QAuxiliar.FieldByName(codeColumn).AsString();
+        greatest_.Remember(maximumSql, maximum);
+    }
+    if (maximum.isEmpty())
         return firstCode;
-    return StrZero(QString::number(static_cast<qint64>(maximum.AsInteger()) + 1), width);
+    return StrZero(QString::number(static_cast<qint64>(ParseInteger(maximum)) + 1), width);
+}
+
+namespace {
+
+bool IsDigitCode(const QString& code) {
+    return !code.isEmpty() &&
+           std::all_of(code.begin(), code.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Codes of digits alone order alike in every collation: character by character, a shorter
+// code as if padded with blanks, which come before every digit.
+bool DigitCodeLess(const QString& a, const QString& b) {
+    const qsizetype length = std::max(a.size(), b.size());
+    for (qsizetype i = 0; i < length; ++i) {
+        const QChar x = i < a.size() ? a[i] : QChar(u' ');
+        const QChar y = i < b.size() ? b[i] : QChar(u' ');
+        if (x != y)
+            return x < y;
+    }
+    return false;
+}
+
+} // namespace
+
+void TConversao::CodeCreated(const QString& maximumSql, const QString& code) {
+    const std::optional<QString> known = greatest_.Find(maximumSql);
+    if (known && IsDigitCode(code) && (known->isEmpty() || IsDigitCode(*known)))
+        greatest_.Remember(maximumSql,
+                           known->isEmpty() || DigitCodeLess(*known, code) ? code : *known);
+    else
+        greatest_.Forget(); // the server knows where a code of other characters sorts
 }
 
 QString TConversao::Create(const Reference& reference, const QStringList& values) {
@@ -58,6 +98,7 @@ QString TConversao::Create(const Reference& reference, const QStringList& values
     for (qsizetype i = 1; i < reference.insertParams.size(); ++i)
         QAuxiliar.ParamByName(reference.insertParams[i]).SetAsString(values[i - 1]);
     QAuxiliar.ExecSQL();
+    CodeCreated(reference.maximumSql, code);
     return code;
 }
 
@@ -172,11 +213,10 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
         return code;
     }
     // The key has four characters: a fifth digit is cut, not carried.
+    const QString maximumSql =
+        QStringLiteral(" Select Max(CODCLASFIS) as CodClasFis From CLASFISC ");
     const QString code = StrZero(
-        Left(NextCode(QStringLiteral(" Select Max(CODCLASFIS) as CodClasFis From CLASFISC "),
-                      QStringLiteral("CodClasFis"), 4, QStringLiteral("0001")),
-             4),
-        4);
+        Left(NextCode(maximumSql, QStringLiteral("CodClasFis"), 4, QStringLiteral("0001")), 4), 4);
     const QString ncm = Left(Trim(ClasFis), 8);
     classificacoes_.Forget();
     QAuxiliar.Close();
@@ -188,6 +228,7 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
     QAuxiliar.ParamByName(QStringLiteral("CodNBM")).SetAsString(ncm);
     QAuxiliar.ParamByName(QStringLiteral("CODNATRECEITA")).SetAsString(QStringLiteral("999"));
     QAuxiliar.ExecSQL();
+    CodeCreated(maximumSql, code);
     // Only a text stored as it was searched is found by the next search; any other is
     // searched, and created, again.
     if (ncm == ClasFis)
@@ -252,6 +293,7 @@ QString TConversao::FindOrCreateCommitted(const CommittedReference& reference, L
             QAuxiliar.ParamByName(reference.codeParam).SetAsString(code);
             QAuxiliar.ParamByName(reference.textParam).SetAsString(searched);
             QAuxiliar.ExecSQL();
+            CodeCreated(reference.maximumSql, code);
             QAuxiliar.SetSQL(QStringLiteral("COMMIT"));
             QAuxiliar.ExecSQL();
         }
