@@ -12,9 +12,9 @@ class TargetTransaction;
 // The codes one kind of reference lookup has already answered, by what it was asked. A
 // conversion asks the same few questions for thousands of rows, and each answer is a search
 // on the server. During a run only the lookup itself writes its reference table, so an answer
-// holds until the table changes: the lookup forgets everything before it creates a row (the
-// new row may answer an earlier question differently), and everything is forgotten when the
-// target's transaction rolls back, since that may take created rows away.
+// holds until the table changes: before a lookup creates a row it forgets the answers the new
+// row could change, and everything is forgotten when the target's transaction rolls back,
+// since that may take created rows away.
 class LookupMemo {
 public:
     explicit LookupMemo(const TargetDatabase& database) : database_(database) {}

@@ -80,6 +80,7 @@ private:
 
     // The lookups a conversion calls for every row.
     LookupMemo cidades_{cnBanco};
+    LookupMemo cidadesPelaCapital_{cnBanco}; // "BHTE" answered by the capital in any state
     LookupMemo classificacoes_{cnBanco};
     LookupMemo fabricantes_{cnBanco};
     LookupMemo familias_{cnBanco};

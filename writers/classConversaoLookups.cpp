@@ -122,6 +122,8 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
     const QString question = QString::number(Cidade.size()) + u':' + Cidade + Estado;
     if (const std::optional<QString> known = cidades_.Find(question))
         return *known;
+    if (const std::optional<QString> known = cidadesPelaCapital_.Find(question))
+        return *known;
     const QString cidade = UpperAscii(Cidade);
     const QString estado = UpperAscii(Estado);
     QString code;
@@ -131,12 +133,16 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
     } else if (Cidade == u"BHTE" && // the legacy abbreviation of the capital, in any state
                Search(QStringLiteral(
                    " SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' "))) {
-        code = QAuxiliar.FieldByName(cidades.codeColumn).AsString();
+        cidadesPelaCapital_.Remember(question,
+                                     QAuxiliar.FieldByName(cidades.codeColumn).AsString());
+        return QAuxiliar.FieldByName(cidades.codeColumn).AsString();
     } else {
-        cidades_.Forget();
+        // A new city never answers a question the first search answered already: it is
+        // stored as searched, and that search found nothing. It may answer one the capital
+        // answered, or be a capital itself.
+        cidadesPelaCapital_.Forget();
         code = Create(cidades, {cidade, estado});
     }
-    // A created city is what the first search finds from now on.
     cidades_.Remember(question, code);
     return code;
 }
@@ -285,9 +291,10 @@ QString TConversao::FindOrCreateCommitted(const CommittedReference& reference, L
         const TargetField& found = QAuxiliar.FieldByName(reference.codeColumn);
         code = found.AsString();
         if (found.IsNull() && !text.isEmpty()) {
+            // Stored as it was searched, and that search found nothing, the new row answers
+            // no question answered before: what the memo holds stays true.
             code = NextCode(reference.maximumSql, reference.codeColumn, reference.width,
                             reference.firstCode);
-            memo.Forget();
             QAuxiliar.Close();
             QAuxiliar.SetSQL(reference.insertSql);
             QAuxiliar.ParamByName(reference.codeParam).SetAsString(code);
@@ -297,7 +304,6 @@ QString TConversao::FindOrCreateCommitted(const CommittedReference& reference, L
             QAuxiliar.SetSQL(QStringLiteral("COMMIT"));
             QAuxiliar.ExecSQL();
         }
-        // Stored as it was searched, a created row is what the next search finds.
         memo.Remember(searched, code);
     } catch (const Error& error) {
         CurrentUserInterface().ShowWarning(reference.warning + u'\r' + error.Message());
