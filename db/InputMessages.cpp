@@ -49,6 +49,14 @@ ISC_TIMESTAMP EncodeTimestamp(const QDateTime& moment) {
 } // namespace
 
 void RequireSendableText(const QString& text) {
+    // One pass without branches finds whether a NUL or any surrogate is there at all; only
+    // then are the surrogates looked at in pairs (a pair is a character beyond the BMP).
+    unsigned suspicious = 0;
+    for (const QChar c : text)
+        suspicious |= static_cast<unsigned>(c.unicode() == 0) |
+                      static_cast<unsigned>(c.unicode() - 0xD800u < 0x800u);
+    if (!suspicious)
+        return;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         bool bad = c.isNull();

@@ -165,13 +165,26 @@ TEST_F(TargetQueryTest, RollbackKeepsWhatTheLastCommitPointCommitted) {
 TEST_F(TargetQueryTest, TextTheServerCannotReceiveWholeIsRefusedNotCut) {
     const QString nul = QStringLiteral("abc") + QChar(0) + QStringLiteral("def");
     const QString loneSurrogate = QStringLiteral("abc") + QChar(0xD800);
-    for (const QString& bad : {nul, loneSurrogate}) {
+    const QString loneLowSurrogate = QChar(0xDC00) + QStringLiteral("abc");
+    for (const QString& bad : {nul, loneSurrogate, loneLowSurrogate}) {
         query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, :T)"));
         query.ParamByName(QStringLiteral("T")).SetAsString(bad);
         EXPECT_THROW(query.ExecSQL(), Error);
         query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, '") + bad +
                      QStringLiteral("')"));
         EXPECT_THROW(query.ExecSQL(), Error);
+    }
+    // A character beyond the BMP is a pair of surrogates: sent whole, refused by WIN1252.
+    query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, :T)"));
+    query.ParamByName(QStringLiteral("T"))
+        .SetAsString(QString::fromUtf8("a\xF0\x9F\x98\x80"
+                                       "b"));
+    try {
+        query.ExecSQL();
+        ADD_FAILURE() << "WIN1252 took a character it does not have";
+    } catch (const Error& error) {
+        EXPECT_FALSE(error.Message().contains(QStringLiteral("caractere inválido")))
+            << error.what();
     }
     target.Transaction().Commit();
     EXPECT_TRUE(target.Rows(QStringLiteral("SELECT * FROM AMOSTRA")).empty());
