@@ -481,6 +481,9 @@ void TConverteCliente::LimpaTabela() {
 QString TConverteCliente::MontaSqlInsere() const {
     QString MCampoSql = QStringLiteral("Insert Into Cliente ( cliente.codCliente, cliente.nome, ");
     QString MCampoParam = QStringLiteral("Values ( ");
+    // Room for a whole row up front instead of growing the texts step by step.
+    MCampoSql.reserve(2048);
+    MCampoParam.reserve(2048);
     MCampoParam += SqlQuoted(FCodCliente);
     MCampoParam += u", ";
     MCampoParam += SqlQuoted(FNome);

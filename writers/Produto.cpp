@@ -651,6 +651,9 @@ void TConverteProduto::LimpaTabela() {
 QString TConverteProduto::MontaSqlInsere() const {
     QString columns = QStringLiteral(" Insert Into Produto (");
     QString values = QStringLiteral(" Values ( ");
+    // Room for a whole row up front instead of growing the texts step by step.
+    columns.reserve(4096);
+    values.reserve(4096);
     for (const RenderedColumn& c : ColumnsBeforeTheDates(*this)) {
         columns += c.column;
         columns += u',';

@@ -10,15 +10,17 @@
 namespace vorlanda {
 
 QString SqlQuoted(const QString& text) {
-    QString result;
-    result.reserve(text.size() + 2);
-    result += u'\'';
+    // Written straight into a buffer of the final size: writers quote every value of every row.
+    const qsizetype quotes = text.count(u'\'');
+    QString result(text.size() + quotes + 2, Qt::Uninitialized);
+    QChar* out = result.data();
+    *out++ = u'\'';
     for (const QChar c : text) {
         if (c == u'\'')
-            result += u'\'';
-        result += c;
+            *out++ = u'\'';
+        *out++ = c;
     }
-    result += u'\'';
+    *out = u'\'';
     return result;
 }
 
