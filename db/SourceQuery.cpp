@@ -179,8 +179,10 @@ void SourceQuery::FetchRow() {
 }
 
 const SourceField& SourceQuery::FieldByName(const QString& name) const {
+    // Case folding keeps lengths, so a name of another length is passed over unread.
     for (const SourceField& field : fields_)
-        if (field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
+        if (field.FieldName().size() == name.size() &&
+            field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
             return field;
     throw Error(QStringLiteral("Campo '%1' não encontrado").arg(name), 0, sql_);
 }
