@@ -3,6 +3,7 @@
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 using namespace vorlanda;
@@ -25,8 +26,37 @@ protected:
         return rows.empty() ? QStringList() : rows.front();
     }
 
+    // Inserts one row of literal values twice under the next two ids: as a writer's statement
+    // runs (bound) and as written (a trailing comment keeps a statement as written). Gives the
+    // two outcomes: the row read back, or the error's message.
+    std::array<QString, 2> InsertBoundAndAsWritten(const QString& table, const QString& columns,
+                                                   const char* values) {
+        std::array<QString, 2> outcome;
+        for (int asWritten = 0; asWritten < 2; ++asWritten) {
+            const QString id = QString::number(++lastId_);
+            query.SetSQL(u"INSERT INTO "_qs + table + u" (ID, "_qs + columns + u") VALUES ("_qs +
+                         id + u", "_qs + QString::fromUtf8(values) + u")"_qs +
+                         (asWritten ? u" /* como escrito */"_qs : QString()));
+            try {
+                query.ExecSQL();
+                target.Transaction().Commit();
+                outcome[asWritten] = target
+                                         .Rows(u"SELECT "_qs + columns + u" FROM "_qs + table +
+                                               u" WHERE ID = "_qs + id)
+                                         .at(0)
+                                         .join(u'|');
+            } catch (const Error& error) {
+                outcome[asWritten] = QStringLiteral("error: ") + error.Message();
+            }
+        }
+        return outcome;
+    }
+
     ScratchTarget target;
     TargetQuery query{target.Database()};
+
+private:
+    int lastId_ = 0;
 };
 
 } // namespace
@@ -220,28 +250,10 @@ TEST_F(TargetQueryTest, LiteralInsertsGiveTheRowsAndErrorsOfTheStatementAsWritte
         "'Ωmega', NULL, 0, 0",
         "'', '', 0, 0",
     };
-    int id = 0;
     for (const char* row : values) {
         SCOPED_TRACE(row);
-        QString outcome[2];
-        for (int asWritten = 0; asWritten < 2; ++asWritten) {
-            ++id;
-            query.SetSQL(QStringLiteral("INSERT INTO CURTA (ID, TEXTO, DIA, NUMERO, INTEIRO) "
-                                        "VALUES (%1, %2)%3")
-                             .arg(id)
-                             .arg(QString::fromUtf8(row))
-                             .arg(asWritten ? QStringLiteral(" /* como escrito */") : QString()));
-            try {
-                query.ExecSQL();
-                target.Transaction().Commit();
-                const auto rows = target.Rows(
-                    QStringLiteral("SELECT TEXTO, DIA, NUMERO, INTEIRO FROM CURTA WHERE ID = %1")
-                        .arg(id));
-                outcome[asWritten] = rows.at(0).join(u'|');
-            } catch (const Error& error) {
-                outcome[asWritten] = QStringLiteral("error: ") + error.Message();
-            }
-        }
+        const auto outcome =
+            InsertBoundAndAsWritten(u"CURTA"_qs, u"TEXTO, DIA, NUMERO, INTEIRO"_qs, row);
         EXPECT_EQ(outcome[0], outcome[1]);
     }
 }
@@ -261,26 +273,11 @@ TEST_F(TargetQueryTest, NumberLiteralsLandAsWritten) {
         "1E1, 1e2, 1.5E0, 2.5E0, 1E-1",
         "123456789012345678.9, 0, 0, 0, 0",
     };
-    int id = 0;
     for (const char* row : values) {
         SCOPED_TRACE(row);
-        QString outcome[2];
-        for (int asWritten = 0; asWritten < 2; ++asWritten) {
-            ++id;
-            query.SetSQL(QStringLiteral("INSERT INTO NUMEROS (ID, TEXTO, LARGO, CURTO, INTEIRO, "
-                                        "FLUTUANTE) VALUES (%1, %2)%3")
-                             .arg(id)
-                             .arg(QString::fromUtf8(row))
-                             .arg(asWritten ? QStringLiteral(" /* como escrito */") : QString()));
-            query.ExecSQL();
-            target.Transaction().Commit();
-            outcome[asWritten] = target
-                                     .Rows(QStringLiteral("SELECT TEXTO, LARGO, CURTO, INTEIRO, "
-                                                          "FLUTUANTE FROM NUMEROS WHERE ID = %1")
-                                               .arg(id))
-                                     .at(0)
-                                     .join(u'|');
-        }
+        const auto outcome = InsertBoundAndAsWritten(
+            u"NUMEROS"_qs, u"TEXTO, LARGO, CURTO, INTEIRO, FLUTUANTE"_qs, row);
+        EXPECT_FALSE(outcome[1].startsWith(u"error:"_qs)) << outcome[1].toStdString();
         EXPECT_EQ(outcome[0], outcome[1]);
     }
 }
