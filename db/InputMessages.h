@@ -44,7 +44,7 @@ private:
     void Write(const Layout& layout, const std::vector<const TargetValue*>& values);
 
     Firebird::IMessageMetadata* described_;
-    std::vector<unsigned> describedTextBytes_; // room a text needs for the parameter; 0 if none
+    std::vector<unsigned> describedTextBytes_; // the least room a text gets at each parameter
     std::unordered_map<std::string, Layout> layouts_;
     const Layout* current_ = nullptr;
     std::vector<QByteArray> texts_; // the UTF-8 form of the text values being encoded

@@ -205,18 +205,19 @@ std::optional<ParameterisedStatement> SearchLiterals(const QString& sql) {
         // "=" alone, not the end of "<=", ">=", "!=", "^=" or "~=".
         const bool compared = c == u'\'' && previous > 0 && sql[previous] == u'=' &&
                               !QStringView(u"<>!^~").contains(sql[previous - 1]);
-        QString text = sql.mid(i + 1, end - i - 2);
-        text.replace(QStringLiteral("''"), QStringLiteral("'"));
-        if (compared && text.size() <= maxUtf8Characters &&
-            EndsComparison(QStringView(sql).mid(end))) {
-            qsizetype room = 32;
-            while (room < text.size())
-                room *= 2;
-            result.sql += QStringView(sql).mid(copied, i - copied);
-            result.sql += QStringLiteral("CAST(? AS VARCHAR(%1) CHARACTER SET UTF8)")
-                              .arg(std::min(room, maxUtf8Characters));
-            result.values.emplace_back(std::move(text));
-            copied = end;
+        if (compared && EndsComparison(QStringView(sql).mid(end))) {
+            QString text = sql.mid(i + 1, end - i - 2);
+            text.replace(QStringLiteral("''"), QStringLiteral("'"));
+            if (text.size() <= maxUtf8Characters) {
+                qsizetype room = 32;
+                while (room < text.size())
+                    room *= 2;
+                result.sql += QStringView(sql).mid(copied, i - copied);
+                result.sql += QStringLiteral("CAST(? AS VARCHAR(%1) CHARACTER SET UTF8)")
+                                  .arg(std::min(room, maxUtf8Characters));
+                result.values.emplace_back(std::move(text));
+                copied = end;
+            }
         }
         previous = end - 1;
         i = end - 1;

@@ -203,7 +203,7 @@ void TargetQuery::Open() {
                 throw;
             // As with ExecSQL: the statement as written gives its own rows or message.
             rows_.clear();
-            Fetch(*database_->Prepare(StatementText(positional_.sql)), {});
+            Fetch(AsWritten(), {});
         }
     } catch (const Firebird::FbException& failure) {
         rows_.clear();
@@ -256,13 +256,17 @@ void TargetQuery::ExecSQL() {
         return;
     }
     try {
-        Execute(statement, MarkerValues());
+        try {
+            Execute(statement, MarkerValues());
+        } catch (const Firebird::FbException&) {
+            if (literalValues_.empty())
+                throw;
+            // A failed statement changes nothing, so the statement as written can run instead
+            // and end with its own outcome and message, word for word.
+            Execute(AsWritten(), {});
+        }
     } catch (const Firebird::FbException& failure) {
-        if (literalValues_.empty())
-            fb::Raise(failure, sql_);
-        // A failed statement changes nothing, so the statement as written can run instead and
-        // end with its own outcome and message, word for word.
-        ExecuteAsWritten();
+        fb::Raise(failure, sql_);
     } catch (const Error& error) {
         throw Error(error.Message(), error.Code(), sql_);
     }
@@ -277,12 +281,8 @@ void TargetQuery::Execute(PreparedStatement& statement,
                               statement.messages->Buffer(), nullptr, nullptr);
 }
 
-void TargetQuery::ExecuteAsWritten() {
-    try {
-        Execute(*database_->Prepare(StatementText(positional_.sql)), {});
-    } catch (const Firebird::FbException& failure) {
-        fb::Raise(failure, sql_);
-    }
+PreparedStatement& TargetQuery::AsWritten() {
+    return *database_->Prepare(StatementText(positional_.sql));
 }
 
 void TargetQuery::Close() noexcept {

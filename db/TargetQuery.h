@@ -63,7 +63,8 @@ private:
     std::vector<const TargetValue*> MarkerValues() const;
     void Fetch(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     void Execute(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
-    void ExecuteAsWritten();
+    // The statement as written, for when its bound shape fails.
+    PreparedStatement& AsWritten();
     TargetTransaction& Transaction() const;
     void PointFieldsAtCurrentRow();
 
