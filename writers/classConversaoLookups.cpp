@@ -133,9 +133,9 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
     } else if (Cidade == u"BHTE" && // the legacy abbreviation of the capital, in any state
                Search(QStringLiteral(
                    " SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' "))) {
-        cidadesPelaCapital_.Remember(question,
-                                     QAuxiliar.FieldByName(cidades.codeColumn).AsString());
-        return QAuxiliar.FieldByName(cidades.codeColumn).AsString();
+        code = QAuxiliar.FieldByName(cidades.codeColumn).AsString();
+        cidadesPelaCapital_.Remember(question, code);
+        return code;
     } else {
         // A new city never answers a question the first search answered already: it is
         // stored as searched, and that search found nothing. It may answer one the capital
