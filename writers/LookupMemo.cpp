@@ -22,6 +22,10 @@ void LookupMemo::Forget() noexcept {
     codes_.clear();
 }
 
+void LookupMemo::ForgetAnswers(const QStringList& codes) {
+    codes_.removeIf([&](const auto& entry) { return codes.contains(entry.value()); });
+}
+
 void LookupMemo::ForgetAfterRollback() {
     const TargetTransaction* transaction = database_.DefaultTransaction();
     const unsigned long long rollbacks = transaction ? transaction->Rollbacks() : 0;

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace vorlanda {
@@ -22,6 +23,8 @@ public:
     std::optional<QString> Find(const QString& question);
     void Remember(const QString& question, const QString& code);
     void Forget() noexcept;
+    // Forgets the questions that were answered with one of these codes.
+    void ForgetAnswers(const QStringList& codes);
 
 private:
     void ForgetAfterRollback();

@@ -224,7 +224,6 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
     const QString code = StrZero(
         Left(NextCode(maximumSql, QStringLiteral("CodClasFis"), 4, QStringLiteral("0001")), 4), 4);
     const QString ncm = Left(Trim(ClasFis), 8);
-    classificacoes_.Forget();
     QAuxiliar.Close();
     QAuxiliar.SetSQL(QStringLiteral(" Insert Into CLASFISC (CodClasFis, CodigoNCM, CodNBM, "
                                     "CODNATRECEITA ) VALUES (:CodClasFis, :CodigoNCM, :CodNBM, "
@@ -237,8 +236,21 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
     CodeCreated(maximumSql, code);
     // Only a text stored as it was searched is found by the next search; any other is
     // searched, and created, again.
-    if (ncm == ClasFis)
+    if (ncm == ClasFis) {
+        // The search for this text found nothing, so no remembered answer has a text equal
+        // to it and none can change.
         classificacoes_.Remember(ClasFis, code);
+    } else {
+        // The new row is now found by every question its stored text is equal to, and those
+        // are the questions answered by the rows whose text is equal to it: their answers
+        // are forgotten. Asked in the search's own form, equal means what the search means.
+        Search(QStringLiteral(" SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = ") +
+               SqlQuoted(ncm));
+        QStringList equal;
+        for (; !QAuxiliar.Eof(); QAuxiliar.Next())
+            equal.append(QAuxiliar.FieldByName(QStringLiteral("CodClasFis")).AsString());
+        classificacoes_.ForgetAnswers(equal);
+    }
     return code;
 }
 

@@ -113,6 +113,12 @@ TEST_F(LookupTest, FRetornaCodClasFisStoresEightDigitsAndFourCharacterCodes) {
     // A longer number is stored cut, so the next search with it finds nothing again.
     EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral(" 3004909912")), u"0002"_qs);
     EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral(" 3004909912")), u"0003"_qs);
+    // Those rows have the first one's text, so its search may now find one of them first.
+    const QString firstFound =
+        Rows(QStringLiteral("SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = '30049099'"))
+            .front()
+            .front();
+    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral("30049099")), firstFound);
     EXPECT_EQ(Rows(QStringLiteral("SELECT CODCLASFIS, CODIGONCM, CODNBM, CODNATRECEITA FROM "
                                   "CLASFISC ORDER BY 1"))
                   .back(),
