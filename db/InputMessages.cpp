@@ -1,5 +1,7 @@
 #include "db/InputMessages.h"
 
+#include "db/SendableText.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -48,30 +50,6 @@ ISC_TIMESTAMP EncodeTimestamp(const QDateTime& moment) {
 
 } // namespace
 
-void RequireSendableText(const QString& text) {
-    // One pass without branches finds whether a NUL or any surrogate is there at all; only
-    // then are the surrogates looked at in pairs (a pair is a character beyond the BMP).
-    unsigned suspicious = 0;
-    for (const QChar c : text)
-        suspicious |= static_cast<unsigned>(c.unicode() == 0) |
-                      static_cast<unsigned>(c.unicode() - 0xD800u < 0x800u);
-    if (!suspicious)
-        return;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        bool bad = c.isNull();
-        if (c.isHighSurrogate())
-            bad = !(i + 1 < text.size() && text[i + 1].isLowSurrogate()) || (++i, false);
-        else if (c.isLowSurrogate())
-            bad = true;
-        if (bad)
-            throw Error(QStringLiteral("Texto com caractere inválido (U+%1) não pode ser enviado "
-                                       "ao banco de dados: %2")
-                            .arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                            .arg(text.left(i).right(60)));
-    }
-}
-
 InputMessages::InputMessages(Firebird::IMessageMetadata* described) : described_(described) {
     fb::Status status;
     const unsigned count = described_->getCount(&status);
@@ -87,35 +65,38 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
         throw Error(QStringLiteral("O comando espera %1 parâmetros e recebeu %2")
                         .arg(describedTextBytes_.size())
                         .arg(values.size()));
-    const std::string signature = Signature(values);
-    auto found = layouts_.find(signature);
-    if (found == layouts_.end()) {
-        if (layouts_.size() >= keptLayouts)
-            layouts_.clear();
-        found = layouts_.emplace(signature, BuildLayout(values)).first;
+    Describe(values);
+    // Rows of a statement mostly repeat the layout of the row before.
+    if (!current_ || current_->first != signature_) {
+        auto found = layouts_.find(signature_);
+        if (found == layouts_.end()) {
+            if (layouts_.size() >= keptLayouts)
+                layouts_.clear();
+            found = layouts_.emplace(signature_, BuildLayout(values)).first;
+        }
+        current_ = &*found;
     }
-    current_ = &found->second;
-    Write(found->second, values);
+    Write(current_->second, values);
 }
 
-// The kinds of the values and the room each text gets. A text gets the room the parameter
-// offers (or twice as much, as often as it takes), so texts of one column share a layout.
-std::string InputMessages::Signature(const std::vector<const TargetValue*>& values) {
-    texts_.resize(values.size());
+// The kinds of the values and the room each text gets, as the signature of their layout. A
+// text gets the room the parameter offers (or twice as much, as often as it takes), so texts
+// of one column share a layout.
+void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
+    signature_.clear();
+    utf8_.clear();
+    textStarts_.assign(values.size() + 1, 0);
     textCapacities_.assign(values.size(), 0);
-    std::string signature;
-    signature.reserve(values.size() * (1 + sizeof(unsigned)));
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Kind kind = KindOf(*values[i]);
-        signature += kind;
+        signature_ += kind;
+        textStarts_[i] = utf8_.size();
         if (kind == Exact)
-            signature += static_cast<char>(std::get<ExactDecimal>(*values[i]).scale);
+            signature_ += static_cast<char>(std::get<ExactDecimal>(*values[i]).scale);
         if (kind != Text)
             continue;
-        const QString& text = std::get<QString>(*values[i]);
-        RequireSendableText(text);
-        texts_[i] = text.toUtf8();
-        const auto bytes = static_cast<unsigned>(texts_[i].size());
+        AppendSendableUtf8(utf8_, std::get<QString>(*values[i]));
+        const auto bytes = static_cast<unsigned>(utf8_.size() - textStarts_[i]);
         if (bytes > maxVaryingBytes)
             throw Error(
                 QStringLiteral("Texto longo demais para um parâmetro (%1 bytes)").arg(bytes));
@@ -123,9 +104,9 @@ std::string InputMessages::Signature(const std::vector<const TargetValue*>& valu
         while (capacity < bytes)
             capacity = std::min(capacity * 2, maxVaryingBytes);
         textCapacities_[i] = capacity;
-        signature.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
+        signature_.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
     }
-    return signature;
+    textStarts_[values.size()] = utf8_.size();
 }
 
 InputMessages::Layout
@@ -179,9 +160,9 @@ void InputMessages::Write(const Layout& layout, const std::vector<const TargetVa
         const short isNull = std::holds_alternative<std::monostate>(value) ? -1 : 0;
         std::memcpy(buffer_.data() + layout.nullOffsets[i], &isNull, sizeof isNull);
         if (std::holds_alternative<QString>(value)) {
-            const auto length = static_cast<quint16>(texts_[i].size());
+            const auto length = static_cast<quint16>(textStarts_[i + 1] - textStarts_[i]);
             std::memcpy(at, &length, sizeof length);
-            std::memcpy(at + sizeof length, texts_[i].constData(), length);
+            std::memcpy(at + sizeof length, utf8_.data() + textStarts_[i], length);
         } else if (const auto* number = std::get_if<qint64>(&value)) {
             std::memcpy(at, number, sizeof *number);
         } else if (const auto* real = std::get_if<double>(&value)) {

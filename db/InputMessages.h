@@ -5,16 +5,11 @@
 #include "db/FirebirdApi.h"
 #include "db/TargetValue.h"
 
-#include <QByteArray>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace vorlanda {
-
-// Refuses text the client library cannot send as it is: it stops at a NUL, and a lone
-// surrogate has no UTF-8 form, so either would reach the server as something else.
-void RequireSendableText(const QString& text);
 
 // Each value travels in a type of its own kind (text as UTF-8, whole numbers, floating-point
 // numbers, time stamps), so the server converts it to the column as it would convert a literal
@@ -26,9 +21,12 @@ public:
     InputMessages(const InputMessages&) = delete;
     InputMessages& operator=(const InputMessages&) = delete;
 
-    // Encodes one message; it stays valid until the next call.
+    // Encodes one message; it stays valid until the next call. Text the server cannot receive
+    // whole raises Error.
     void Encode(const std::vector<const TargetValue*>& values);
-    Firebird::IMessageMetadata* Metadata() const noexcept { return current_->metadata.get(); }
+    Firebird::IMessageMetadata* Metadata() const noexcept {
+        return current_->second.metadata.get();
+    }
     unsigned char* Buffer() noexcept { return buffer_.data(); }
 
 private:
@@ -39,15 +37,20 @@ private:
         std::vector<unsigned> nullOffsets;
     };
 
-    std::string Signature(const std::vector<const TargetValue*>& values);
+    void Describe(const std::vector<const TargetValue*>& values);
     Layout BuildLayout(const std::vector<const TargetValue*>& values) const;
     void Write(const Layout& layout, const std::vector<const TargetValue*>& values);
 
     Firebird::IMessageMetadata* described_;
     std::vector<unsigned> describedTextBytes_; // the least room a text gets at each parameter
     std::unordered_map<std::string, Layout> layouts_;
-    const Layout* current_ = nullptr;
-    std::vector<QByteArray> texts_; // the UTF-8 form of the text values being encoded
+    const std::pair<const std::string, Layout>* current_ = nullptr;
+    // What Describe found for the values being encoded, kept from message to message so that
+    // encoding a row allocates nothing: the signature of their layout, their texts as UTF-8
+    // one after another, and where each value's text starts in there and the room it gets.
+    std::string signature_;
+    std::string utf8_;
+    std::vector<std::size_t> textStarts_;
     std::vector<unsigned> textCapacities_;
     std::vector<unsigned char> buffer_;
 };

@@ -1,39 +1,93 @@
 #include "db/LiteralParameters.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace vorlanda {
 
 namespace {
+
+// The characters of a statement, read in place (utf16() would copy a string it does not own).
+const char16_t* Chars(const QString& sql) {
+    return reinterpret_cast<const char16_t*>(sql.constData());
+}
 
 bool IsSpace(QChar c) {
     return c.unicode() <= u' ';
 }
 
 // The index just past the quoted literal starting at `start`, or -1 when it never closes.
-qsizetype EndOfQuoted(const QString& sql, qsizetype start) {
-    const QChar quote = sql[start];
+// `doubled` tells whether the literal holds its quote doubled.
+qsizetype EndOfQuoted(const QString& sql, qsizetype start, bool* doubled = nullptr) {
+    const char16_t* const text = Chars(sql);
+    const char16_t quote = text[start];
     for (qsizetype i = start + 1; i < sql.size(); ++i) {
-        if (sql[i] != quote)
+        if (text[i] != quote)
             continue;
-        if (i + 1 < sql.size() && sql[i + 1] == quote)
+        if (i + 1 < sql.size() && text[i + 1] == quote) {
             ++i;
-        else
+            if (doubled)
+                *doubled = true;
+        } else {
             return i + 1;
+        }
     }
     return -1;
 }
 
+bool IsWordCharacter(char16_t c) {
+    return QChar(c).isLetterOrNumber();
+}
+
+// Whether the word at `at` is `upperWord` (ASCII capitals), whatever the case.
+bool IsWordAt(const QString& sql, qsizetype at, std::u16string_view upperWord) {
+    if (at + static_cast<qsizetype>(upperWord.size()) > sql.size())
+        return false;
+    const char16_t* const text = Chars(sql) + at;
+    for (std::size_t i = 0; i < upperWord.size(); ++i) {
+        if ((text[i] & ~0x20u) != upperWord[i])
+            return false;
+    }
+    const qsizetype after = at + static_cast<qsizetype>(upperWord.size());
+    return after == sql.size() || !IsWordCharacter(Chars(sql)[after]);
+}
+
+// Whether a VALUES keyword starts at `at`: a word of its own.
+bool IsValuesAt(const QString& sql, qsizetype at) {
+    return (at == 0 || !IsWordCharacter(Chars(sql)[at - 1])) && IsWordAt(sql, at, u"VALUES");
+}
+
 // Where the top-level VALUES keyword of an INSERT starts, outside any literal; -1 if none.
 qsizetype FindValues(const QString& sql) {
-    for (qsizetype i = 0; i < sql.size(); ++i) {
-        const QChar c = sql[i];
+    // The column list seldom holds a quote: up to the first one the keyword is looked for with
+    // the library's fast character search, and only from there on literal by literal.
+    const QStringView view(sql);
+    const qsizetype single = view.indexOf(u'\'');
+    const qsizetype twin = view.indexOf(u'"');
+    const qsizetype firstQuote =
+        single < 0 ? (twin < 0 ? sql.size() : twin) : (twin < 0 ? single : std::min(single, twin));
+    qsizetype found = -1;
+    for (const QChar v : {QChar(u'V'), QChar(u'v')}) {
+        for (qsizetype at = view.indexOf(v);
+             at >= 0 && at < firstQuote && (found < 0 || at < found);
+             at = view.indexOf(v, at + 1)) {
+            if (IsValuesAt(sql, at)) {
+                found = at;
+                break;
+            }
+        }
+    }
+    if (found >= 0)
+        return found;
+    const char16_t* const text = Chars(sql);
+    for (qsizetype i = firstQuote; i < sql.size(); ++i) {
+        const char16_t c = text[i];
         if (c == u'\'' || c == u'"') {
             i = EndOfQuoted(sql, i);
             if (i < 0)
                 return -1;
             --i;
-        } else if ((c == u'V' || c == u'v') && (i == 0 || !sql[i - 1].isLetterOrNumber()) &&
-                   QStringView(sql).mid(i, 6).compare(u"VALUES", Qt::CaseInsensitive) == 0 &&
-                   (i + 6 == sql.size() || !sql[i + 6].isLetterOrNumber())) {
+        } else if ((c == u'V' || c == u'v') && IsValuesAt(sql, i)) {
             return i;
         }
     }
@@ -86,66 +140,100 @@ std::optional<TargetValue> NumberValue(QStringView item) {
     return value;
 }
 
+// Whether `item` is the word NULL, whatever the case.
+bool IsNull(QStringView item) {
+    constexpr std::u16string_view null = u"NULL";
+    if (item.size() != static_cast<qsizetype>(null.size()))
+        return false;
+    for (std::size_t i = 0; i < null.size(); ++i) {
+        if ((item.utf16()[i] & ~0x20u) != null[i])
+            return false;
+    }
+    return true;
+}
+
 std::optional<ParameterisedStatement> InsertLiterals(const QString& sql) {
     const qsizetype values = FindValues(sql);
     if (values < 0)
         return std::nullopt;
-    qsizetype i = values + 6;
-    while (i < sql.size() && IsSpace(sql[i]))
-        ++i;
-    if (i >= sql.size() || sql[i] != u'(')
+    const char16_t* const text = Chars(sql);
+    const qsizetype size = sql.size();
+    const auto skipSpaces = [&](qsizetype i) {
+        while (i < size && text[i] <= u' ')
+            ++i;
+        return i;
+    };
+    qsizetype i = skipSpaces(values + 6);
+    if (i >= size || text[i] != u'(')
         return std::nullopt;
+    ++i;
 
     ParameterisedStatement result;
-    result.sql.reserve(sql.size());
-    result.sql.append(QStringView(sql).left(i + 1));
-    ++i;
+    result.source = sql;
+    // The shape is written straight into a buffer of the greatest size it can reach: the text
+    // up to the list, then for each item and its separator at most "NULL, " or "?, ", which
+    // is never more than one and a half times what they take in the list ("NULL," or "1,").
+    result.sql.resize(i + (size - i) * 2);
+    char16_t* const shape = reinterpret_cast<char16_t*>(result.sql.data());
+    std::copy(text, text + i, shape);
+    char16_t* out = shape + i;
+    const auto write = [&](std::u16string_view part) {
+        out = std::copy(part.begin(), part.end(), out);
+    };
     for (;;) {
-        while (i < sql.size() && IsSpace(sql[i]))
-            ++i;
-        if (i >= sql.size())
+        i = skipSpaces(i);
+        if (i >= size)
             return std::nullopt;
-        const QChar c = sql[i];
+        const char16_t c = text[i];
         if (c == u'\'' || c == u'"') {
-            const qsizetype end = EndOfQuoted(sql, i);
+            bool doubled = false;
+            const qsizetype end = EndOfQuoted(sql, i, &doubled);
             if (end < 0)
                 return std::nullopt;
-            QString text = sql.mid(i + 1, end - i - 2);
-            if (text.contains(c))
-                text.replace(QString(2, c), QString(c));
-            result.values.emplace_back(std::move(text));
-            result.sql += u'?';
+            const auto* const first = reinterpret_cast<const QChar*>(text + i + 1);
+            const qsizetype length = end - i - 2;
+            if (!doubled) {
+                result.values.emplace_back(QString::fromRawData(first, length));
+            } else {
+                QString unquoted(first, length);
+                unquoted.replace(QString(2, QChar(c)), QString(QChar(c)));
+                result.values.emplace_back(std::move(unquoted));
+            }
+            write(u"?");
             i = end;
         } else {
             qsizetype end = i;
-            while (end < sql.size() && sql[end] != u',' && sql[end] != u')')
+            while (end < size && text[end] != u',' && text[end] != u')')
                 ++end;
-            const QStringView item = QStringView(sql).mid(i, end - i).trimmed();
-            if (item.compare(u"NULL", Qt::CaseInsensitive) == 0) {
-                result.sql += u"NULL";
+            qsizetype last = end;
+            while (last > i && text[last - 1] <= u' ')
+                --last;
+            const QStringView item(text + i, last - i);
+            if (IsNull(item)) {
+                write(u"NULL");
             } else if (const std::optional<TargetValue> number = NumberValue(item)) {
                 result.values.push_back(*number);
-                result.sql += u'?';
+                write(u"?");
             } else {
                 return std::nullopt;
             }
             i = end;
         }
-        while (i < sql.size() && IsSpace(sql[i]))
-            ++i;
-        if (i >= sql.size())
+        i = skipSpaces(i);
+        if (i >= size)
             return std::nullopt;
-        if (sql[i] == u')')
+        if (text[i] == u')')
             break;
-        if (sql[i] != u',')
+        if (text[i] != u',')
             return std::nullopt;
-        result.sql += u", ";
+        write(u", ");
         ++i;
     }
     // Nothing may follow the list: a RETURNING clause or a second statement keeps the text.
-    if (!QStringView(sql).mid(i + 1).trimmed().isEmpty() || result.values.empty())
+    if (skipSpaces(i + 1) != size || result.values.empty())
         return std::nullopt;
-    result.sql += u')';
+    write(u")");
+    result.sql.truncate(out - shape);
     return result;
 }
 
@@ -190,6 +278,7 @@ std::optional<ParameterisedStatement> SearchLiterals(const QString& sql) {
     if (HasComment(sql))
         return std::nullopt;
     ParameterisedStatement result;
+    result.source = sql;
     qsizetype copied = 0;
     qsizetype previous = -1; // the last character outside blanks and literals
     for (qsizetype i = 0; i < sql.size(); ++i) {

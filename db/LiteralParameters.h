@@ -14,6 +14,9 @@ namespace vorlanda {
 struct ParameterisedStatement {
     QString sql;
     std::vector<TargetValue> values;
+    // The statement as written. Texts written without doubled quotes are read in place, so
+    // the values share its characters: they stay valid while this object holds it.
+    QString source;
 };
 
 // Two kinds qualify. An "INSERT ... VALUES (...)" whose list items are all plain literals

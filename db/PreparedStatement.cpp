@@ -1,5 +1,7 @@
 #include "db/PreparedStatement.h"
 
+#include "db/SendableText.h"
+
 namespace vorlanda {
 
 void StatementFreer::operator()(Firebird::IStatement* statement) const noexcept {
@@ -15,12 +17,17 @@ void StatementFreer::operator()(Firebird::IStatement* statement) const noexcept 
 std::shared_ptr<PreparedStatement> PrepareStatement(Firebird::IAttachment* attachment,
                                                     Firebird::ITransaction* transaction,
                                                     const QString& text, unsigned dialect) {
-    const QByteArray bytes = text.toUtf8();
+    std::string bytes;
+    try {
+        AppendSendableUtf8(bytes, text);
+    } catch (const Error& error) {
+        throw Error(error.Message(), error.Code(), text);
+    }
     auto statement = std::make_shared<PreparedStatement>();
     try {
         fb::Status status;
         statement->handle.reset(attachment->prepare(
-            &status, transaction, static_cast<unsigned>(bytes.size()), bytes.constData(), dialect,
+            &status, transaction, static_cast<unsigned>(bytes.size()), bytes.data(), dialect,
             Firebird::IStatement::PREPARE_PREFETCH_METADATA));
         statement->type = statement->handle->getType(&status);
         statement->input.reset(statement->handle->getInputMetadata(&status));

@@ -151,7 +151,6 @@ TargetTransaction& TargetQuery::Transaction() const {
 PreparedStatement& TargetQuery::Prepared() {
     if (statement_)
         return *statement_;
-    RequireSendableText(sql_);
     const QString text = StatementText(positional_.sql);
     try {
         // Literal values become parameters of a shape that is prepared once; a shape the
@@ -160,7 +159,7 @@ PreparedStatement& TargetQuery::Prepared() {
             if (std::optional<ParameterisedStatement> shape = LiteralsToParameters(text)) {
                 try {
                     statement_ = database_->Prepare(shape->sql);
-                    literalValues_ = std::move(shape->values);
+                    literals_ = std::move(*shape);
                 } catch (const Error&) {
                     statement_.reset();
                 }
@@ -180,16 +179,16 @@ PreparedStatement& TargetQuery::Prepared() {
     return *statement_;
 }
 
-std::vector<const TargetValue*> TargetQuery::MarkerValues() const {
-    std::vector<const TargetValue*> values;
-    if (!literalValues_.empty()) {
-        for (const TargetValue& value : literalValues_)
-            values.push_back(&value);
+const std::vector<const TargetValue*>& TargetQuery::MarkerValues() {
+    markerValues_.clear();
+    if (BindsLiterals()) {
+        for (const TargetValue& value : literals_.values)
+            markerValues_.push_back(&value);
     } else {
         for (std::size_t index : paramOfMarker_)
-            values.push_back(&params_[index].Value());
+            markerValues_.push_back(&params_[index].Value());
     }
-    return values;
+    return markerValues_;
 }
 
 void TargetQuery::Open() {
@@ -199,7 +198,7 @@ void TargetQuery::Open() {
         try {
             Fetch(statement, MarkerValues());
         } catch (const Firebird::FbException&) {
-            if (literalValues_.empty())
+            if (!BindsLiterals())
                 throw;
             // As with ExecSQL: the statement as written gives its own rows or message.
             rows_.clear();
@@ -259,7 +258,7 @@ void TargetQuery::ExecSQL() {
         try {
             Execute(statement, MarkerValues());
         } catch (const Firebird::FbException&) {
-            if (literalValues_.empty())
+            if (!BindsLiterals())
                 throw;
             // A failed statement changes nothing, so the statement as written can run instead
             // and end with its own outcome and message, word for word.
@@ -330,7 +329,7 @@ const TargetField& TargetQuery::FieldByName(const QString& name) const {
 void TargetQuery::Unprepare() noexcept {
     Close();
     statement_.reset();
-    literalValues_.clear();
+    literals_ = {};
 }
 
 void TargetQuery::DetachFromDatabase() noexcept {

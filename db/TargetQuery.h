@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/LiteralParameters.h"
 #include "db/StatementParameters.h"
 #include "db/TargetValue.h"
 
@@ -60,7 +61,8 @@ public:
 private:
     void TextChanged();
     PreparedStatement& Prepared();
-    std::vector<const TargetValue*> MarkerValues() const;
+    const std::vector<const TargetValue*>& MarkerValues();
+    bool BindsLiterals() const noexcept { return !literals_.values.empty(); }
     void Fetch(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     void Execute(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     // The statement as written, for when its bound shape fails.
@@ -74,7 +76,8 @@ private:
     std::vector<TargetParam> params_;
     std::shared_ptr<PreparedStatement> statement_;
     std::vector<std::size_t> paramOfMarker_; // for each "?" of a named-parameter statement
-    std::vector<TargetValue> literalValues_; // for each "?" that stands for a literal
+    ParameterisedStatement literals_;        // the values of a literal statement's bound shape
+    std::vector<const TargetValue*> markerValues_;
     bool active_ = false;
     std::vector<TargetField> fields_;
     std::vector<std::vector<TargetValue>> rows_;

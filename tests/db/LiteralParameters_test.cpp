@@ -95,3 +95,16 @@ TEST(LiteralsToParameters, TurnsTheComparedTextOfASearchIntoCastParameters) {
                                           "VARCHAR(64) CHARACTER SET UTF8)) order by 1"));
     EXPECT_EQ(longer->values, (std::vector<TargetValue>{QString(40, u'9')}));
 }
+
+TEST(LiteralsToParameters, ValuesOutliveTheTextTheyWereReadFrom) {
+    std::optional<ParameterisedStatement> result;
+    {
+        QString sql = QStringLiteral("INSERT INTO T (A, B) VALUES ('");
+        sql += QString(100, u'x') + QStringLiteral("', 'it''s')");
+        result = LiteralsToParameters(sql);
+        sql.fill(u'y');
+    }
+    ASSERT_TRUE(result.has_value());
+    const std::vector<TargetValue> expected{QString(100, u'x'), QStringLiteral("it's")};
+    EXPECT_EQ(result->values, expected);
+}

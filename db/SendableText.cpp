@@ -1,0 +1,52 @@
+#include "db/SendableText.h"
+
+#include "db/Error.h"
+
+namespace vorlanda {
+
+namespace {
+
+[[noreturn]] void Refuse(QStringView text, qsizetype at) {
+    throw Error(QStringLiteral("Texto com caractere inválido (U+%1) não pode ser enviado ao "
+                               "banco de dados: %2")
+                    .arg(text[at].unicode(), 4, 16, QLatin1Char('0'))
+                    .arg(text.left(at).right(60).toString()));
+}
+
+} // namespace
+
+void AppendSendableUtf8(std::string& out, QStringView text) {
+    const std::size_t start = out.size();
+    // Three bytes per UTF-16 unit is the most a character takes (a pair of units, four).
+    out.resize(start + static_cast<std::size_t>(text.size()) * 3);
+    char* o = out.data() + start;
+    const char16_t* const begin = text.utf16();
+    const char16_t* const end = begin + text.size();
+    for (const char16_t* p = begin; p < end; ++p) {
+        const char16_t c = *p;
+        if (c < 0x80) {
+            if (c == 0)
+                Refuse(text, p - begin);
+            *o++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *o++ = static_cast<char>(0xC0 | (c >> 6));
+            *o++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0xD800 || c > 0xDFFF) {
+            *o++ = static_cast<char>(0xE0 | (c >> 12));
+            *o++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            if (c > 0xDBFF || p + 1 == end || p[1] < 0xDC00 || p[1] > 0xDFFF)
+                Refuse(text, p - begin);
+            const char32_t u = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (char32_t(p[1]) - 0xDC00);
+            ++p;
+            *o++ = static_cast<char>(0xF0 | (u >> 18));
+            *o++ = static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+            *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (u & 0x3F));
+        }
+    }
+    out.resize(static_cast<std::size_t>(o - out.data()));
+}
+
+} // namespace vorlanda
