@@ -132,8 +132,12 @@ void SourceQuery::Open() {
     handle_ = handle;
     const unsigned columns = mysql_num_fields(result_.get());
     const MYSQL_FIELD* described = mysql_fetch_fields(result_.get());
-    for (unsigned i = 0; i < columns; ++i)
+    // Names are unique whatever their case: the count has already run the query as a derived
+    // table, which the server refuses with a name twice.
+    for (unsigned i = 0; i < columns; ++i) {
         fields_.emplace_back(QString::fromUtf8(described[i].name), IsDateType(described[i].type));
+        fieldsByName_.insert(fields_.back().FieldName(), i);
+    }
     FetchRow();
 }
 
@@ -153,6 +157,7 @@ void SourceQuery::Close() noexcept {
     result_.reset();
     handle_ = nullptr;
     fields_.clear();
+    fieldsByName_.clear();
     recordCount_ = 0;
     eof_ = true;
 }
@@ -179,6 +184,9 @@ void SourceQuery::FetchRow() {
 }
 
 const SourceField& SourceQuery::FieldByName(const QString& name) const {
+    // Importers read every column of every row by name, mostly spelt as the source spells it.
+    if (const auto exact = fieldsByName_.constFind(name); exact != fieldsByName_.constEnd())
+        return fields_[exact.value()];
     // Case folding keeps lengths, so a name of another length is passed over unread.
     for (const SourceField& field : fields_)
         if (field.FieldName().size() == name.size() &&

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -78,6 +79,7 @@ private:
     std::unique_ptr<st_mysql_res, ResultFreer> result_;
     st_mysql* handle_ = nullptr; // the connection the rows stream from, while open
     std::vector<SourceField> fields_;
+    QHash<QString, std::size_t> fieldsByName_; // as the source spells them
     int recordCount_ = 0;
     bool eof_ = true;
 };
