@@ -2,16 +2,16 @@
 
 #include "writers/Today.h"
 
-#include <functional>
-
 namespace vorlanda {
 
 namespace {
 
 enum class Field { Literal, DateSeparator, Day, Day2, Month, Month2, Year2, Year4 };
 
-// Splits a date format into its fields and calls visit for each; a literal carries its text.
-void Tokenize(const QString& format, const std::function<bool(Field, const QString&)>& visit) {
+// Splits a date format into its fields and calls visit for each, until it returns false; a
+// literal carries its text. A template, not a std::function: dates are formatted for every row.
+template <typename Visit> void Tokenize(const QString& format, Visit&& visit) {
+    const QStringView view(format);
     qsizetype i = 0;
     const qsizetype n = format.size();
     while (i < n) {
@@ -20,33 +20,53 @@ void Tokenize(const QString& format, const std::function<bool(Field, const QStri
         if (c == u'\'' || c == u'"') {
             const qsizetype close = format.indexOf(c, i + 1);
             const qsizetype end = close < 0 ? n : close;
-            if (!visit(Field::Literal, format.mid(i + 1, end - i - 1)))
+            if (!visit(Field::Literal, view.mid(i + 1, end - i - 1)))
                 return;
             i = end + 1;
         } else if (c == u'/') {
-            if (!visit(Field::DateSeparator, {}))
+            if (!visit(Field::DateSeparator, QStringView()))
                 return;
             ++i;
         } else if (lower == u'd' || lower == u'm') {
             const bool two = i + 1 < n && format[i + 1].toLower() == c.toLower();
             const Field field = lower == u'd' ? (two ? Field::Day2 : Field::Day)
                                               : (two ? Field::Month2 : Field::Month);
-            if (!visit(field, {}))
+            if (!visit(field, QStringView()))
                 return;
             i += two ? 2 : 1;
         } else if (lower == u'y') {
             qsizetype run = 0;
             while (i + run < n && format[i + run].toLower() == u'y')
                 ++run;
-            if (!visit(run <= 2 ? Field::Year2 : Field::Year4, {}))
+            if (!visit(run <= 2 ? Field::Year2 : Field::Year4, QStringView()))
                 return;
             i += run;
         } else {
-            if (!visit(Field::Literal, QString(c)))
+            if (!visit(Field::Literal, view.mid(i, 1)))
                 return;
             ++i;
         }
     }
+}
+
+// Appends a number at least `width` characters wide, zeros after any sign.
+void AppendPadded(QString& out, int value, int width) {
+    char16_t digits[12];
+    int count = 0;
+    unsigned magnitude =
+        value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (value < 0) {
+        out += u'-';
+        --width;
+    }
+    for (int i = count; i < width; ++i)
+        out += u'0';
+    while (count > 0)
+        out += QChar(digits[--count]);
 }
 
 bool IsDigit(QChar c) {
@@ -75,10 +95,8 @@ QString FormatSettings::FormatDate(const QDate& date, const QString& format) con
     if (!date.isValid())
         return {};
     QString out;
-    const auto padded = [](int value, int width) {
-        return QStringLiteral("%1").arg(value, width, 10, QLatin1Char('0'));
-    };
-    Tokenize(format, [&](Field field, const QString& literal) {
+    out.reserve(format.size() + 4);
+    Tokenize(format, [&](Field field, QStringView literal) {
         switch (field) {
         case Field::Literal:
             out += literal;
@@ -87,22 +105,22 @@ QString FormatSettings::FormatDate(const QDate& date, const QString& format) con
             out += dateSeparator_;
             break;
         case Field::Day:
-            out += QString::number(date.day());
+            AppendPadded(out, date.day(), 1);
             break;
         case Field::Day2:
-            out += padded(date.day(), 2);
+            AppendPadded(out, date.day(), 2);
             break;
         case Field::Month:
-            out += QString::number(date.month());
+            AppendPadded(out, date.month(), 1);
             break;
         case Field::Month2:
-            out += padded(date.month(), 2);
+            AppendPadded(out, date.month(), 2);
             break;
         case Field::Year2:
-            out += padded(((date.year() % 100) + 100) % 100, 2);
+            AppendPadded(out, ((date.year() % 100) + 100) % 100, 2);
             break;
         case Field::Year4:
-            out += padded(date.year(), 4);
+            AppendPadded(out, date.year(), 4);
             break;
         }
         return true;
@@ -119,7 +137,7 @@ QDate FormatSettings::ReadDate(const QString& text, const QString& format) const
     bool haveYear = false;
     qsizetype pos = 0;
     bool ok = true;
-    Tokenize(format, [&](Field field, const QString& literal) {
+    Tokenize(format, [&](Field field, QStringView literal) {
         switch (field) {
         case Field::Literal:
             ok = QStringView(text).mid(pos).startsWith(literal);

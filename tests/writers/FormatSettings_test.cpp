@@ -1,7 +1,7 @@
 #include "writers/FormatSettings.h"
 
-#include <QLocale>
 #include "support/QtPrinters.h"
+#include <QLocale>
 
 #include <gtest/gtest.h>
 #include <ostream>
@@ -47,6 +47,8 @@ TEST(FormatSettings, FormatsDatesTokenByToken) {
         {"yyyy-mm-dd", u'/', QDate(2007, 3, 5), "2007-03-05"},
         {"dd/mm/yy", u'/', QDate(2000, 1, 9), "09/01/00"},
         {"dd/mm/yyyy", u'/', QDate(5, 1, 9), "09/01/0005"},
+        {"dd/mm/yyyy", u'/', QDate(-5, 1, 9), "09/01/-005"},
+        {"d/m/yyyy", u'/', QDate(12345, 1, 9), "9/1/12345"},
         {"dd 'de' mm \"do\" yyyy", u'/', QDate(2007, 3, 5), "05 de 03 do 2007"},
         {"dd/mm/yyyy", u'/', QDate(), ""},
     };
