@@ -479,37 +479,37 @@ void TConverteCliente::LimpaTabela() {
 }
 
 QString TConverteCliente::MontaSqlInsere() const {
-    QString MCampoSql = QStringLiteral("Insert Into Cliente ( cliente.codCliente, cliente.nome, ");
-    QString MCampoParam = QStringLiteral("Values ( ");
-    // Room for a whole row up front instead of growing the texts step by step.
-    MCampoSql.reserve(2048);
-    MCampoParam.reserve(2048);
-    MCampoParam += SqlQuoted(FCodCliente);
-    MCampoParam += u", ";
-    MCampoParam += SqlQuoted(FNome);
-    MCampoParam += u", ";
-    for (const RenderedColumn& c : ColumnsAfterTheName(*this)) {
-        MCampoSql += c.column;
-        MCampoSql += u", ";
-        MCampoParam += c.value;
-        MCampoParam += u", ";
+    const std::vector<RenderedColumn> rendered = ColumnsAfterTheName(*this);
+    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
+    const QString codCliente = SqlQuoted(FCodCliente);
+    const QString nome = SqlQuoted(FNome);
+    const QString ativo = SqlQuoted(FAtivo);
+    const QString cliBloqueado = SqlQuoted(FCliBloqueado);
+    std::array<QString, 5> quotedDates;
+    // The column list and the value list are laid out side by side, then joined.
+    std::vector<QStringView> columns;
+    std::vector<QStringView> values;
+    columns.reserve(2 * (rendered.size() + dates.size()) + 8);
+    values.reserve(2 * (rendered.size() + dates.size()) + 16);
+    columns.push_back(u"Insert Into Cliente ( cliente.codCliente, cliente.nome, ");
+    values.insert(values.end(), {u"Values ( ", codCliente, u", ", nome, u", "});
+    for (const RenderedColumn& c : rendered) {
+        columns.insert(columns.end(), {c.column, u", "});
+        values.insert(values.end(), {c.value, u", "});
     }
-    for (const RenderedColumn& date : DateColumns(*this)) {
-        if (date.value.isEmpty())
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        if (dates[i].value.isEmpty())
             continue;
-        MCampoSql += date.column;
-        MCampoSql += u", ";
-        MCampoParam += SqlQuoted(date.value);
-        MCampoParam += u", ";
+        quotedDates[i] = SqlQuoted(dates[i].value);
+        columns.insert(columns.end(), {dates[i].column, u", "});
+        values.insert(values.end(), {quotedDates[i], u", "});
     }
-    MCampoSql += u"cliente.Ativo, cliente.CliBloqueado, cliente.maladiretaeletr, "
-                 u"cliente.protestarcliente) ";
-    MCampoParam += SqlQuoted(FAtivo);
-    MCampoParam += u',';
-    MCampoParam += SqlQuoted(FCliBloqueado);
+    columns.push_back(u"cliente.Ativo, cliente.CliBloqueado, cliente.maladiretaeletr, "
+                      u"cliente.protestarcliente) ");
     // "N" between double quotes is a text literal only on a dialect 1 database.
-    MCampoParam += u",\"N\", \"N\")";
-    return MCampoSql + MCampoParam;
+    values.insert(values.end(), {ativo, u",", cliBloqueado, u",\"N\", \"N\")"});
+    columns.insert(columns.end(), values.begin(), values.end());
+    return Concatenated(columns);
 }
 
 QString TConverteCliente::AtualizaCliente() const {

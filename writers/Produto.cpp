@@ -649,24 +649,27 @@ void TConverteProduto::LimpaTabela() {
 }
 
 QString TConverteProduto::MontaSqlInsere() const {
-    QString columns = QStringLiteral(" Insert Into Produto (");
-    QString values = QStringLiteral(" Values ( ");
-    // Room for a whole row up front instead of growing the texts step by step.
-    columns.reserve(4096);
-    values.reserve(4096);
-    for (const RenderedColumn& c : ColumnsBeforeTheDates(*this)) {
-        columns += c.column;
-        columns += u',';
-        values += c.value;
-        values += u", ";
+    const std::vector<RenderedColumn> before = ColumnsBeforeTheDates(*this);
+    const std::vector<RenderedColumn> after = ColumnsAfterTheDates(*this);
+    // The column list and the value list are laid out side by side, then joined.
+    std::vector<QStringView> columns;
+    std::vector<QStringView> values;
+    columns.reserve(2 * (before.size() + after.size()) + 16);
+    values.reserve(2 * (before.size() + after.size()) + 16);
+    columns.push_back(u" Insert Into Produto (");
+    values.push_back(u" Values ( ");
+    for (const RenderedColumn& c : before) {
+        columns.insert(columns.end(), {c.column, u","});
+        values.insert(values.end(), {c.value, u", "});
     }
 
     // Each column that has no value is left out, so the table's own default (NULL) applies
     // instead of an empty text or the 1900 placeholder.
+    QString optional[4];
     if (!FDt_Cadastro.isEmpty()) {
-        columns += u"Produto.DT_CADASTRO ,";
-        values += SqlQuoted(FDt_Cadastro);
-        values += u',';
+        optional[0] = SqlQuoted(FDt_Cadastro);
+        columns.push_back(u"Produto.DT_CADASTRO ,");
+        values.insert(values.end(), {optional[0], u","});
     }
     const struct {
         const char16_t* column;
@@ -678,25 +681,26 @@ QString TConverteProduto::MontaSqlInsere() const {
     };
     // Only the exact day number means "no date": a time of day on 1 January 1900 is written.
     const double noDate = NoDateDay();
-    for (const auto& date : dates) {
-        if (date.day == noDate)
+    for (std::size_t i = 0; i < std::size(dates); ++i) {
+        if (dates[i].day == noDate)
             continue;
-        columns += QStringView(date.column);
-        values += SqlDayNumber(date.day);
-        values += u',';
+        optional[i + 1] = SqlDayNumber(dates[i].day);
+        columns.push_back(dates[i].column);
+        values.insert(values.end(), {optional[i + 1], u","});
     }
 
-    QStringList laterColumns;
-    QStringList laterValues;
-    for (const RenderedColumn& c : ColumnsAfterTheDates(*this)) {
-        laterColumns.append(c.column);
-        laterValues.append(c.value);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (i > 0) {
+            columns.push_back(u",");
+            values.push_back(u", ");
+        }
+        columns.push_back(after[i].column);
+        values.push_back(after[i].value);
     }
-    columns += laterColumns.join(u',');
-    columns += u')';
-    values += laterValues.join(QStringLiteral(", "));
-    values += u") ";
-    return columns + values;
+    columns.push_back(u")");
+    values.push_back(u") ");
+    columns.insert(columns.end(), values.begin(), values.end());
+    return Concatenated(columns);
 }
 
 bool TConverteProduto::ExecutaSql() {

@@ -78,15 +78,25 @@ void TConverteProdutoDetalhe::LimpaTabela() {
 }
 
 QString TConverteProdutoDetalhe::MontaSqlInsere() const {
-    QStringList columns;
-    QStringList values;
-    for (const auto& [column, value] : Columns(*this)) {
-        columns.append(column);
-        values.append(value);
+    const std::vector<RenderedColumn> rendered = Columns(*this);
+    // The column list and the value list are laid out side by side, then joined.
+    std::vector<QStringView> columns;
+    std::vector<QStringView> values;
+    columns.reserve(2 * rendered.size() + 4);
+    values.reserve(2 * rendered.size() + 2);
+    columns.push_back(u" Insert Into ProdutoDetalhe ( ");
+    values.push_back(u" )  Values (");
+    for (std::size_t i = 0; i < rendered.size(); ++i) {
+        if (i > 0) {
+            columns.push_back(u" , ");
+            values.push_back(u", ");
+        }
+        columns.push_back(rendered[i].first);
+        values.push_back(rendered[i].second);
     }
-    return QStringLiteral(" Insert Into ProdutoDetalhe ( ") + columns.join(QStringLiteral(" , ")) +
-           QStringLiteral(" )  Values (") + values.join(QStringLiteral(", ")) +
-           QStringLiteral(") ");
+    values.push_back(u") ");
+    columns.insert(columns.end(), values.begin(), values.end());
+    return Concatenated(columns);
 }
 
 QString TConverteProdutoDetalhe::MontaSqlAtualiza() const {

@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -21,6 +22,17 @@ QString SqlQuoted(const QString& text) {
         *out++ = c;
     }
     *out = u'\'';
+    return result;
+}
+
+QString Concatenated(const std::vector<QStringView>& pieces) {
+    qsizetype size = 0;
+    for (const QStringView piece : pieces)
+        size += piece.size();
+    QString result(size, Qt::Uninitialized);
+    QChar* out = result.data();
+    for (const QStringView piece : pieces)
+        out = std::copy(piece.begin(), piece.end(), out);
     return result;
 }
 
