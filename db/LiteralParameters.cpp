@@ -152,10 +152,7 @@ bool IsNull(QStringView item) {
     return true;
 }
 
-std::optional<ParameterisedStatement> InsertLiterals(const QString& sql) {
-    const qsizetype values = FindValues(sql);
-    if (values < 0)
-        return std::nullopt;
+std::optional<ParameterisedStatement> InsertLiterals(const QString& sql, QStringView earlierHead) {
     const char16_t* const text = Chars(sql);
     const qsizetype size = sql.size();
     const auto skipSpaces = [&](qsizetype i) {
@@ -163,13 +160,23 @@ std::optional<ParameterisedStatement> InsertLiterals(const QString& sql) {
             ++i;
         return i;
     };
-    qsizetype i = skipSpaces(values + 6);
-    if (i >= size || text[i] != u'(')
-        return std::nullopt;
-    ++i;
+    qsizetype i = 0;
+    // Reading the same text up to the same list finds the same list.
+    if (!earlierHead.isEmpty() && QStringView(sql).startsWith(earlierHead)) {
+        i = earlierHead.size();
+    } else {
+        const qsizetype values = FindValues(sql);
+        if (values < 0)
+            return std::nullopt;
+        i = skipSpaces(values + 6);
+        if (i >= size || text[i] != u'(')
+            return std::nullopt;
+        ++i;
+    }
 
     ParameterisedStatement result;
     result.source = sql;
+    result.head = i;
     // The shape is written straight into a buffer of the greatest size it can reach: the text
     // up to the list, then for each item and its separator at most "NULL, " or "?, ", which
     // is never more than one and a half times what they take in the list ("NULL," or "1,").
@@ -319,10 +326,11 @@ std::optional<ParameterisedStatement> SearchLiterals(const QString& sql) {
 
 } // namespace
 
-std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql) {
+std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql,
+                                                           QStringView earlierHead) {
     const QStringView trimmed = QStringView(sql).trimmed();
     if (trimmed.startsWith(u"INSERT", Qt::CaseInsensitive))
-        return InsertLiterals(sql);
+        return InsertLiterals(sql, earlierHead);
     if (trimmed.startsWith(u"SELECT", Qt::CaseInsensitive))
         return SearchLiterals(sql);
     return std::nullopt;

@@ -17,6 +17,9 @@ struct ParameterisedStatement {
     // The statement as written. Texts written without doubled quotes are read in place, so
     // the values share its characters: they stay valid while this object holds it.
     QString source;
+    // For an INSERT, how much of `source` comes before the first value: up to and including
+    // the bracket that opens the list.
+    qsizetype head = 0;
 };
 
 // Two kinds qualify. An "INSERT ... VALUES (...)" whose list items are all plain literals
@@ -25,6 +28,9 @@ struct ParameterisedStatement {
 // literals are compared with "=" (column = 'text', ended by AND, OR, a bracket, the next
 // clause or the end): each such literal becomes a parameter cast to the literal's own type.
 // Anything else gives nothing and is run as written.
-std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql);
+// `earlierHead` may be the head of an INSERT read before; a statement that starts with it has
+// its list where that one had it, so the text before is not read again.
+std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql,
+                                                           QStringView earlierHead = {});
 
 } // namespace vorlanda

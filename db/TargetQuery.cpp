@@ -156,9 +156,11 @@ PreparedStatement& TargetQuery::Prepared() {
         // Literal values become parameters of a shape that is prepared once; a shape the
         // server refuses falls back to the statement as written, with its own outcome.
         if (positional_.names.isEmpty()) {
-            if (std::optional<ParameterisedStatement> shape = LiteralsToParameters(text)) {
+            if (std::optional<ParameterisedStatement> shape = LiteralsToParameters(
+                    text, QStringView(literalHead_.source).left(literalHead_.head))) {
                 try {
                     statement_ = database_->Prepare(shape->sql);
+                    literalHead_ = {shape->source, shape->head};
                     literals_ = std::move(*shape);
                 } catch (const Error&) {
                     statement_.reset();

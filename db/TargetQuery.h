@@ -77,6 +77,12 @@ private:
     std::shared_ptr<PreparedStatement> statement_;
     std::vector<std::size_t> paramOfMarker_; // for each "?" of a named-parameter statement
     ParameterisedStatement literals_;        // the values of a literal statement's bound shape
+    // The last literal statement and how much of it came before its values, which the next
+    // one may share.
+    struct {
+        QString source;
+        qsizetype head = 0;
+    } literalHead_;
     std::vector<const TargetValue*> markerValues_;
     bool active_ = false;
     std::vector<TargetField> fields_;

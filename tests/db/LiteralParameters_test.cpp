@@ -108,3 +108,31 @@ TEST(LiteralsToParameters, ValuesOutliveTheTextTheyWereReadFrom) {
     const std::vector<TargetValue> expected{QString(100, u'x'), QStringLiteral("it's")};
     EXPECT_EQ(result->values, expected);
 }
+
+TEST(LiteralsToParameters, AnEarlierHeadGivesWhatReadingTheWholeTextGives) {
+    const QString earlier = QStringLiteral("INSERT INTO T (A, B) VALUES ('x', 1)");
+    const auto first = LiteralsToParameters(earlier);
+    ASSERT_TRUE(first.has_value());
+    const QStringView head = QStringView(earlier).left(first->head);
+    EXPECT_EQ(head, u"INSERT INTO T (A, B) VALUES (");
+    const char* const statements[] = {
+        "INSERT INTO T (A, B) VALUES ('it''s', NULL)",
+        "INSERT INTO T (A, B) VALUES ( 'y' , 2 ) ",
+        "INSERT INTO T (A, B) VALUES (1)",
+        "INSERT INTO T (A, C) VALUES ('y', 2)",
+        "INSERT INTO T (A, B) VALUES ('y', 2) RETURNING A",
+        "SELECT A FROM T WHERE B = 'y'",
+    };
+    for (const char* sql : statements) {
+        SCOPED_TRACE(sql);
+        const QString text = QString::fromUtf8(sql);
+        const auto read = LiteralsToParameters(text);
+        const auto reused = LiteralsToParameters(text, head);
+        ASSERT_EQ(reused.has_value(), read.has_value());
+        if (read) {
+            EXPECT_EQ(reused->sql, read->sql);
+            EXPECT_EQ(reused->values, read->values);
+            EXPECT_EQ(reused->head, read->head);
+        }
+    }
+}
