@@ -9,15 +9,13 @@ bool IsNameChar(QChar c) {
            c == u'_' || c == u'$';
 }
 
-// Copies a quoted literal (quote doubling included) and returns the index after it.
-qsizetype CopyQuoted(const QString& sql, qsizetype i, QString& out) {
-    const QChar quote = sql[i];
-    out += sql[i++];
+// The index just after the quoted literal at i (quote doubling included).
+qsizetype SkipQuoted(const QString& sql, qsizetype i) {
+    const QChar quote = sql[i++];
     while (i < sql.size()) {
-        out += sql[i];
         if (sql[i++] == quote) {
             if (i < sql.size() && sql[i] == quote)
-                out += sql[i++];
+                ++i;
             else
                 break;
         }
@@ -25,11 +23,10 @@ qsizetype CopyQuoted(const QString& sql, qsizetype i, QString& out) {
     return i;
 }
 
-qsizetype CopyUntil(const QString& sql, qsizetype i, const QString& end, QString& out) {
-    const qsizetype found = sql.indexOf(end, i);
-    const qsizetype stop = found < 0 ? sql.size() : found + end.size();
-    out += QStringView(sql).mid(i, stop - i);
-    return stop;
+// The index just after `end` from i on, or the end of the text.
+qsizetype SkipUntil(const QString& sql, qsizetype i, QStringView end) {
+    const qsizetype found = QStringView(sql).indexOf(end, i);
+    return found < 0 ? sql.size() : found + end.size();
 }
 
 } // namespace
@@ -42,28 +39,32 @@ PositionalStatement ToPositional(const QString& sql) {
         return result;
     }
     result.sql.reserve(sql.size());
+    // Everything but the parameters stays as written, so it is copied in runs.
+    qsizetype copied = 0;
     qsizetype i = 0;
     while (i < sql.size()) {
         const QChar c = sql[i];
         const QChar next = i + 1 < sql.size() ? sql[i + 1] : QChar();
         if (c == u'\'' || c == u'"') {
-            i = CopyQuoted(sql, i, result.sql);
+            i = SkipQuoted(sql, i);
         } else if (c == u'-' && next == u'-') {
-            i = CopyUntil(sql, i, QStringLiteral("\n"), result.sql);
+            i = SkipUntil(sql, i, u"\n");
         } else if (c == u'/' && next == u'*') {
-            i = CopyUntil(sql, i, QStringLiteral("*/"), result.sql);
+            i = SkipUntil(sql, i, u"*/");
         } else if (c == u':' && IsNameChar(next)) {
             qsizetype end = i + 1;
             while (end < sql.size() && IsNameChar(sql[end]))
                 ++end;
             result.names.append(sql.mid(i + 1, end - i - 1));
+            result.sql += QStringView(sql).mid(copied, i - copied);
             result.sql += u'?';
             i = end;
+            copied = end;
         } else {
-            result.sql += c;
             ++i;
         }
     }
+    result.sql += QStringView(sql).mid(copied);
     return result;
 }
 

@@ -28,6 +28,10 @@ TEST(ToPositional, ReplacesNamesOutsideLiteralsAndComments) {
          u"SELECT 1 -- :NAO\nFROM T /* :NAO */ WHERE A=?",
          {u"A"_qs}},
         {u"SELECT 'unclosed :NAO", u"SELECT 'unclosed :NAO", {}},
+        {u"INSERT INTO T (A) VALUES ('10:30')", u"INSERT INTO T (A) VALUES ('10:30')", {}},
+        {u"SELECT :A -- :NAO", u"SELECT ? -- :NAO", {u"A"_qs}},
+        {u"SELECT :A /* :NAO", u"SELECT ? /* :NAO", {u"A"_qs}},
+        {u"SELECT :A:B, :A", u"SELECT ??, ?", {u"A"_qs, u"B"_qs, u"A"_qs}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.in).toStdString());
