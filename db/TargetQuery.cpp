@@ -13,12 +13,17 @@ namespace vorlanda {
 
 namespace {
 
+// The length of the statement without what ends it: trailing blanks and terminators.
+qsizetype StatementLength(const QString& positional) {
+    qsizetype length = positional.size();
+    while (length > 0 && (positional[length - 1] <= u' ' || positional[length - 1] == u';'))
+        --length;
+    return length;
+}
+
 QString StatementText(const QString& positional) {
     // The server's parser takes one statement without a terminator.
-    QString text = positional;
-    while (!text.isEmpty() && (text.back() <= u' ' || text.back() == u';'))
-        text.chop(1);
-    return text;
+    return positional.left(StatementLength(positional));
 }
 
 QDateTime DecodeTimestamp(ISC_DATE date, ISC_TIME time) {
@@ -151,13 +156,16 @@ TargetTransaction& TargetQuery::Transaction() const {
 PreparedStatement& TargetQuery::Prepared() {
     if (statement_)
         return *statement_;
-    const QString text = StatementText(positional_.sql);
+    const QString& written = positional_.sql;
     try {
         // Literal values become parameters of a shape that is prepared once; a shape the
         // server refuses falls back to the statement as written, with its own outcome.
+        // Trailing blanks are no matter to a shape, so only a terminator costs a copy.
         if (positional_.names.isEmpty()) {
+            const bool terminated = written.indexOf(u';', StatementLength(written)) >= 0;
             if (std::optional<ParameterisedStatement> shape = LiteralsToParameters(
-                    text, QStringView(literalHead_.source).left(literalHead_.head))) {
+                    terminated ? StatementText(written) : written,
+                    QStringView(literalHead_.source).left(literalHead_.head))) {
                 try {
                     statement_ = database_->Prepare(shape->sql);
                     literalHead_ = {shape->source, shape->head};
@@ -168,7 +176,7 @@ PreparedStatement& TargetQuery::Prepared() {
             }
         }
         if (!statement_)
-            statement_ = database_->Prepare(text);
+            statement_ = database_->Prepare(StatementText(written));
     } catch (const Error& error) {
         throw Error(error.Message(), error.Code(), sql_);
     }

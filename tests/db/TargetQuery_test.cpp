@@ -192,6 +192,22 @@ TEST_F(TargetQueryTest, RollbackKeepsWhatTheLastCommitPointCommitted) {
               (std::vector<QStringList>{{u"1"_qs}}));
 }
 
+TEST_F(TargetQueryTest, StatementsEndingInBlanksOrATerminatorRun) {
+    int id = 0;
+    for (const char16_t* end : {u"", u"  ", u";", u" ; \n"}) {
+        SCOPED_TRACE(QString::fromUtf16(end).toStdString());
+        query.SetSQL(u"INSERT INTO AMOSTRA (ID, TEXTO) VALUES (%1, 'a;b')"_qs.arg(++id) +
+                     QString::fromUtf16(end));
+        query.ExecSQL();
+        query.SetSQL(u"SELECT ID FROM AMOSTRA WHERE TEXTO = 'a;b'"_qs + QString::fromUtf16(end));
+        query.Open();
+        int found = 0;
+        for (; !query.Eof(); query.Next())
+            ++found;
+        EXPECT_EQ(found, id);
+    }
+}
+
 TEST_F(TargetQueryTest, TextTheServerCannotReceiveWholeIsRefusedNotCut) {
     const QString nul = QStringLiteral("abc") + QChar(0) + QStringLiteral("def");
     const QString loneSurrogate = QStringLiteral("abc") + QChar(0xD800);
