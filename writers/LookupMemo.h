@@ -31,6 +31,7 @@ private:
 
     const TargetDatabase& database_;
     QHash<QString, QString> codes_;
+    QHash<QString, QStringList> questions_; // by the code that answered them
     const TargetTransaction* transaction_ = nullptr;
     unsigned long long rollbacks_ = 0;
 };
