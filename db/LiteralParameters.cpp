@@ -94,52 +94,6 @@ qsizetype FindValues(const QString& sql) {
     return -1;
 }
 
-// The value of a number literal in the server's own kind: whole numbers as integers, numbers
-// with a decimal point as exact decimals (so "12.5" stays "12.5" wherever it goes), numbers
-// with an exponent as floating point. Longer numbers keep the statement as written.
-std::optional<TargetValue> NumberValue(QStringView item) {
-    constexpr qsizetype maxDigits = 18;
-    const qsizetype start = item.startsWith(u'-') ? 1 : 0;
-    qsizetype i = start;
-    qint64 magnitude = 0;
-    qsizetype digits = 0;
-    const auto readDigits = [&](bool keep) {
-        qsizetype count = 0;
-        for (; i < item.size() && item[i] >= u'0' && item[i] <= u'9'; ++i, ++count) {
-            if (keep && ++digits <= maxDigits)
-                magnitude = magnitude * 10 + (item[i].unicode() - u'0');
-        }
-        return count;
-    };
-    const qsizetype whole = readDigits(true);
-    const bool point = i < item.size() && item[i] == u'.';
-    if (point)
-        ++i;
-    const qsizetype fraction = point ? readDigits(true) : 0;
-    if (whole + fraction == 0)
-        return std::nullopt;
-    if (i == item.size()) {
-        if (digits > maxDigits)
-            return std::nullopt;
-        const qint64 value = start ? -magnitude : magnitude;
-        if (!point)
-            return value;
-        return ExactDecimal{value, static_cast<int>(fraction)};
-    }
-    if (item[i] != u'e' && item[i] != u'E')
-        return std::nullopt;
-    ++i;
-    if (i < item.size() && (item[i] == u'+' || item[i] == u'-'))
-        ++i;
-    if (readDigits(false) == 0 || i != item.size())
-        return std::nullopt;
-    bool ok = false;
-    const double value = item.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
 // Whether `item` is the word NULL, whatever the case.
 bool IsNull(QStringView item) {
     constexpr std::u16string_view null = u"NULL";
@@ -218,7 +172,7 @@ std::optional<ParameterisedStatement> InsertLiterals(const QString& sql, QString
             const QStringView item(text + i, last - i);
             if (IsNull(item)) {
                 write(u"NULL");
-            } else if (const std::optional<TargetValue> number = NumberValue(item)) {
+            } else if (const std::optional<TargetValue> number = NumberLiteralValue(item)) {
                 result.values.push_back(*number);
                 write(u"?");
             } else {
@@ -325,6 +279,49 @@ std::optional<ParameterisedStatement> SearchLiterals(const QString& sql) {
 }
 
 } // namespace
+
+std::optional<TargetValue> NumberLiteralValue(QStringView item) {
+    constexpr qsizetype maxDigits = 18;
+    const qsizetype start = item.startsWith(u'-') ? 1 : 0;
+    qsizetype i = start;
+    qint64 magnitude = 0;
+    qsizetype digits = 0;
+    const auto readDigits = [&](bool keep) {
+        qsizetype count = 0;
+        for (; i < item.size() && item[i] >= u'0' && item[i] <= u'9'; ++i, ++count) {
+            if (keep && ++digits <= maxDigits)
+                magnitude = magnitude * 10 + (item[i].unicode() - u'0');
+        }
+        return count;
+    };
+    const qsizetype whole = readDigits(true);
+    const bool point = i < item.size() && item[i] == u'.';
+    if (point)
+        ++i;
+    const qsizetype fraction = point ? readDigits(true) : 0;
+    if (whole + fraction == 0)
+        return std::nullopt;
+    if (i == item.size()) {
+        if (digits > maxDigits)
+            return std::nullopt;
+        const qint64 value = start ? -magnitude : magnitude;
+        if (!point)
+            return value;
+        return ExactDecimal{value, static_cast<int>(fraction)};
+    }
+    if (item[i] != u'e' && item[i] != u'E')
+        return std::nullopt;
+    ++i;
+    if (i < item.size() && (item[i] == u'+' || item[i] == u'-'))
+        ++i;
+    if (readDigits(false) == 0 || i != item.size())
+        return std::nullopt;
+    bool ok = false;
+    const double value = item.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
 
 std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql,
                                                            QStringView earlierHead) {

@@ -33,4 +33,10 @@ struct ParameterisedStatement {
 std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql,
                                                            QStringView earlierHead = {});
 
+// The value a number literal stands for, in the server's own kind: whole numbers as integers,
+// numbers with a decimal point as exact decimals (so "12.5" stays "12.5" wherever it goes),
+// numbers with an exponent as floating point. Nothing for longer numbers (more than 18
+// digits) or text that is not a number: their statement is run as written.
+std::optional<TargetValue> NumberLiteralValue(QStringView item);
+
 } // namespace vorlanda

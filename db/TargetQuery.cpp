@@ -281,6 +281,21 @@ void TargetQuery::ExecSQL() {
     }
 }
 
+void TargetQuery::ExecBound(ParameterisedStatement bound, const std::function<QString()>& written) {
+    ClearSQL();
+    try {
+        statement_ = database_->Prepare(bound.sql);
+        literals_ = std::move(bound);
+        Execute(*statement_, MarkerValues());
+        return;
+    } catch (const Firebird::FbException&) {
+        // A failed statement changes nothing; the text decides below.
+    } catch (const Error&) {
+    }
+    SetSQL(written());
+    ExecSQL();
+}
+
 void TargetQuery::Execute(PreparedStatement& statement,
                           const std::vector<const TargetValue*>& values) {
     Firebird::ITransaction* transaction = Transaction().Current();

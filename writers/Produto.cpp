@@ -3,6 +3,7 @@
 #include "db/DayNumber.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
+#include "writers/SqlValue.h"
 #include "writers/TextRules.h"
 #include "writers/Today.h"
 #include "writers/ValueHelpers.h"
@@ -46,116 +47,132 @@ struct RenderedColumn {
     QString value;
 };
 
+// A column of the INSERT with its value, which is rendered into the text or bound.
+struct Column {
+    QString column;
+    SqlValue value;
+};
+
 // The INSERT's columns from the code to the promotional price, rendered, in statement order.
-std::vector<RenderedColumn> ColumnsBeforeTheDates(const TConverteProduto& p) {
+std::vector<Column> ColumnsBeforeTheDates(const TConverteProduto& p) {
     return {
-        {QStringLiteral("Produto.CODPROD"), SqlQuoted(p.CodProd())},
-        {QStringLiteral("Produto.TIPOPROD"), SqlQuoted(p.TipoProd())},
-        {QStringLiteral("Produto.ATIVO"), SqlQuoted(p.Ativado())},
-        {QStringLiteral("Produto.PRODBLOQUEADO"), SqlQuoted(p.ProdBloqueado())},
-        {QStringLiteral("Produto.CONTROLESERIE"), SqlQuoted(p.ControleSerie())},
-        {QStringLiteral("Produto.REFERENCIA"), SqlQuoted(p.Referencia())},
-        {QStringLiteral("Produto.REFFABRICANTE"), SqlQuoted(p.RefFabricante())},
-        {QStringLiteral("Produto.DESCRICAO"), SqlQuoted(p.Descricao())},
-        {QStringLiteral("Produto.DESCRICAO2"), SqlQuoted(p.Descricao2())},
-        {QStringLiteral("Produto.DESCRICAO3"), SqlQuoted(p.Descricao3())},
-        {QStringLiteral("Produto.FORNEC_ULT_ENT1"), SqlQuoted(p.Fornec_Ult_Ent1())},
-        {QStringLiteral("Produto.CODGRUPO"), SqlQuoted(p.CodGrupo())},
-        {QStringLiteral("Produto.CODSUBGRUPO"), SqlQuoted(p.CodSubGrupo())},
-        {QStringLiteral("Produto.PRINCIPALFORNEC"), SqlQuoted(p.PrincipalFornecedor())},
-        {QStringLiteral("Produto.EMBALAGEM"), SqlQuoted(p.Embalagem())},
-        {QStringLiteral("Produto.CODFABRIC"), SqlQuoted(p.CodFabric())},
-        {QStringLiteral("Produto.OBSERVACAO"), SqlQuoted(p.Observacao())},
-        {QStringLiteral("Produto.CODLOCAL"), SqlQuoted(p.CodLocal())},
-        {QStringLiteral("Produto.CODCLASFIS"), SqlQuoted(p.CodClasFis())},
-        {QStringLiteral("Produto.ALIQICMSREG00"), SqlNumber(p.AliqIcmsReg00())},
-        {QStringLiteral("Produto.BASEICMSREG00"), SqlNumber(p.BaseIcmsReg00())},
-        {QStringLiteral("Produto.BASEICMSREG02"), SqlNumber(p.BaseIcmsReg02())},
-        {QStringLiteral("Produto.CODTRIBUT00"), SqlQuoted(p.CodTribut00())},
-        {QStringLiteral("Produto.CODTRIBUT01"), SqlQuoted(p.CodTribut01())},
-        {QStringLiteral("Produto.ALIQICMSPDV"), SqlNumber(p.AliqIcmsPdv())},
-        {QStringLiteral("Produto.SUBSTRIB"), SqlQuoted(p.SubsTrib())},
-        {QStringLiteral("Produto.AliqIpi"), SqlNumber(p.AliqIpi())},
-        {QStringLiteral("Produto.AliqISS"), SqlNumber(p.AliqIss())},
-        {QStringLiteral("Produto.PESO"), SqlNumber(p.Peso())},
-        {QStringLiteral("Produto.UNIDADEENT"), SqlQuoted(p.UnidEntrada())},
-        {QStringLiteral("Produto.UNIDADESAIDA"), SqlQuoted(p.UnidSaida())},
-        {QStringLiteral("Produto.CodFamilia"), SqlQuoted(p.CodFamilia())},
-        {QStringLiteral("Produto.CodTipoProduto"), SqlQuoted(p.CodTipoProduto())},
-        {QStringLiteral("Produto.CodVolume"), SqlQuoted(p.CodVolume())},
-        {QStringLiteral("Produto.TipoEntrega"), SqlQuoted(p.TipoEntrega())},
-        {QStringLiteral("Produto.CodGeneroItem"), SqlQuoted(p.CodGeneroItem())},
-        {QStringLiteral("Produto.SUGESTAO"), SqlNumber(p.Sugestao())},
-        {QStringLiteral("Produto.PRECO"), SqlNumber(p.Preco())},
-        {QStringLiteral("Produto.DESCRICAOPRECO"), SqlQuoted(p.DescricaoPreco())},
-        {QStringLiteral("Produto.PRECO2"), SqlNumber(p.Preco2())},
-        {QStringLiteral("Produto.DESCRICAOPRECO2"), SqlQuoted(p.DescricaoPreco2())},
-        {QStringLiteral("Produto.PRECO3"), SqlNumber(p.Preco3())},
-        {QStringLiteral("Produto.DESCRICAOPRECO3"), SqlQuoted(p.DescricaoPreco3())},
-        {QStringLiteral("Produto.PRECO4"), SqlNumber(p.Preco4())},
-        {QStringLiteral("Produto.DESCRICAOPRECO4"), SqlQuoted(p.DescricaoPreco4())},
-        {QStringLiteral("Produto.PRECO_ANTERIOR"), SqlNumber(p.Preco_Anterior())},
-        {QStringLiteral("Produto.Pr_Ult_Ent1"), SqlNumber(p.Pr_Ult_Ent1())},
-        {QStringLiteral("Produto.Lucro"), SqlNumber(p.Lucro())},
-        {QStringLiteral("Produto.Lucro2"), SqlNumber(p.Lucro2())},
-        {QStringLiteral("Produto.Lucro3"), SqlNumber(p.Lucro3())},
-        {QStringLiteral("Produto.Lucro4"), SqlNumber(p.Lucro4())},
-        {QStringLiteral("Produto.EstMinimo"), SqlNumber(p.EstMinimo())},
-        {QStringLiteral("Produto.EstMaximo"), SqlNumber(p.EstMaximo())},
-        {QStringLiteral("Produto.Comissao"), SqlNumber(p.Comissao())},
-        {QStringLiteral("Produto.Perc_Iva"), SqlNumber(p.PercIva())},
-        {QStringLiteral("Produto.FatorConversao"), SqlNumber(p.FatorConversao())},
-        {QStringLiteral("Produto.MultDivide"), SqlQuoted(p.MultiplicaDivide())},
-        {QStringLiteral("Produto.ValorIpi"), SqlNumber(p.ValorIpi())},
-        {QStringLiteral("Produto.PrecoPromo"), SqlNumber(p.PrecoPromo())},
+        {QStringLiteral("Produto.CODPROD"), SqlValue::Quoted(p.CodProd())},
+        {QStringLiteral("Produto.TIPOPROD"), SqlValue::Quoted(p.TipoProd())},
+        {QStringLiteral("Produto.ATIVO"), SqlValue::Quoted(p.Ativado())},
+        {QStringLiteral("Produto.PRODBLOQUEADO"), SqlValue::Quoted(p.ProdBloqueado())},
+        {QStringLiteral("Produto.CONTROLESERIE"), SqlValue::Quoted(p.ControleSerie())},
+        {QStringLiteral("Produto.REFERENCIA"), SqlValue::Quoted(p.Referencia())},
+        {QStringLiteral("Produto.REFFABRICANTE"), SqlValue::Quoted(p.RefFabricante())},
+        {QStringLiteral("Produto.DESCRICAO"), SqlValue::Quoted(p.Descricao())},
+        {QStringLiteral("Produto.DESCRICAO2"), SqlValue::Quoted(p.Descricao2())},
+        {QStringLiteral("Produto.DESCRICAO3"), SqlValue::Quoted(p.Descricao3())},
+        {QStringLiteral("Produto.FORNEC_ULT_ENT1"), SqlValue::Quoted(p.Fornec_Ult_Ent1())},
+        {QStringLiteral("Produto.CODGRUPO"), SqlValue::Quoted(p.CodGrupo())},
+        {QStringLiteral("Produto.CODSUBGRUPO"), SqlValue::Quoted(p.CodSubGrupo())},
+        {QStringLiteral("Produto.PRINCIPALFORNEC"), SqlValue::Quoted(p.PrincipalFornecedor())},
+        {QStringLiteral("Produto.EMBALAGEM"), SqlValue::Quoted(p.Embalagem())},
+        {QStringLiteral("Produto.CODFABRIC"), SqlValue::Quoted(p.CodFabric())},
+        {QStringLiteral("Produto.OBSERVACAO"), SqlValue::Quoted(p.Observacao())},
+        {QStringLiteral("Produto.CODLOCAL"), SqlValue::Quoted(p.CodLocal())},
+        {QStringLiteral("Produto.CODCLASFIS"), SqlValue::Quoted(p.CodClasFis())},
+        {QStringLiteral("Produto.ALIQICMSREG00"), SqlValue::Number(p.AliqIcmsReg00())},
+        {QStringLiteral("Produto.BASEICMSREG00"), SqlValue::Number(p.BaseIcmsReg00())},
+        {QStringLiteral("Produto.BASEICMSREG02"), SqlValue::Number(p.BaseIcmsReg02())},
+        {QStringLiteral("Produto.CODTRIBUT00"), SqlValue::Quoted(p.CodTribut00())},
+        {QStringLiteral("Produto.CODTRIBUT01"), SqlValue::Quoted(p.CodTribut01())},
+        {QStringLiteral("Produto.ALIQICMSPDV"), SqlValue::Number(p.AliqIcmsPdv())},
+        {QStringLiteral("Produto.SUBSTRIB"), SqlValue::Quoted(p.SubsTrib())},
+        {QStringLiteral("Produto.AliqIpi"), SqlValue::Number(p.AliqIpi())},
+        {QStringLiteral("Produto.AliqISS"), SqlValue::Number(p.AliqIss())},
+        {QStringLiteral("Produto.PESO"), SqlValue::Number(p.Peso())},
+        {QStringLiteral("Produto.UNIDADEENT"), SqlValue::Quoted(p.UnidEntrada())},
+        {QStringLiteral("Produto.UNIDADESAIDA"), SqlValue::Quoted(p.UnidSaida())},
+        {QStringLiteral("Produto.CodFamilia"), SqlValue::Quoted(p.CodFamilia())},
+        {QStringLiteral("Produto.CodTipoProduto"), SqlValue::Quoted(p.CodTipoProduto())},
+        {QStringLiteral("Produto.CodVolume"), SqlValue::Quoted(p.CodVolume())},
+        {QStringLiteral("Produto.TipoEntrega"), SqlValue::Quoted(p.TipoEntrega())},
+        {QStringLiteral("Produto.CodGeneroItem"), SqlValue::Quoted(p.CodGeneroItem())},
+        {QStringLiteral("Produto.SUGESTAO"), SqlValue::Number(p.Sugestao())},
+        {QStringLiteral("Produto.PRECO"), SqlValue::Number(p.Preco())},
+        {QStringLiteral("Produto.DESCRICAOPRECO"), SqlValue::Quoted(p.DescricaoPreco())},
+        {QStringLiteral("Produto.PRECO2"), SqlValue::Number(p.Preco2())},
+        {QStringLiteral("Produto.DESCRICAOPRECO2"), SqlValue::Quoted(p.DescricaoPreco2())},
+        {QStringLiteral("Produto.PRECO3"), SqlValue::Number(p.Preco3())},
+        {QStringLiteral("Produto.DESCRICAOPRECO3"), SqlValue::Quoted(p.DescricaoPreco3())},
+        {QStringLiteral("Produto.PRECO4"), SqlValue::Number(p.Preco4())},
+        {QStringLiteral("Produto.DESCRICAOPRECO4"), SqlValue::Quoted(p.DescricaoPreco4())},
+        {QStringLiteral("Produto.PRECO_ANTERIOR"), SqlValue::Number(p.Preco_Anterior())},
+        {QStringLiteral("Produto.Pr_Ult_Ent1"), SqlValue::Number(p.Pr_Ult_Ent1())},
+        {QStringLiteral("Produto.Lucro"), SqlValue::Number(p.Lucro())},
+        {QStringLiteral("Produto.Lucro2"), SqlValue::Number(p.Lucro2())},
+        {QStringLiteral("Produto.Lucro3"), SqlValue::Number(p.Lucro3())},
+        {QStringLiteral("Produto.Lucro4"), SqlValue::Number(p.Lucro4())},
+        {QStringLiteral("Produto.EstMinimo"), SqlValue::Number(p.EstMinimo())},
+        {QStringLiteral("Produto.EstMaximo"), SqlValue::Number(p.EstMaximo())},
+        {QStringLiteral("Produto.Comissao"), SqlValue::Number(p.Comissao())},
+        {QStringLiteral("Produto.Perc_Iva"), SqlValue::Number(p.PercIva())},
+        {QStringLiteral("Produto.FatorConversao"), SqlValue::Number(p.FatorConversao())},
+        {QStringLiteral("Produto.MultDivide"), SqlValue::Quoted(p.MultiplicaDivide())},
+        {QStringLiteral("Produto.ValorIpi"), SqlValue::Number(p.ValorIpi())},
+        {QStringLiteral("Produto.PrecoPromo"), SqlValue::Number(p.PrecoPromo())},
     };
 }
 
 // The INSERT's columns from Fracionado to the grade, rendered, in statement order.
-std::vector<RenderedColumn> ColumnsAfterTheDates(const TConverteProduto& p) {
+std::vector<Column> ColumnsAfterTheDates(const TConverteProduto& p) {
     return {
-        {QStringLiteral("Produto.Fracionado"), SqlQuoted(p.Fracionado())},
-        {QStringLiteral("Produto.CAMPOLIVRE1"), SqlQuoted(p.CampoLivre1())},
-        {QStringLiteral("Produto.CAMPOLIVRE2"), SqlQuoted(p.CampoLivre2())},
-        {QStringLiteral("Produto.CAMPOLIVRE3"), SqlQuoted(p.CampoLivre3())},
-        {QStringLiteral("Produto.CAMPOLIVRE4"), SqlQuoted(p.CampoLivre4())},
-        {QStringLiteral("produto.mensagem00"), SqlQuoted(p.Mensagem00())},
-        {QStringLiteral("produto.aliqicmsreg01"), SqlNumber(p.AliqIcmsReg01())},
-        {QStringLiteral("produto.BaseIcmsReg01"), SqlNumber(p.BaseIcmsReg01())},
-        {QStringLiteral("produto.mensagem01"), SqlQuoted(p.Mensagem01())},
-        {QStringLiteral("produto.aliqicmsreg02"), SqlNumber(p.AliqIcmsReg02())},
-        {QStringLiteral("Produto.CODTRIBUT02"), SqlQuoted(p.CodTribut02())},
-        {QStringLiteral("produto.mensagem02"), SqlQuoted(p.Mensagem02())},
-        {QStringLiteral("produto.aliqicmsreg03"), SqlNumber(p.AliqIcmsReg03())},
-        {QStringLiteral("produto.BaseIcmsReg03"), SqlNumber(p.BaseIcmsReg03())},
-        {QStringLiteral("Produto.CODTRIBUT03"), SqlQuoted(p.CodTribut03())},
-        {QStringLiteral("produto.mensagem03"), SqlQuoted(p.Mensagem03())},
-        {QStringLiteral("produto.AliqIcmsDiversos"), SqlNumber(p.AliqIcmsDiversos())},
-        {QStringLiteral("produto.BaseIcmsdiversos"), SqlNumber(p.BaseIcmsdiversos())},
-        {QStringLiteral("Produto.CodTributDiversos"), SqlQuoted(p.CodTributDiversos())},
-        {QStringLiteral("produto.MensagemDiversos"), SqlQuoted(p.MensagemDiversos())},
-        {QStringLiteral("produto.lucrosubstrib"), SqlNumber(p.LucroSubStrib())},
-        {QStringLiteral("produto.substribsaida"), SqlQuoted(p.SubsTribSaida())},
-        {QStringLiteral("Produto.PERCPERDA"), SqlNumber(p.PercPerda())},
-        {QStringLiteral("produto.percbasesubstribsaida"), SqlNumber(p.PercBaseSubsTribSaida())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaida"), SqlNumber(p.PercIcmsSubsTribSaida())},
-        {QStringLiteral("produto.substribsaidaR1"), SqlQuoted(p.SubsTribSaidaR1())},
-        {QStringLiteral("produto.percbasesubstribsaidaR1"), SqlNumber(p.PercBaseSubsTribSaidaR1())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaidaR1"), SqlNumber(p.PercIcmsSubsTribSaidaR1())},
-        {QStringLiteral("produto.substribsaidaR2"), SqlQuoted(p.SubsTribSaidaR2())},
-        {QStringLiteral("produto.percbasesubstribsaidaR2"), SqlNumber(p.PercBaseSubsTribSaidaR2())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaidaR2"), SqlNumber(p.PercIcmsSubsTribSaidaR2())},
-        {QStringLiteral("produto.substribsaidaR3"), SqlQuoted(p.SubsTribSaidaR3())},
-        {QStringLiteral("produto.percbasesubstribsaidaR3"), SqlNumber(p.PercBaseSubsTribSaidaR3())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaidaR3"), SqlNumber(p.PercIcmsSubsTribSaidaR3())},
-        {QStringLiteral("produto.substribsaidaR4"), SqlQuoted(p.SubsTribSaidaR4())},
-        {QStringLiteral("produto.percbasesubstribsaidaR4"), SqlNumber(p.PercBaseSubsTribSaidaR4())},
-        {QStringLiteral("Produto.ControleLote"), SqlQuoted(p.ControleLote())},
-        {QStringLiteral("Produto.PercIcmsSubsTribSaidaR4"), SqlNumber(p.PercIcmsSubsTribSaidaR4())},
-        {QStringLiteral("Produto.Quant_Ult_Ent1"), SqlNumber(p.Quant_Ult_Ent1())},
-        {QStringLiteral("Produto.CFOPFORAUF"), SqlQuoted(p.CFOPForaUF())},
-        {QStringLiteral("Produto.CFOPDENTROUF"), SqlQuoted(p.CFOPDentroUF())},
-        {QStringLiteral("produto.grade"), SqlInteger(p.Grade())},
+        {QStringLiteral("Produto.Fracionado"), SqlValue::Quoted(p.Fracionado())},
+        {QStringLiteral("Produto.CAMPOLIVRE1"), SqlValue::Quoted(p.CampoLivre1())},
+        {QStringLiteral("Produto.CAMPOLIVRE2"), SqlValue::Quoted(p.CampoLivre2())},
+        {QStringLiteral("Produto.CAMPOLIVRE3"), SqlValue::Quoted(p.CampoLivre3())},
+        {QStringLiteral("Produto.CAMPOLIVRE4"), SqlValue::Quoted(p.CampoLivre4())},
+        {QStringLiteral("produto.mensagem00"), SqlValue::Quoted(p.Mensagem00())},
+        {QStringLiteral("produto.aliqicmsreg01"), SqlValue::Number(p.AliqIcmsReg01())},
+        {QStringLiteral("produto.BaseIcmsReg01"), SqlValue::Number(p.BaseIcmsReg01())},
+        {QStringLiteral("produto.mensagem01"), SqlValue::Quoted(p.Mensagem01())},
+        {QStringLiteral("produto.aliqicmsreg02"), SqlValue::Number(p.AliqIcmsReg02())},
+        {QStringLiteral("Produto.CODTRIBUT02"), SqlValue::Quoted(p.CodTribut02())},
+        {QStringLiteral("produto.mensagem02"), SqlValue::Quoted(p.Mensagem02())},
+        {QStringLiteral("produto.aliqicmsreg03"), SqlValue::Number(p.AliqIcmsReg03())},
+        {QStringLiteral("produto.BaseIcmsReg03"), SqlValue::Number(p.BaseIcmsReg03())},
+        {QStringLiteral("Produto.CODTRIBUT03"), SqlValue::Quoted(p.CodTribut03())},
+        {QStringLiteral("produto.mensagem03"), SqlValue::Quoted(p.Mensagem03())},
+        {QStringLiteral("produto.AliqIcmsDiversos"), SqlValue::Number(p.AliqIcmsDiversos())},
+        {QStringLiteral("produto.BaseIcmsdiversos"), SqlValue::Number(p.BaseIcmsdiversos())},
+        {QStringLiteral("Produto.CodTributDiversos"), SqlValue::Quoted(p.CodTributDiversos())},
+        {QStringLiteral("produto.MensagemDiversos"), SqlValue::Quoted(p.MensagemDiversos())},
+        {QStringLiteral("produto.lucrosubstrib"), SqlValue::Number(p.LucroSubStrib())},
+        {QStringLiteral("produto.substribsaida"), SqlValue::Quoted(p.SubsTribSaida())},
+        {QStringLiteral("Produto.PERCPERDA"), SqlValue::Number(p.PercPerda())},
+        {QStringLiteral("produto.percbasesubstribsaida"),
+         SqlValue::Number(p.PercBaseSubsTribSaida())},
+        {QStringLiteral("produto.PercIcmsSubsTribSaida"),
+         SqlValue::Number(p.PercIcmsSubsTribSaida())},
+        {QStringLiteral("produto.substribsaidaR1"), SqlValue::Quoted(p.SubsTribSaidaR1())},
+        {QStringLiteral("produto.percbasesubstribsaidaR1"),
+         SqlValue::Number(p.PercBaseSubsTribSaidaR1())},
+        {QStringLiteral("produto.PercIcmsSubsTribSaidaR1"),
+         SqlValue::Number(p.PercIcmsSubsTribSaidaR1())},
+        {QStringLiteral("produto.substribsaidaR2"), SqlValue::Quoted(p.SubsTribSaidaR2())},
+        {QStringLiteral("produto.percbasesubstribsaidaR2"),
+         SqlValue::Number(p.PercBaseSubsTribSaidaR2())},
+        {QStringLiteral("produto.PercIcmsSubsTribSaidaR2"),
+         SqlValue::Number(p.PercIcmsSubsTribSaidaR2())},
+        {QStringLiteral("produto.substribsaidaR3"), SqlValue::Quoted(p.SubsTribSaidaR3())},
+        {QStringLiteral("produto.percbasesubstribsaidaR3"),
+         SqlValue::Number(p.PercBaseSubsTribSaidaR3())},
+        {QStringLiteral("produto.PercIcmsSubsTribSaidaR3"),
+         SqlValue::Number(p.PercIcmsSubsTribSaidaR3())},
+        {QStringLiteral("produto.substribsaidaR4"), SqlValue::Quoted(p.SubsTribSaidaR4())},
+        {QStringLiteral("produto.percbasesubstribsaidaR4"),
+         SqlValue::Number(p.PercBaseSubsTribSaidaR4())},
+        {QStringLiteral("Produto.ControleLote"), SqlValue::Quoted(p.ControleLote())},
+        {QStringLiteral("Produto.PercIcmsSubsTribSaidaR4"),
+         SqlValue::Number(p.PercIcmsSubsTribSaidaR4())},
+        {QStringLiteral("Produto.Quant_Ult_Ent1"), SqlValue::Number(p.Quant_Ult_Ent1())},
+        {QStringLiteral("Produto.CFOPFORAUF"), SqlValue::Quoted(p.CFOPForaUF())},
+        {QStringLiteral("Produto.CFOPDENTROUF"), SqlValue::Quoted(p.CFOPDentroUF())},
+        {QStringLiteral("produto.grade"), SqlValue::Integer(p.Grade())},
     };
 }
 
@@ -278,6 +295,90 @@ constexpr const char16_t* kUpdatedColumns[] = {
     u"Produto.CFOPFORAUF",
     u"Produto.CFOPDENTROUF",
 };
+
+// The INSERT's columns with their values. Each column that has no value is left out, so the
+// table's own default (NULL) applies instead of an empty text or the 1900 placeholder.
+struct InsertColumns {
+    std::vector<Column> before;
+    std::vector<Column> optional; // the registration text and the dates that are there
+    std::vector<Column> after;
+    unsigned present = 0; // which of those four are there, one bit each
+};
+
+InsertColumns InsertColumnsOf(const TConverteProduto& p) {
+    InsertColumns insert{ColumnsBeforeTheDates(p), {}, ColumnsAfterTheDates(p)};
+    if (!p.Dt_Cadastro().isEmpty()) {
+        insert.optional.push_back(
+            {QStringLiteral("Produto.DT_CADASTRO ,"), SqlValue::Quoted(p.Dt_Cadastro())});
+        insert.present |= 1u;
+    }
+    const struct {
+        QString column;
+        double day;
+    } dates[] = {
+        {QStringLiteral("Produto.Data_Ult_Ent1, "), p.Data_Ult_Ent()},
+        {QStringLiteral("Produto.Data_Ult_Reajuste, "), p.Data_Ult_Rea()},
+        {QStringLiteral("Produto.Data_Ult_Alteracao, "), p.Data_Ult_Alteracao()},
+    };
+    // Only the exact day number means "no date": a time of day on 1 January 1900 is written.
+    const double noDate = TConverteProduto::NoDateDay();
+    for (std::size_t i = 0; i < std::size(dates); ++i) {
+        if (dates[i].day == noDate)
+            continue;
+        insert.optional.push_back(
+            {dates[i].column, SqlValue::Date(DateFromDayNumber(dates[i].day))});
+        insert.present |= 2u << i;
+    }
+    return insert;
+}
+
+// The INSERT's text up to its values: the column list, each optional column with the
+// punctuation it is written with.
+std::vector<QStringView> ColumnList(const InsertColumns& insert) {
+    std::vector<QStringView> pieces;
+    pieces.reserve(2 * (insert.before.size() + insert.after.size()) + 8);
+    pieces.push_back(u" Insert Into Produto (");
+    for (const Column& c : insert.before)
+        pieces.insert(pieces.end(), {c.column, u","});
+    for (const Column& c : insert.optional)
+        pieces.push_back(c.column);
+    for (std::size_t i = 0; i < insert.after.size(); ++i) {
+        if (i > 0)
+            pieces.push_back(u",");
+        pieces.push_back(insert.after[i].column);
+    }
+    pieces.push_back(u")");
+    return pieces;
+}
+
+std::vector<QString> RenderedValues(const std::vector<Column>& columns) {
+    std::vector<QString> rendered;
+    rendered.reserve(columns.size());
+    for (const Column& c : columns)
+        rendered.push_back(c.value.Rendered());
+    return rendered;
+}
+
+// Appends the bound values of the columns; false when one keeps the statement as written.
+bool BindValues(const std::vector<Column>& columns, std::vector<TargetValue>& values) {
+    values.reserve(values.size() + columns.size());
+    for (const Column& c : columns) {
+        std::optional<TargetValue> value = c.value.Bound();
+        if (!value)
+            return false;
+        values.push_back(std::move(*value));
+    }
+    return true;
+}
+
+// The rendered form of columns, for the UPDATE's text.
+std::vector<RenderedColumn> Rendered(const std::vector<Column>& columns) {
+    std::vector<RenderedColumn> rendered;
+    rendered.reserve(columns.size());
+    for (const Column& c : columns)
+        rendered.push_back({c.column, c.value.Rendered()});
+    return rendered;
+}
 
 const QString& RenderedValue(const std::vector<RenderedColumn>& rendered, QStringView column) {
     const auto found =
@@ -649,71 +750,71 @@ void TConverteProduto::LimpaTabela() {
 }
 
 QString TConverteProduto::MontaSqlInsere() const {
-    const std::vector<RenderedColumn> before = ColumnsBeforeTheDates(*this);
-    const std::vector<RenderedColumn> after = ColumnsAfterTheDates(*this);
-    // The column list and the value list are laid out side by side, then joined.
-    std::vector<QStringView> columns;
-    std::vector<QStringView> values;
-    columns.reserve(2 * (before.size() + after.size()) + 16);
-    values.reserve(2 * (before.size() + after.size()) + 16);
-    columns.push_back(u" Insert Into Produto (");
-    values.push_back(u" Values ( ");
-    for (const RenderedColumn& c : before) {
-        columns.insert(columns.end(), {c.column, u","});
-        values.insert(values.end(), {c.value, u", "});
-    }
-
-    // Each column that has no value is left out, so the table's own default (NULL) applies
-    // instead of an empty text or the 1900 placeholder.
-    QString optional[4];
-    if (!FDt_Cadastro.isEmpty()) {
-        optional[0] = SqlQuoted(FDt_Cadastro);
-        columns.push_back(u"Produto.DT_CADASTRO ,");
-        values.insert(values.end(), {optional[0], u","});
-    }
-    const struct {
-        const char16_t* column;
-        double day;
-    } dates[] = {
-        {u"Produto.Data_Ult_Ent1, ", FData_Ult_Ent},
-        {u"Produto.Data_Ult_Reajuste, ", FData_Ult_Rea},
-        {u"Produto.Data_Ult_Alteracao, ", FData_Ult_Alt},
-    };
-    // Only the exact day number means "no date": a time of day on 1 January 1900 is written.
-    const double noDate = NoDateDay();
-    for (std::size_t i = 0; i < std::size(dates); ++i) {
-        if (dates[i].day == noDate)
-            continue;
-        optional[i + 1] = SqlDayNumber(dates[i].day);
-        columns.push_back(dates[i].column);
-        values.insert(values.end(), {optional[i + 1], u","});
-    }
-
+    const InsertColumns insert = InsertColumnsOf(*this);
+    // Rendered in this order, so that of two values that cannot be written the same one is
+    // reported first whichever way the row goes.
+    const std::vector<QString> before = RenderedValues(insert.before);
+    const std::vector<QString> after = RenderedValues(insert.after);
+    const std::vector<QString> optional = RenderedValues(insert.optional);
+    // The value list, laid out after the column list, then joined.
+    std::vector<QStringView> pieces = ColumnList(insert);
+    pieces.reserve(pieces.size() + 2 * (before.size() + optional.size() + after.size()) + 2);
+    pieces.push_back(u" Values ( ");
+    for (const QString& value : before)
+        pieces.insert(pieces.end(), {value, u", "});
+    for (const QString& value : optional)
+        pieces.insert(pieces.end(), {value, u","});
     for (std::size_t i = 0; i < after.size(); ++i) {
-        if (i > 0) {
-            columns.push_back(u",");
-            values.push_back(u", ");
-        }
-        columns.push_back(after[i].column);
-        values.push_back(after[i].value);
+        if (i > 0)
+            pieces.push_back(u", ");
+        pieces.push_back(after[i]);
     }
-    columns.push_back(u")");
-    values.push_back(u") ");
-    columns.insert(columns.end(), values.begin(), values.end());
-    return Concatenated(columns);
+    pieces.push_back(u") ");
+    return Concatenated(pieces);
+}
+
+std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
+    const InsertColumns insert = InsertColumnsOf(*this);
+    ParameterisedStatement bound;
+    std::vector<TargetValue> after;
+    std::vector<TargetValue> optional;
+    // In MontaSqlInsere's order of rendering, then in the statement's.
+    if (!BindValues(insert.before, bound.values) || !BindValues(insert.after, after) ||
+        !BindValues(insert.optional, optional))
+        return std::nullopt;
+    bound.values.insert(bound.values.end(), std::make_move_iterator(optional.begin()),
+                        std::make_move_iterator(optional.end()));
+    bound.values.insert(bound.values.end(), std::make_move_iterator(after.begin()),
+                        std::make_move_iterator(after.end()));
+    // The shape depends only on which optional columns are there.
+    QString& shape = insertShapes_.at(insert.present);
+    if (shape.isEmpty()) {
+        std::vector<QStringView> pieces = ColumnList(insert);
+        pieces.push_back(u" Values (");
+        for (std::size_t i = 0; i < bound.values.size(); ++i)
+            pieces.push_back(i == 0 ? u"?" : u", ?");
+        pieces.push_back(u")");
+        shape = Concatenated(pieces);
+    }
+    bound.sql = shape;
+    return bound;
 }
 
 bool TConverteProduto::ExecutaSql() {
-    QDestino.SetSQL(MontaSqlInsere());
-    QDestino.ExecSQL();
+    if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
+        QDestino.ExecBound(std::move(*bound), [this] { return MontaSqlInsere(); });
+    } else {
+        QDestino.SetSQL(MontaSqlInsere());
+        QDestino.ExecSQL();
+    }
     LimpaVariavel();
     return true;
 }
 
 QString TConverteProduto::MontaSqlAtualiza() const {
-    std::vector<RenderedColumn> rendered = ColumnsBeforeTheDates(*this);
+    std::vector<RenderedColumn> rendered = Rendered(ColumnsBeforeTheDates(*this));
     const std::vector<RenderedColumn> dates = UpdatedDates(*this);
-    const std::vector<RenderedColumn> after = ColumnsAfterTheDates(*this);
+    const std::vector<RenderedColumn> after = Rendered(ColumnsAfterTheDates(*this));
     rendered.insert(rendered.end(), dates.begin(), dates.end());
     rendered.insert(rendered.end(), after.begin(), after.end());
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "db/LiteralParameters.h"
 #include "writers/classConversao.h"
 
 #include <QtGlobal>
+#include <array>
+#include <optional>
 
 namespace vorlanda {
 
@@ -256,6 +259,9 @@ public:
     // The INSERT of the current record: 101 columns, plus the registration text and each of
     // the three dates that is present, just before Fracionado.
     QString MontaSqlInsere() const;
+    // The same INSERT as LiteralsToParameters reads MontaSqlInsere's text, without writing
+    // it; nothing when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundInsert() const;
     // Inserts the record, then resets it; neither looks for the code nor commits. A server
     // error leaves the record as it was, so a second call resends the same values.
     bool ExecutaSql();
@@ -292,6 +298,8 @@ public:
     void GravaInventa(const QString& sCodProduto, double sPrecoCusto);
 
 private:
+    // The shape of BoundInsert for each combination of optional columns.
+    mutable std::array<QString, 16> insertShapes_;
     double FData_Ult_Ent = 0.0;
     double FData_Ult_Rea = 0.0;
     double FData_Ult_Alt = 0.0;

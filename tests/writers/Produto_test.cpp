@@ -2,6 +2,7 @@
 
 #include "db/DayNumber.h"
 #include "db/Error.h"
+#include "db/LiteralParameters.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -652,6 +653,40 @@ TEST(TConverteProduto, NumbersRenderWithAPointWhateverTheLocale) {
             produto.SetLucro(-c.price);
             EXPECT_EQ(produto.MontaSqlInsere(), ResetInsert(QString::fromLatin1(c.priceText),
                                                             QString::fromLatin1(c.negatedText)));
+        }
+    }
+}
+
+// The INSERT a product binds is the one its text reads as: same shape, same values.
+void ExpectBoundAsTheTextReads(const TConverteProduto& produto) {
+    const std::optional<ParameterisedStatement> read =
+        LiteralsToParameters(produto.MontaSqlInsere());
+    const std::optional<ParameterisedStatement> bound = produto.BoundInsert();
+    ASSERT_EQ(bound.has_value(), read.has_value());
+    if (read) {
+        EXPECT_EQ(bound->sql, read->sql);
+        EXPECT_EQ(bound->values, read->values);
+    }
+}
+
+TEST(TConverteProduto, BoundInsertIsWhatItsTextReadsAs) {
+    TargetDatabase unconnected;
+    TConverteProduto produto(unconnected);
+    ExpectBoundAsTheTextReads(produto);
+    FillEveryField(produto);
+    ExpectBoundAsTheTextReads(produto);
+    const double noDate = TConverteProduto::NoDateDay();
+    for (unsigned present = 0; present < 16; ++present) {
+        SCOPED_TRACE(present);
+        produto.SetDt_Cadastro(present & 1u ? u"d'hoje"_qs : QString());
+        produto.SetData_Ult_Ent(present & 2u ? Day(2014, 3, 5) : noDate);
+        produto.SetData_Ult_Rea(present & 4u ? noDate + 0.5 : noDate);
+        produto.SetData_Ult_Alteracao(present & 8u ? Day(9999, 12, 31) : noDate);
+        for (const double price : {0.0, 12.5, -0.1, 1.0 / 3.0, 3e15, 5e-5, 1e300}) {
+            SCOPED_TRACE(price);
+            produto.SetPreco(price);
+            produto.SetLucro(-price);
+            ExpectBoundAsTheTextReads(produto);
         }
     }
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "db/TargetValue.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace vorlanda {
+
+// One value of a row statement, kept as what it is rather than as its SQL text: rendered, it
+// is the literal the statement's text shows (SqlQuoted, SqlNumber, SqlInteger, SqlDate);
+// bound, it is the value that literal stands for, as LiteralsToParameters reads it.
+class SqlValue {
+public:
+    static SqlValue Quoted(const QString& text) { return SqlValue(text); }
+    static SqlValue Number(double value) { return SqlValue(value); }
+    static SqlValue Integer(qint64 value) { return SqlValue(value); }
+    static SqlValue Date(const QDate& date) { return SqlValue(date); }
+
+    QString Rendered() const;
+    // Nothing when the literal keeps its statement as written (a number of more than 18
+    // digits). A value that cannot be rendered raises the same Error here.
+    std::optional<TargetValue> Bound() const;
+
+private:
+    using Value = std::variant<QString, double, qint64, QDate>;
+    explicit SqlValue(Value value) : value_(std::move(value)) {}
+
+    Value value_;
+};
+
+} // namespace vorlanda
