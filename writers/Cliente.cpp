@@ -3,6 +3,7 @@
 #include "db/Error.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
+#include "writers/SqlValue.h"
 #include "writers/TextRules.h"
 #include "writers/ValueHelpers.h"
 
@@ -72,55 +73,61 @@ struct RenderedColumn {
     QString value;
 };
 
-// The columns from the trade name to the partner's name, rendered, in the order both the INSERT
-// and the UPDATE list them.
-std::vector<RenderedColumn> ColumnsAfterTheName(const TConverteCliente& c) {
+// A column with its value, which is rendered into a statement's text or bound.
+struct Column {
+    QString column;
+    SqlValue value;
+};
+
+// The columns from the trade name to the partner's name with their values, in the order both
+// the INSERT and the UPDATE list them.
+std::vector<Column> ColumnsAfterTheName(const TConverteCliente& c) {
     return {
-        {QStringLiteral("cliente.nomefantasia"), SqlQuoted(c.NomeFantasia())},
-        {QStringLiteral("cliente.endereco"), SqlQuoted(c.Endereco())},
-        {QStringLiteral("cliente.bairro"), SqlQuoted(c.Bairro())},
-        {QStringLiteral("cliente.codcidade"), SqlQuoted(c.CodCidade())},
-        {QStringLiteral("cliente.estado"), SqlQuoted(c.Estado())},
-        {QStringLiteral("cliente.cep"), SqlQuoted(c.Cep())},
-        {QStringLiteral("cliente.cgccpf"), SqlQuoted(c.CgcCpf())},
-        {QStringLiteral("cliente.inscest"), SqlQuoted(c.InscEst())},
-        {QStringLiteral("cliente.pessoa_fj"), SqlQuoted(c.Pessoa_FJ())},
-        {QStringLiteral("cliente.fone"), SqlQuoted(c.Fone())},
-        {QStringLiteral("cliente.fax"), SqlQuoted(c.Fax())},
-        {QStringLiteral("cliente.prefixcelular"), SqlQuoted(c.PrefixCelular())},
-        {QStringLiteral("cliente.celular"), SqlQuoted(c.Celular())},
-        {QStringLiteral("cliente.campolivre1"), SqlQuoted(c.CampoLivre1())},
-        {QStringLiteral("cliente.campolivre2"), SqlQuoted(c.CampoLivre2())},
-        {QStringLiteral("cliente.campolivre3"), SqlQuoted(c.CampoLivre3())},
-        {QStringLiteral("cliente.campolivre4"), SqlQuoted(c.CampoLivre4())},
-        {QStringLiteral("cliente.campolivre5"), SqlQuoted(c.CampoLivre5())},
-        {QStringLiteral("cliente.campolivre6"), SqlQuoted(c.CampoLivre6())},
-        {QStringLiteral("cliente.campolivre7"), SqlQuoted(c.CampoLivre7())},
-        {QStringLiteral("cliente.campolivre8"), SqlQuoted(c.CampoLivre8())},
-        {QStringLiteral("cliente.campolivre9"), SqlQuoted(c.CampoLivre9())},
-        {QStringLiteral("cliente.campolivre10"), SqlQuoted(c.CampoLivre10())},
-        {QStringLiteral("cliente.observacao"), SqlQuoted(c.Observacao())},
-        {QStringLiteral("cliente.RetemISS"), SqlQuoted(c.RetemISS())},
-        {QStringLiteral("cliente.email"), SqlQuoted(c.Email())},
-        {QStringLiteral("cliente.homepage"), SqlQuoted(c.HomePage())},
-        {QStringLiteral("cliente.enderecocob"), SqlQuoted(c.EnderecoCob())},
-        {QStringLiteral("cliente.bairrocob"), SqlQuoted(c.BairroCob())},
-        {QStringLiteral("cliente.cepcob"), SqlQuoted(c.CepCob())},
-        {QStringLiteral("cliente.codcidadecob"), SqlQuoted(c.CodCidadeCob())},
-        {QStringLiteral("cliente.estadocob"), SqlQuoted(c.EstadoCob())},
-        {QStringLiteral("cliente.enderecoent"), SqlQuoted(c.EnderecoEntr())},
-        {QStringLiteral("cliente.bairroent"), SqlQuoted(c.BairroEntr())},
-        {QStringLiteral("cliente.cepent"), SqlQuoted(c.CepEntr())},
-        {QStringLiteral("cliente.codcidadeent"), SqlQuoted(c.CodCidadeEntr())},
-        {QStringLiteral("cliente.estadoent"), SqlQuoted(c.EstadoEntr())},
-        {QStringLiteral("cliente.codfornec"), SqlQuoted(c.CodFornec())},
-        {QStringLiteral("Cliente.contato"), SqlQuoted(c.Contato())},
-        {QStringLiteral("Cliente.CodSegmento"), SqlQuoted(c.CodSegmento())},
-        {QStringLiteral("Cliente.CodClasCli"), SqlQuoted(c.CodClasCli())},
-        {QStringLiteral("Cliente.CodVendend1"), SqlQuoted(c.CodVendend1())},
-        {QStringLiteral("Cliente.LimiteCredito"), SqlNumber(c.LimiteCredito())},
-        {QStringLiteral("Cliente.CodPais"), SqlQuoted(c.CodPais())},
-        {QStringLiteral("cliente.nomesocio"), SqlQuoted(c.NomeSocio())},
+        {QStringLiteral("cliente.nomefantasia"), SqlValue::Quoted(c.NomeFantasia())},
+        {QStringLiteral("cliente.endereco"), SqlValue::Quoted(c.Endereco())},
+        {QStringLiteral("cliente.bairro"), SqlValue::Quoted(c.Bairro())},
+        {QStringLiteral("cliente.codcidade"), SqlValue::Quoted(c.CodCidade())},
+        {QStringLiteral("cliente.estado"), SqlValue::Quoted(c.Estado())},
+        {QStringLiteral("cliente.cep"), SqlValue::Quoted(c.Cep())},
+        {QStringLiteral("cliente.cgccpf"), SqlValue::Quoted(c.CgcCpf())},
+        {QStringLiteral("cliente.inscest"), SqlValue::Quoted(c.InscEst())},
+        {QStringLiteral("cliente.pessoa_fj"), SqlValue::Quoted(c.Pessoa_FJ())},
+        {QStringLiteral("cliente.fone"), SqlValue::Quoted(c.Fone())},
+        {QStringLiteral("cliente.fax"), SqlValue::Quoted(c.Fax())},
+        {QStringLiteral("cliente.prefixcelular"), SqlValue::Quoted(c.PrefixCelular())},
+        {QStringLiteral("cliente.celular"), SqlValue::Quoted(c.Celular())},
+        {QStringLiteral("cliente.campolivre1"), SqlValue::Quoted(c.CampoLivre1())},
+        {QStringLiteral("cliente.campolivre2"), SqlValue::Quoted(c.CampoLivre2())},
+        {QStringLiteral("cliente.campolivre3"), SqlValue::Quoted(c.CampoLivre3())},
+        {QStringLiteral("cliente.campolivre4"), SqlValue::Quoted(c.CampoLivre4())},
+        {QStringLiteral("cliente.campolivre5"), SqlValue::Quoted(c.CampoLivre5())},
+        {QStringLiteral("cliente.campolivre6"), SqlValue::Quoted(c.CampoLivre6())},
+        {QStringLiteral("cliente.campolivre7"), SqlValue::Quoted(c.CampoLivre7())},
+        {QStringLiteral("cliente.campolivre8"), SqlValue::Quoted(c.CampoLivre8())},
+        {QStringLiteral("cliente.campolivre9"), SqlValue::Quoted(c.CampoLivre9())},
+        {QStringLiteral("cliente.campolivre10"), SqlValue::Quoted(c.CampoLivre10())},
+        {QStringLiteral("cliente.observacao"), SqlValue::Quoted(c.Observacao())},
+        {QStringLiteral("cliente.RetemISS"), SqlValue::Quoted(c.RetemISS())},
+        {QStringLiteral("cliente.email"), SqlValue::Quoted(c.Email())},
+        {QStringLiteral("cliente.homepage"), SqlValue::Quoted(c.HomePage())},
+        {QStringLiteral("cliente.enderecocob"), SqlValue::Quoted(c.EnderecoCob())},
+        {QStringLiteral("cliente.bairrocob"), SqlValue::Quoted(c.BairroCob())},
+        {QStringLiteral("cliente.cepcob"), SqlValue::Quoted(c.CepCob())},
+        {QStringLiteral("cliente.codcidadecob"), SqlValue::Quoted(c.CodCidadeCob())},
+        {QStringLiteral("cliente.estadocob"), SqlValue::Quoted(c.EstadoCob())},
+        {QStringLiteral("cliente.enderecoent"), SqlValue::Quoted(c.EnderecoEntr())},
+        {QStringLiteral("cliente.bairroent"), SqlValue::Quoted(c.BairroEntr())},
+        {QStringLiteral("cliente.cepent"), SqlValue::Quoted(c.CepEntr())},
+        {QStringLiteral("cliente.codcidadeent"), SqlValue::Quoted(c.CodCidadeEntr())},
+        {QStringLiteral("cliente.estadoent"), SqlValue::Quoted(c.EstadoEntr())},
+        {QStringLiteral("cliente.codfornec"), SqlValue::Quoted(c.CodFornec())},
+        {QStringLiteral("Cliente.contato"), SqlValue::Quoted(c.Contato())},
+        {QStringLiteral("Cliente.CodSegmento"), SqlValue::Quoted(c.CodSegmento())},
+        {QStringLiteral("Cliente.CodClasCli"), SqlValue::Quoted(c.CodClasCli())},
+        {QStringLiteral("Cliente.CodVendend1"), SqlValue::Quoted(c.CodVendend1())},
+        {QStringLiteral("Cliente.LimiteCredito"), SqlValue::Number(c.LimiteCredito())},
+        {QStringLiteral("Cliente.CodPais"), SqlValue::Quoted(c.CodPais())},
+        {QStringLiteral("cliente.nomesocio"), SqlValue::Quoted(c.NomeSocio())},
     };
 }
 
@@ -133,6 +140,24 @@ std::array<RenderedColumn, 5> DateColumns(const TConverteCliente& c) {
         {QStringLiteral("cliente.dt_cadastro"), c.DT_Cadastro()},
         {QStringLiteral("cliente.DT_ValCad"), c.DT_ValCad()},
     }};
+}
+
+// The INSERT's text up to its values: the fixed columns, the columns after the name and the
+// dates that are there.
+std::vector<QStringView> InsertColumnList(const std::vector<Column>& afterTheName,
+                                          const std::array<RenderedColumn, 5>& dates) {
+    std::vector<QStringView> pieces;
+    pieces.reserve(2 * (afterTheName.size() + dates.size()) + 4);
+    pieces.push_back(u"Insert Into Cliente ( cliente.codCliente, cliente.nome, ");
+    for (const Column& c : afterTheName)
+        pieces.insert(pieces.end(), {c.column, u", "});
+    for (const RenderedColumn& date : dates) {
+        if (!date.value.isEmpty())
+            pieces.insert(pieces.end(), {date.column, u", "});
+    }
+    pieces.push_back(u"cliente.Ativo, cliente.CliBloqueado, cliente.maladiretaeletr, "
+                     u"cliente.protestarcliente) ");
+    return pieces;
 }
 
 } // namespace
@@ -479,47 +504,76 @@ void TConverteCliente::LimpaTabela() {
 }
 
 QString TConverteCliente::MontaSqlInsere() const {
-    const std::vector<RenderedColumn> rendered = ColumnsAfterTheName(*this);
+    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
+    std::vector<QString> rendered;
+    rendered.reserve(afterTheName.size());
+    for (const Column& c : afterTheName)
+        rendered.push_back(c.value.Rendered());
     const std::array<RenderedColumn, 5> dates = DateColumns(*this);
     const QString codCliente = SqlQuoted(FCodCliente);
     const QString nome = SqlQuoted(FNome);
     const QString ativo = SqlQuoted(FAtivo);
     const QString cliBloqueado = SqlQuoted(FCliBloqueado);
     std::array<QString, 5> quotedDates;
-    // The column list and the value list are laid out side by side, then joined.
-    std::vector<QStringView> columns;
-    std::vector<QStringView> values;
-    columns.reserve(2 * (rendered.size() + dates.size()) + 8);
-    values.reserve(2 * (rendered.size() + dates.size()) + 16);
-    columns.push_back(u"Insert Into Cliente ( cliente.codCliente, cliente.nome, ");
-    values.insert(values.end(), {u"Values ( ", codCliente, u", ", nome, u", "});
-    for (const RenderedColumn& c : rendered) {
-        columns.insert(columns.end(), {c.column, u", "});
-        values.insert(values.end(), {c.value, u", "});
-    }
+    std::vector<QStringView> pieces = InsertColumnList(afterTheName, dates);
+    pieces.reserve(pieces.size() + 2 * (rendered.size() + dates.size()) + 16);
+    pieces.insert(pieces.end(), {u"Values ( ", codCliente, u", ", nome, u", "});
+    for (const QString& value : rendered)
+        pieces.insert(pieces.end(), {value, u", "});
     for (std::size_t i = 0; i < dates.size(); ++i) {
         if (dates[i].value.isEmpty())
             continue;
         quotedDates[i] = SqlQuoted(dates[i].value);
-        columns.insert(columns.end(), {dates[i].column, u", "});
-        values.insert(values.end(), {quotedDates[i], u", "});
+        pieces.insert(pieces.end(), {quotedDates[i], u", "});
     }
-    columns.push_back(u"cliente.Ativo, cliente.CliBloqueado, cliente.maladiretaeletr, "
-                      u"cliente.protestarcliente) ");
     // "N" between double quotes is a text literal only on a dialect 1 database.
-    values.insert(values.end(), {ativo, u",", cliBloqueado, u",\"N\", \"N\")"});
-    columns.insert(columns.end(), values.begin(), values.end());
-    return Concatenated(columns);
+    pieces.insert(pieces.end(), {ativo, u",", cliBloqueado, u",\"N\", \"N\")"});
+    return Concatenated(pieces);
+}
+
+std::optional<ParameterisedStatement> TConverteCliente::BoundInsert() const {
+    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
+    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
+    ParameterisedStatement bound;
+    bound.values.reserve(afterTheName.size() + dates.size() + 6);
+    bound.values.insert(bound.values.end(), {FCodCliente, FNome});
+    for (const Column& c : afterTheName) {
+        std::optional<TargetValue> value = c.value.Bound();
+        if (!value)
+            return std::nullopt;
+        bound.values.push_back(std::move(*value));
+    }
+    unsigned present = 0;
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        if (dates[i].value.isEmpty())
+            continue;
+        bound.values.push_back(dates[i].value);
+        present |= 1u << i;
+    }
+    bound.values.insert(bound.values.end(),
+                        {FAtivo, FCliBloqueado, QStringLiteral("N"), QStringLiteral("N")});
+    // The shape depends only on which dates are there.
+    QString& shape = insertShapes_.at(present);
+    if (shape.isEmpty()) {
+        std::vector<QStringView> pieces = InsertColumnList(afterTheName, dates);
+        pieces.push_back(u"Values (");
+        for (std::size_t i = 0; i < bound.values.size(); ++i)
+            pieces.push_back(i == 0 ? u"?" : u", ?");
+        pieces.push_back(u")");
+        shape = Concatenated(pieces);
+    }
+    bound.sql = shape;
+    return bound;
 }
 
 QString TConverteCliente::AtualizaCliente() const {
     QString sql = QStringLiteral("Update Cliente set cliente.Nome = ");
     sql += SqlQuoted(FNome);
     sql += u", ";
-    for (const RenderedColumn& c : ColumnsAfterTheName(*this)) {
+    for (const Column& c : ColumnsAfterTheName(*this)) {
         sql += c.column;
         sql += u" = ";
-        sql += c.value;
+        sql += c.value.Rendered();
         sql += u", ";
     }
     // Every date is assigned, so a date emptied since the row was written is cleared.
@@ -544,15 +598,21 @@ QString TConverteCliente::AtualizaCliente() const {
 bool TConverteCliente::ExecutaSql(int Acao) {
     // Any other action would run whatever statement the query still holds, perhaps the
     // previous client's once more.
-    if (Acao == 1)
-        QDestino.SetSQL(MontaSqlInsere());
-    else if (Acao == 2)
+    if (Acao == 1) {
+        if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
+            QDestino.ExecBound(std::move(*bound), [this] { return MontaSqlInsere(); });
+        } else {
+            QDestino.SetSQL(MontaSqlInsere());
+            QDestino.ExecSQL();
+        }
+    } else if (Acao == 2) {
         QDestino.SetSQL(AtualizaCliente());
-    else
+        QDestino.ExecSQL();
+    } else {
         throw Error(QStringLiteral("Ação de gravação de cliente desconhecida: %1 (1 para "
                                    "incluir, 2 para alterar).")
                         .arg(Acao));
-    QDestino.ExecSQL();
+    }
     LimpaVariavel();
     return true;
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "db/LiteralParameters.h"
 #include "writers/classConversao.h"
+
+#include <array>
+#include <optional>
 
 namespace vorlanda {
 
@@ -153,6 +157,9 @@ public:
     // Empties CLIENTE and commits.
     void LimpaTabela();
     QString MontaSqlInsere() const;
+    // The same INSERT as LiteralsToParameters reads MontaSqlInsere's text, without writing
+    // it; nothing when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundInsert() const;
     // Rewrites the client with the same code; empty dates clear the stored ones.
     QString AtualizaCliente() const;
     // 1 inserts the record, 2 updates it; then the record is reset. A server error leaves
@@ -162,6 +169,8 @@ public:
     void GravaNCliente(int Quant);
 
 private:
+    // The shape of BoundInsert for each combination of dates.
+    mutable std::array<QString, 32> insertShapes_;
     QString FCodCliente;
     QString FCodFornec;
     QString FNome;

@@ -1,6 +1,7 @@
 #include "writers/Cliente.h"
 
 #include "db/Error.h"
+#include "db/LiteralParameters.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -405,6 +406,40 @@ TEST(TConverteCliente, InsertOfAFullRecordWritesEveryDateAndTheConstantFlags) {
             "'Pedro', '25.12.1980', '15.03.2024', '20.04.2024', '01.02.2020', '31.12.2025', "
             "'S','S',\"N\", \"N\")");
     EXPECT_EQ(cliente.MontaSqlInsere(), expected);
+}
+
+// The INSERT a client binds is the one its text reads as: same shape, same values.
+void ExpectBoundAsTheTextReads(const TConverteCliente& cliente) {
+    const std::optional<ParameterisedStatement> read =
+        LiteralsToParameters(cliente.MontaSqlInsere());
+    const std::optional<ParameterisedStatement> bound = cliente.BoundInsert();
+    ASSERT_EQ(bound.has_value(), read.has_value());
+    if (read) {
+        EXPECT_EQ(bound->sql, read->sql);
+        EXPECT_EQ(bound->values, read->values);
+    }
+}
+
+TEST(TConverteCliente, BoundInsertIsWhatItsTextReadsAs) {
+    TargetDatabase unconnected;
+    TConverteCliente cliente(unconnected);
+    ExpectBoundAsTheTextReads(cliente);
+    FillEveryField(cliente);
+    ExpectBoundAsTheTextReads(cliente);
+    for (unsigned present = 0; present < 32; ++present) {
+        SCOPED_TRACE(present);
+        cliente.SetDT_Nascimento(present & 1u ? u"25/12/1980"_qs : QString());
+        cliente.SetDt_Ult_Venda(present & 2u ? u"15/03/2024"_qs : QString());
+        cliente.SetDt_Ult_Alteracao(present & 4u ? u"20-04-2024"_qs : QString());
+        cliente.SetDT_Cadastro(present & 8u ? u"01.02.2020"_qs : QString());
+        cliente.SetDT_Valcad(present & 16u ? u"31/12/2025"_qs : QString());
+        for (const double limit : {0.0, 1500.5, -0.1, 1.0 / 3.0, 1e300}) {
+            SCOPED_TRACE(limit);
+            cliente.SetLimiteCredito(limit);
+            cliente.SetNome(u"D'Arc \"x\" '' ;"_qs);
+            ExpectBoundAsTheTextReads(cliente);
+        }
+    }
 }
 
 TEST(TConverteCliente, UpdateOfAFullRecordAssignsEveryColumnButTheCode) {
