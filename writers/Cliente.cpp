@@ -555,12 +555,9 @@ std::optional<ParameterisedStatement> TConverteCliente::BoundInsert() const {
     // The shape depends only on which dates are there.
     QString& shape = insertShapes_.at(present);
     if (shape.isEmpty()) {
-        std::vector<QStringView> pieces = InsertColumnList(afterTheName, dates);
-        pieces.push_back(u"Values (");
-        for (std::size_t i = 0; i < bound.values.size(); ++i)
-            pieces.push_back(i == 0 ? u"?" : u", ?");
-        pieces.push_back(u")");
-        shape = Concatenated(pieces);
+        std::vector<QStringView> head = InsertColumnList(afterTheName, dates);
+        head.push_back(u"Values (");
+        shape = ParameterShape(std::move(head), bound.values.size());
     }
     bound.sql = shape;
     return bound;

@@ -1,6 +1,7 @@
 #include "writers/CompProd.h"
 
 #include "writers/SqlText.h"
+#include "writers/SqlValue.h"
 #include "writers/ValueHelpers.h"
 
 #include <QStringList>
@@ -40,21 +41,50 @@ void TConverteCompProd::LimpaTabela() {
     QAuxiliar.ExecSQL();
 }
 
+namespace {
+
+const char16_t kInsertColumns[] =
+    u" Insert Into compprod ( compprod.codprod, compprod.codempresa, compprod.codgrade, "
+    u"compprod.estoque, compprod.estoqueDisponivel, compprod.estminimo, compprod.estmaximo, "
+    u"compprod.precomedio, compprod.precocusto, compprod.preconf) Values (";
+
+} // namespace
+
+std::vector<SqlValue> TConverteCompProd::Values() const {
+    return {SqlValue::Quoted(FCodProd),     SqlValue::Quoted(FCodEmpresa),
+            SqlValue::Quoted(FCodGrade),    SqlValue::Number(FEstoque),
+            SqlValue::Number(FEstoqueDisp), SqlValue::Number(FEstMinimo),
+            SqlValue::Number(FEstMaximo),   SqlValue::Number(FPrecoMedio),
+            SqlValue::Number(FPrecoCusto),  SqlValue::Number(FPrecoNF)};
+}
+
 QString TConverteCompProd::MontaSql() const {
-    const QStringList values{SqlQuoted(FCodProd),   SqlQuoted(FCodEmpresa),  SqlQuoted(FCodGrade),
-                             SqlNumber(FEstoque),   SqlNumber(FEstoqueDisp), SqlNumber(FEstMinimo),
-                             SqlNumber(FEstMaximo), SqlNumber(FPrecoMedio),  SqlNumber(FPrecoCusto),
-                             SqlNumber(FPrecoNF)};
-    return QStringLiteral(" Insert Into compprod ( compprod.codprod, compprod.codempresa, "
-                          "compprod.codgrade, compprod.estoque, compprod.estoqueDisponivel, "
-                          "compprod.estminimo, compprod.estmaximo, compprod.precomedio, "
-                          "compprod.precocusto, compprod.preconf) Values ( ") +
-           values.join(QStringLiteral(", ")) + QStringLiteral(") ");
+    QStringList values;
+    for (const SqlValue& value : Values())
+        values.append(value.Rendered());
+    return QString::fromUtf16(kInsertColumns) + u' ' + values.join(QStringLiteral(", ")) +
+           QStringLiteral(") ");
+}
+
+std::optional<ParameterisedStatement> TConverteCompProd::BoundInsert() const {
+    ParameterisedStatement bound;
+    for (const SqlValue& value : Values()) {
+        std::optional<TargetValue> bind = value.Bound();
+        if (!bind)
+            return std::nullopt;
+        bound.values.push_back(std::move(*bind));
+    }
+    bound.sql = ParameterShape({kInsertColumns}, bound.values.size());
+    return bound;
 }
 
 bool TConverteCompProd::ExecutaSql() {
-    QDestino.SetSQL(MontaSql());
-    QDestino.ExecSQL();
+    if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
+        QDestino.ExecBound(std::move(*bound), [this] { return MontaSql(); });
+    } else {
+        QDestino.SetSQL(MontaSql());
+        QDestino.ExecSQL();
+    }
     return true;
 }
 

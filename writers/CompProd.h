@@ -1,6 +1,11 @@
 #pragma once
 
+#include "db/LiteralParameters.h"
+#include "writers/SqlValue.h"
 #include "writers/classConversao.h"
+
+#include <optional>
+#include <vector>
 
 namespace vorlanda {
 
@@ -40,10 +45,14 @@ public:
     // Empties COMPPROD and commits.
     void LimpaTabela();
     QString MontaSql() const;
+    // The same INSERT as LiteralsToParameters reads MontaSql's text, without writing it;
+    // nothing when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundInsert() const;
     // Inserts the record as it stands; neither resets it nor commits.
     bool ExecutaSql();
 
 private:
+    std::vector<SqlValue> Values() const; // in the INSERT's order
     QString FCodProd;
     QString FCodEmpresa;
     QString FCodGrade;

@@ -789,12 +789,9 @@ std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
     // The shape depends only on which optional columns are there.
     QString& shape = insertShapes_.at(insert.present);
     if (shape.isEmpty()) {
-        std::vector<QStringView> pieces = ColumnList(insert);
-        pieces.push_back(u" Values (");
-        for (std::size_t i = 0; i < bound.values.size(); ++i)
-            pieces.push_back(i == 0 ? u"?" : u", ?");
-        pieces.push_back(u")");
-        shape = Concatenated(pieces);
+        std::vector<QStringView> head = ColumnList(insert);
+        head.push_back(u" Values (");
+        shape = ParameterShape(std::move(head), bound.values.size());
     }
     bound.sql = shape;
     return bound;

@@ -2,6 +2,7 @@
 
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
+#include "writers/SqlValue.h"
 
 #include <QStringList>
 #include <utility>
@@ -11,33 +12,47 @@ namespace vorlanda {
 
 namespace {
 
-using RenderedColumn = std::pair<QString, QString>;
+// A column with its value, which is rendered into a statement's text or bound.
+using Column = std::pair<QString, SqlValue>;
 
-// Every column with its rendered value, in the order both statements list them; the product
+// Every column with its value, in the order both statements list them; the product
 // code comes first.
-std::vector<RenderedColumn> Columns(const TConverteProdutoDetalhe& d) {
+std::vector<Column> Columns(const TConverteProdutoDetalhe& d) {
     return {
-        {QStringLiteral("CODPROD"), SqlQuoted(d.CodProd())},
-        {QStringLiteral("CONTROLERECEITUARIO"), SqlQuoted(d.ControleReceituario())},
-        {QStringLiteral("CODIGOATIVIDADE"), SqlQuoted(d.CodigoAtividade())},
-        {QStringLiteral("CODIGOLISTASERVICO"), SqlQuoted(d.CodigoListaServico())},
-        {QStringLiteral("ESPELHOMERCSERV"), SqlQuoted(d.EspelhoMercServ())},
-        {QStringLiteral("IMPORTADOPORTOSEGURO"), SqlQuoted(d.ImportadoPortoSeguro())},
-        {QStringLiteral("CODPROMOCAO"), SqlInteger(d.CodPromocao())},
-        {QStringLiteral("ALIQPIS"), SqlNumber(d.AliqPis())},
-        {QStringLiteral("PIS_CST"), SqlQuoted(d.Pis_CST())},
-        {QStringLiteral("PISENT_CST"), SqlQuoted(d.PisEnt_CST())},
-        {QStringLiteral("PIS_ST"), SqlInteger(d.Pis_ST())},
-        {QStringLiteral("ALIQCOFINS"), SqlNumber(d.AliqCofins())},
-        {QStringLiteral("ALIQPISENT"), SqlNumber(d.AliqPisEnt())},
-        {QStringLiteral("ALIQCOFINSENT"), SqlNumber(d.AliqCofinsEnt())},
-        {QStringLiteral("COFINS_CST"), SqlQuoted(d.Cofins_CST())},
-        {QStringLiteral("COFINSENT_CST"), SqlQuoted(d.CofinsEnt_CST())},
-        {QStringLiteral("COFINS_ST"), SqlInteger(d.Cofins_ST())},
-        {QStringLiteral("CODCSOSN"), SqlQuoted(d.CodCSOSN())},
-        {QStringLiteral("PRECOMAXVENDA"), SqlNumber(d.PrecoMaxVenda())},
-        {QStringLiteral("PONTOBONUS"), SqlInteger(d.PontoBonus())},
+        {QStringLiteral("CODPROD"), SqlValue::Quoted(d.CodProd())},
+        {QStringLiteral("CONTROLERECEITUARIO"), SqlValue::Quoted(d.ControleReceituario())},
+        {QStringLiteral("CODIGOATIVIDADE"), SqlValue::Quoted(d.CodigoAtividade())},
+        {QStringLiteral("CODIGOLISTASERVICO"), SqlValue::Quoted(d.CodigoListaServico())},
+        {QStringLiteral("ESPELHOMERCSERV"), SqlValue::Quoted(d.EspelhoMercServ())},
+        {QStringLiteral("IMPORTADOPORTOSEGURO"), SqlValue::Quoted(d.ImportadoPortoSeguro())},
+        {QStringLiteral("CODPROMOCAO"), SqlValue::Integer(d.CodPromocao())},
+        {QStringLiteral("ALIQPIS"), SqlValue::Number(d.AliqPis())},
+        {QStringLiteral("PIS_CST"), SqlValue::Quoted(d.Pis_CST())},
+        {QStringLiteral("PISENT_CST"), SqlValue::Quoted(d.PisEnt_CST())},
+        {QStringLiteral("PIS_ST"), SqlValue::Integer(d.Pis_ST())},
+        {QStringLiteral("ALIQCOFINS"), SqlValue::Number(d.AliqCofins())},
+        {QStringLiteral("ALIQPISENT"), SqlValue::Number(d.AliqPisEnt())},
+        {QStringLiteral("ALIQCOFINSENT"), SqlValue::Number(d.AliqCofinsEnt())},
+        {QStringLiteral("COFINS_CST"), SqlValue::Quoted(d.Cofins_CST())},
+        {QStringLiteral("COFINSENT_CST"), SqlValue::Quoted(d.CofinsEnt_CST())},
+        {QStringLiteral("COFINS_ST"), SqlValue::Integer(d.Cofins_ST())},
+        {QStringLiteral("CODCSOSN"), SqlValue::Quoted(d.CodCSOSN())},
+        {QStringLiteral("PRECOMAXVENDA"), SqlValue::Number(d.PrecoMaxVenda())},
+        {QStringLiteral("PONTOBONUS"), SqlValue::Integer(d.PontoBonus())},
     };
+}
+
+// The INSERT's text up to its values.
+std::vector<QStringView> InsertColumnList(const std::vector<Column>& columns) {
+    std::vector<QStringView> pieces;
+    pieces.reserve(2 * columns.size() + 2);
+    pieces.push_back(u" Insert Into ProdutoDetalhe ( ");
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            pieces.push_back(u" , ");
+        pieces.push_back(columns[i].first);
+    }
+    return pieces;
 }
 
 } // namespace
@@ -78,40 +93,59 @@ void TConverteProdutoDetalhe::LimpaTabela() {
 }
 
 QString TConverteProdutoDetalhe::MontaSqlInsere() const {
-    const std::vector<RenderedColumn> rendered = Columns(*this);
-    // The column list and the value list are laid out side by side, then joined.
-    std::vector<QStringView> columns;
-    std::vector<QStringView> values;
-    columns.reserve(2 * rendered.size() + 4);
-    values.reserve(2 * rendered.size() + 2);
-    columns.push_back(u" Insert Into ProdutoDetalhe ( ");
-    values.push_back(u" )  Values (");
+    const std::vector<Column> columns = Columns(*this);
+    std::vector<QString> rendered;
+    rendered.reserve(columns.size());
+    for (const Column& c : columns)
+        rendered.push_back(c.second.Rendered());
+    std::vector<QStringView> pieces = InsertColumnList(columns);
+    pieces.reserve(pieces.size() + 2 * rendered.size() + 2);
+    pieces.push_back(u" )  Values (");
     for (std::size_t i = 0; i < rendered.size(); ++i) {
-        if (i > 0) {
-            columns.push_back(u" , ");
-            values.push_back(u", ");
-        }
-        columns.push_back(rendered[i].first);
-        values.push_back(rendered[i].second);
+        if (i > 0)
+            pieces.push_back(u", ");
+        pieces.push_back(rendered[i]);
     }
-    values.push_back(u") ");
-    columns.insert(columns.end(), values.begin(), values.end());
-    return Concatenated(columns);
+    pieces.push_back(u") ");
+    return Concatenated(pieces);
+}
+
+std::optional<ParameterisedStatement> TConverteProdutoDetalhe::BoundInsert() const {
+    const std::vector<Column> columns = Columns(*this);
+    ParameterisedStatement bound;
+    bound.values.reserve(columns.size());
+    for (const Column& c : columns) {
+        std::optional<TargetValue> value = c.second.Bound();
+        if (!value)
+            return std::nullopt;
+        bound.values.push_back(std::move(*value));
+    }
+    if (insertShape_.isEmpty()) {
+        std::vector<QStringView> head = InsertColumnList(columns);
+        head.push_back(u" )  Values (");
+        insertShape_ = ParameterShape(std::move(head), bound.values.size());
+    }
+    bound.sql = insertShape_;
+    return bound;
 }
 
 QString TConverteProdutoDetalhe::MontaSqlAtualiza() const {
-    const std::vector<RenderedColumn> columns = Columns(*this);
+    const std::vector<Column> columns = Columns(*this);
     QStringList assignments;
     for (auto c = columns.begin() + 1; c != columns.end(); ++c)
         assignments.append(QStringLiteral("ProdutoDetalhe.") + c->first + QStringLiteral(" = ") +
-                           c->second);
+                           c->second.Rendered());
     return QStringLiteral(" Update ProdutoDetalhe SET ") + assignments.join(QStringLiteral(", ")) +
            QStringLiteral(" Where ProdutoDetalhe.CODPROD = ") + SqlQuoted(FCODPROD);
 }
 
 bool TConverteProdutoDetalhe::ExecutaSql() {
-    QDestino.SetSQL(MontaSqlInsere());
-    QDestino.ExecSQL();
+    if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
+        QDestino.ExecBound(std::move(*bound), [this] { return MontaSqlInsere(); });
+    } else {
+        QDestino.SetSQL(MontaSqlInsere());
+        QDestino.ExecSQL();
+    }
     LimpaVariavel();
     return true;
 }

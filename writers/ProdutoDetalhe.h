@@ -1,8 +1,10 @@
 #pragma once
 
+#include "db/LiteralParameters.h"
 #include "writers/classConversao.h"
 
 #include <QtGlobal>
+#include <optional>
 
 namespace vorlanda {
 
@@ -61,6 +63,9 @@ public:
     // Empties PRODUTODETALHE and commits.
     void LimpaTabela();
     QString MontaSqlInsere() const;
+    // The same INSERT as LiteralsToParameters reads MontaSqlInsere's text, without writing
+    // it; nothing when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundInsert() const;
     // Every column but the product code, for the row of the current product code.
     QString MontaSqlAtualiza() const;
     // Insert or update, then reset; neither commits, and a server error leaves the record as
@@ -69,6 +74,7 @@ public:
     bool AtualizaProdutoDetalhe();
 
 private:
+    mutable QString insertShape_; // of BoundInsert, the same for every record
     QString FCODPROD;
     QString FCONTROLERECEITUARIO;
     QString FCODIGOATIVIDADE;

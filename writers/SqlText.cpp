@@ -36,6 +36,14 @@ QString Concatenated(const std::vector<QStringView>& pieces) {
     return result;
 }
 
+QString ParameterShape(std::vector<QStringView> head, std::size_t count) {
+    head.reserve(head.size() + count + 1);
+    for (std::size_t i = 0; i < count; ++i)
+        head.push_back(i == 0 ? u"?" : u", ?");
+    head.push_back(u")");
+    return Concatenated(head);
+}
+
 QString SqlNumber(double value) {
     if (!std::isfinite(value))
         throw Error(

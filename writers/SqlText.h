@@ -26,4 +26,8 @@ QString SqlDate(const QDate& date);
 // statements are built from a few hundred pieces for every row.
 QString Concatenated(const std::vector<QStringView>& pieces);
 
+// An INSERT's shape with bound values: the text up to and including the bracket that opens
+// its value list, then `count` parameters, as LiteralsToParameters writes them.
+QString ParameterShape(std::vector<QStringView> head, std::size_t count);
+
 } // namespace vorlanda

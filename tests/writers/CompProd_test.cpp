@@ -1,4 +1,5 @@
 #include "db/Error.h"
+#include "support/BoundInsert.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "writers/CompProd.h"
@@ -64,6 +65,21 @@ TEST(TConverteCompProd, EveryValueTakesItsPlaceInTheStatement) {
     EXPECT_EQ(estoque.MontaSql(), insertColumns + u"Values ( '000042', '0''1', '0002', 3, -2.5, "
                                                   u"0.0001, 3E15, 0.333333333333333, 1234.5, "
                                                   u"1E-6) "_qs);
+}
+
+TEST(TConverteCompProd, BoundInsertIsWhatItsTextReadsAs) {
+    TargetDatabase unconnected;
+    TConverteCompProd estoque(unconnected);
+    ExpectBoundAsTheTextReads(estoque.BoundInsert(), estoque.MontaSql());
+    estoque.SetCodProd(QStringLiteral("O'1"));
+    estoque.SetCodEmpresa(QStringLiteral("\"x\""));
+    for (const double value : {12.5, -0.1, 1.0 / 3.0, 3e15, 5e-5, 1e300}) {
+        SCOPED_TRACE(value);
+        estoque.SetEstoque(value);
+        estoque.SetPrecoCusto(-value);
+        estoque.setPrecoMedio(value / 7);
+        ExpectBoundAsTheTextReads(estoque.BoundInsert(), estoque.MontaSql());
+    }
 }
 
 TEST(TConverteCompProd, TheResetLeavesLimitsAverageAvailableAndInvoicePriceAlone) {

@@ -1,4 +1,5 @@
 #include "db/Error.h"
+#include "support/BoundInsert.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "writers/FormatSettings.h"
@@ -114,6 +115,19 @@ TEST(TConverteProdutoDetalhe, TheResetKeepsTheEntryRatesForEveryFollowingRow) {
     EXPECT_EQ(detalhe.MontaSqlInsere(),
               insertColumns + u"'', '', '', '', '', '', 0, 0, '', '', 0, 0, 0.65, 3, '', '', 0, "
                               u"'', 0, 0) "_qs);
+}
+
+TEST(TConverteProdutoDetalhe, BoundInsertIsWhatItsTextReadsAs) {
+    TargetDatabase unconnected;
+    TConverteProdutoDetalhe detalhe(unconnected);
+    ExpectBoundAsTheTextReads(detalhe.BoundInsert(), detalhe.MontaSqlInsere());
+    AssignEverything(detalhe);
+    ExpectBoundAsTheTextReads(detalhe.BoundInsert(), detalhe.MontaSqlInsere());
+    detalhe.SetCODIGOATIVIDADE(QStringLiteral("'; --"));
+    detalhe.SetALIQPIS(1.0 / 3.0);
+    detalhe.SetPRECOMAXVENDA(1e300);
+    detalhe.SetCODPROMOCAO(-2147483647 - 1);
+    ExpectBoundAsTheTextReads(detalhe.BoundInsert(), detalhe.MontaSqlInsere());
 }
 
 TEST(TConverteProdutoDetalhe, TheUpdateAssignsEveryColumnButTheCodeItSelects) {
