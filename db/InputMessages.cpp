@@ -70,9 +70,15 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
     if (!current_ || current_->first != signature_) {
         auto found = layouts_.find(signature_);
         if (found == layouts_.end()) {
-            if (layouts_.size() >= keptLayouts)
+            if (layouts_.size() >= keptLayouts) {
                 layouts_.clear();
-            found = layouts_.emplace(signature_, BuildLayout(values)).first;
+                byKinds_.clear();
+            }
+            const auto sibling = byKinds_.find(kinds_);
+            Layout layout = sibling == byKinds_.end() ? BuildLayout(values)
+                                                      : Rescaled(*sibling->second, values);
+            found = layouts_.emplace(signature_, std::move(layout)).first;
+            byKinds_.emplace(kinds_, &found->second);
         }
         current_ = &*found;
     }
@@ -84,12 +90,14 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
 // of one column share a layout.
 void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
     signature_.clear();
+    kinds_.clear();
     utf8_.clear();
     textStarts_.assign(values.size() + 1, 0);
     textCapacities_.assign(values.size(), 0);
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Kind kind = KindOf(*values[i]);
         signature_ += kind;
+        kinds_ += kind;
         textStarts_[i] = utf8_.size();
         if (kind == Exact)
             signature_ += static_cast<char>(std::get<ExactDecimal>(*values[i]).scale);
@@ -105,6 +113,7 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
             capacity = std::min(capacity * 2, maxVaryingBytes);
         textCapacities_[i] = capacity;
         signature_.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
+        kinds_.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
     }
     textStarts_[values.size()] = utf8_.size();
 }
@@ -149,6 +158,24 @@ InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const 
         layout.offsets.push_back(layout.metadata->getOffset(&status, i));
         layout.nullOffsets.push_back(layout.metadata->getNullOffset(&status, i));
     }
+    return layout;
+}
+
+// Decimals of another number of places change only the scales: the types, lengths and so the
+// offsets stay those of a layout already built.
+InputMessages::Layout InputMessages::Rescaled(const Layout& sibling,
+                                              const std::vector<const TargetValue*>& values) const {
+    fb::Status status;
+    fb::Handle<Firebird::IMetadataBuilder> builder(sibling.metadata->getBuilder(&status));
+    for (unsigned i = 0; i < values.size(); ++i) {
+        if (const auto* exact = std::get_if<ExactDecimal>(values[i]))
+            builder->setScale(&status, i, -exact->scale);
+    }
+    Layout layout;
+    layout.metadata.reset(builder->getMetadata(&status));
+    layout.length = sibling.length;
+    layout.offsets = sibling.offsets;
+    layout.nullOffsets = sibling.nullOffsets;
     return layout;
 }
 

@@ -39,16 +39,20 @@ private:
 
     void Describe(const std::vector<const TargetValue*>& values);
     Layout BuildLayout(const std::vector<const TargetValue*>& values) const;
+    Layout Rescaled(const Layout& sibling, const std::vector<const TargetValue*>& values) const;
     void Write(const Layout& layout, const std::vector<const TargetValue*>& values);
 
     Firebird::IMessageMetadata* described_;
     std::vector<unsigned> describedTextBytes_; // the least room a text gets at each parameter
     std::unordered_map<std::string, Layout> layouts_;
+    // A layout for each signature without the decimals' scales, to derive the others from.
+    std::unordered_map<std::string, const Layout*> byKinds_;
     const std::pair<const std::string, Layout>* current_ = nullptr;
     // What Describe found for the values being encoded, kept from message to message so that
     // encoding a row allocates nothing: the signature of their layout, their texts as UTF-8
     // one after another, and where each value's text starts in there and the room it gets.
     std::string signature_;
+    std::string kinds_; // the signature without the scales
     std::string utf8_;
     std::vector<std::size_t> textStarts_;
     std::vector<unsigned> textCapacities_;

@@ -282,6 +282,7 @@ TEST_F(TargetQueryTest, NumberLiteralsLandAsWritten) {
                                    "INTEIRO INTEGER, FLUTUANTE DOUBLE PRECISION)")});
     const char* const values[] = {
         "12.5, 12.345, 12.345, 2.5, 12.5",
+        "12.25, 12.3, 1.5, 2.75, 1.25", // the same kinds with other numbers of places
         "1.0, 2.675, 2.675, -2.5, 1.0",
         "-0.0, -2.675, -1.005, 0.5, .5",
         "5., 0.285, 0.285, 3, 5.",
