@@ -3,6 +3,8 @@
 #include "db/LiteralParameters.h"
 #include "writers/SqlText.h"
 
+#include <cmath>
+
 namespace vorlanda {
 
 QString SqlValue::Rendered() const {
@@ -22,7 +24,12 @@ std::optional<TargetValue> SqlValue::Bound() const {
         const QString literal = SqlDate(*date);
         return literal.mid(1, literal.size() - 2);
     }
-    // A number is bound as its own literal reads, so both ways give the same value.
+    // A whole number below 10^15 is written with all its digits and nothing else, so it reads
+    // as itself; any other number is bound as its own literal reads.
+    if (const auto* number = std::get_if<double>(&value_)) {
+        if (std::trunc(*number) == *number && std::fabs(*number) < 1e15)
+            return static_cast<qint64>(*number);
+    }
     return NumberLiteralValue(Rendered());
 }
 

@@ -1,0 +1,52 @@
+#include "db/Error.h"
+#include "db/LiteralParameters.h"
+#include "support/QtPrinters.h"
+#include "writers/SqlValue.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+using namespace vorlanda;
+
+TEST(SqlValue, ANumberIsBoundAsItsLiteralReads) {
+    const double cases[] = {0.0,
+                            -0.0,
+                            1.0,
+                            -7.0,
+                            12.5,
+                            -0.1,
+                            1.0 / 3,
+                            5e-5,
+                            1e300,
+                            -1e-300,
+                            999999999999999.0,
+                            1e15,
+                            -1e15,
+                            1e15 + 2,
+                            123456789012345678.0,
+                            0.5,
+                            2.0e-4,
+                            4503599627370497.0};
+    for (const double c : cases) {
+        SCOPED_TRACE(c);
+        const SqlValue value = SqlValue::Number(c);
+        EXPECT_EQ(value.Bound(), NumberLiteralValue(value.Rendered()));
+    }
+    EXPECT_THROW(SqlValue::Number(std::nan("")).Bound(), Error);
+    EXPECT_THROW(SqlValue::Number(std::numeric_limits<double>::infinity()).Bound(), Error);
+}
+
+TEST(SqlValue, TextsIntegersAndDatesAreBoundAsTheirLiteralsRead) {
+    EXPECT_EQ(SqlValue::Quoted(u"it's"_qs).Rendered(), u"'it''s'"_qs);
+    EXPECT_EQ(SqlValue::Quoted(u"it's"_qs).Bound(), TargetValue(u"it's"_qs));
+    for (const qint64 c : {qint64{0}, qint64{-42}, std::numeric_limits<qint64>::max()}) {
+        SCOPED_TRACE(c);
+        const SqlValue value = SqlValue::Integer(c);
+        EXPECT_EQ(value.Bound(), NumberLiteralValue(value.Rendered()));
+    }
+    EXPECT_EQ(SqlValue::Integer(std::numeric_limits<qint64>::max()).Bound(), std::nullopt);
+    EXPECT_EQ(SqlValue::Date(QDate(2014, 3, 5)).Rendered(), u"'05.03.2014'"_qs);
+    EXPECT_EQ(SqlValue::Date(QDate(2014, 3, 5)).Bound(), TargetValue(u"05.03.2014"_qs));
+    EXPECT_THROW(SqlValue::Date(QDate()).Bound(), Error);
+}
