@@ -91,7 +91,7 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
 void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
     signature_.clear();
     kinds_.clear();
-    utf8_.clear();
+    utf8_.resize(0); // keeps its room for the next message
     textStarts_.assign(values.size() + 1, 0);
     textCapacities_.assign(values.size(), 0);
     for (std::size_t i = 0; i < values.size(); ++i) {

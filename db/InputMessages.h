@@ -5,6 +5,7 @@
 #include "db/FirebirdApi.h"
 #include "db/TargetValue.h"
 
+#include <QByteArray>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -53,7 +54,7 @@ private:
     // one after another, and where each value's text starts in there and the room it gets.
     std::string signature_;
     std::string kinds_; // the signature without the scales
-    std::string utf8_;
+    QByteArray utf8_;
     std::vector<std::size_t> textStarts_;
     std::vector<unsigned> textCapacities_;
     std::vector<unsigned char> buffer_;

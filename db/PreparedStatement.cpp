@@ -17,7 +17,7 @@ void StatementFreer::operator()(Firebird::IStatement* statement) const noexcept 
 std::shared_ptr<PreparedStatement> PrepareStatement(Firebird::IAttachment* attachment,
                                                     Firebird::ITransaction* transaction,
                                                     const QString& text, unsigned dialect) {
-    std::string bytes;
+    QByteArray bytes;
     try {
         AppendSendableUtf8(bytes, text);
     } catch (const Error& error) {

@@ -15,10 +15,11 @@ namespace {
 
 } // namespace
 
-void AppendSendableUtf8(std::string& out, QStringView text) {
-    const std::size_t start = out.size();
-    // Three bytes per UTF-16 unit is the most a character takes (a pair of units, four).
-    out.resize(start + static_cast<std::size_t>(text.size()) * 3);
+void AppendSendableUtf8(QByteArray& out, QStringView text) {
+    const qsizetype start = out.size();
+    // Three bytes per UTF-16 unit is the most a character takes (a pair of units, four). The
+    // room is left as it is, not cleared first: every byte used is written below.
+    out.resize(start + text.size() * 3);
     char* o = out.data() + start;
     const char16_t* const begin = text.utf16();
     const char16_t* const end = begin + text.size();
@@ -46,7 +47,7 @@ void AppendSendableUtf8(std::string& out, QStringView text) {
             *o++ = static_cast<char>(0x80 | (u & 0x3F));
         }
     }
-    out.resize(static_cast<std::size_t>(o - out.data()));
+    out.resize(o - out.data());
 }
 
 } // namespace vorlanda

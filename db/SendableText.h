@@ -2,14 +2,14 @@
 
 // Internal to db/: text on its way to the server, which reads it as UTF-8.
 
+#include <QByteArray>
 #include <QStringView>
-#include <string>
 
 namespace vorlanda {
 
 // Appends `text` to `out` as UTF-8. Refuses, with Error, text the client library cannot send
 // as it is: it stops at a NUL, and a lone surrogate has no UTF-8 form, so either would reach
 // the server as something else.
-void AppendSendableUtf8(std::string& out, QStringView text);
+void AppendSendableUtf8(QByteArray& out, QStringView text);
 
 } // namespace vorlanda

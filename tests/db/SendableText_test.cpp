@@ -17,9 +17,9 @@ TEST(AppendSendableUtf8, WritesWhatQtWritesForEveryLengthOfCharacter) {
     };
     for (const QString& text : texts) {
         SCOPED_TRACE(text.toStdString());
-        std::string out = "kept";
+        QByteArray out = "kept";
         AppendSendableUtf8(out, text);
-        EXPECT_EQ(out, "kept" + text.toStdString());
+        EXPECT_EQ(out, "kept" + text.toUtf8());
     }
 }
 
@@ -32,7 +32,7 @@ TEST(AppendSendableUtf8, RefusesANulAndLoneSurrogates) {
     };
     for (const QString& text : texts) {
         SCOPED_TRACE(text.toStdString());
-        std::string out;
+        QByteArray out;
         try {
             AppendSendableUtf8(out, text);
             ADD_FAILURE() << "sent";
