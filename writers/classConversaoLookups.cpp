@@ -118,21 +118,24 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
         QStringLiteral(" INSERT INTO CIDADES (CODCIDADE, CIDADE, ESTADO) VALUES (:CODCIDADE, "
                        ":CIDADE, :ESTADO) "),
         {QStringLiteral("CODCIDADE"), QStringLiteral("CIDADE"), QStringLiteral("ESTADO")}};
-    // Both texts are in the question whole, so no two different pairs read alike.
-    const QString question = QString::number(Cidade.size()) + u':' + Cidade + Estado;
+    const QString cidade = UpperAscii(Cidade);
+    const QString estado = UpperAscii(Estado);
+    const bool bhte = Cidade == u"BHTE"; // the legacy abbreviation of the capital, in any state
+    // The answer depends on the texts searched for and on the abbreviation alone, so spellings
+    // that differ only in the case of plain letters share it. Both texts are in the question
+    // whole, so no two different pairs read alike.
+    const QString question =
+        QString(bhte ? u'*' : u'-') + QString::number(cidade.size()) + u':' + cidade + estado;
     if (const std::optional<QString> known = cidades_.Find(question))
         return *known;
     if (const std::optional<QString> known = cidadesPelaCapital_.Find(question))
         return *known;
-    const QString cidade = UpperAscii(Cidade);
-    const QString estado = UpperAscii(Estado);
     QString code;
     if (Search(QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = ") +
                SqlQuoted(cidade) + QStringLiteral("    AND ESTADO = ") + SqlQuoted(estado))) {
         code = QAuxiliar.FieldByName(cidades.codeColumn).AsString();
-    } else if (Cidade == u"BHTE" && // the legacy abbreviation of the capital, in any state
-               Search(QStringLiteral(
-                   " SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' "))) {
+    } else if (bhte && Search(QStringLiteral(
+                           " SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' "))) {
         code = QAuxiliar.FieldByName(cidades.codeColumn).AsString();
         cidadesPelaCapital_.Remember(question, code);
         return code;
