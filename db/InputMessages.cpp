@@ -48,6 +48,18 @@ ISC_TIMESTAMP EncodeTimestamp(const QDateTime& moment) {
     return stamp;
 }
 
+// A signature with the scale of each exact decimal taken out: the layouts it stands for differ
+// in scales alone.
+std::string WithoutScales(std::string signature) {
+    for (std::size_t i = 0; i < signature.size(); ++i) {
+        if (signature[i] == Exact)
+            signature[++i] = 0;
+        else if (signature[i] == Text)
+            i += sizeof(unsigned);
+    }
+    return signature;
+}
+
 } // namespace
 
 InputMessages::InputMessages(Firebird::IMessageMetadata* described) : described_(described) {
@@ -74,11 +86,12 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
                 layouts_.clear();
                 byKinds_.clear();
             }
-            const auto sibling = byKinds_.find(kinds_);
+            const std::string kinds = WithoutScales(signature_);
+            const auto sibling = byKinds_.find(kinds);
             Layout layout = sibling == byKinds_.end() ? BuildLayout(values)
                                                       : Rescaled(*sibling->second, values);
             found = layouts_.emplace(signature_, std::move(layout)).first;
-            byKinds_.emplace(kinds_, &found->second);
+            byKinds_.emplace(kinds, &found->second);
         }
         current_ = &*found;
     }
@@ -90,14 +103,12 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
 // of one column share a layout.
 void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
     signature_.clear();
-    kinds_.clear();
     utf8_.resize(0); // keeps its room for the next message
     textStarts_.assign(values.size() + 1, 0);
     textCapacities_.assign(values.size(), 0);
     for (std::size_t i = 0; i < values.size(); ++i) {
         const Kind kind = KindOf(*values[i]);
         signature_ += kind;
-        kinds_ += kind;
         textStarts_[i] = utf8_.size();
         if (kind == Exact)
             signature_ += static_cast<char>(std::get<ExactDecimal>(*values[i]).scale);
@@ -113,7 +124,6 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
             capacity = std::min(capacity * 2, maxVaryingBytes);
         textCapacities_[i] = capacity;
         signature_.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
-        kinds_.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
     }
     textStarts_[values.size()] = utf8_.size();
 }

@@ -53,7 +53,6 @@ private:
     // encoding a row allocates nothing: the signature of their layout, their texts as UTF-8
     // one after another, and where each value's text starts in there and the room it gets.
     std::string signature_;
-    std::string kinds_; // the signature without the scales
     QByteArray utf8_;
     std::vector<std::size_t> textStarts_;
     std::vector<unsigned> textCapacities_;
