@@ -8,8 +8,8 @@
 namespace vorlanda {
 
 QString SqlValue::Rendered() const {
-    if (const auto* text = std::get_if<QString>(&value_))
-        return SqlQuoted(*text);
+    if (const auto* text = std::get_if<const QString*>(&value_))
+        return SqlQuoted(**text);
     if (const auto* number = std::get_if<double>(&value_))
         return SqlNumber(*number);
     if (const auto* integer = std::get_if<qint64>(&value_))
@@ -18,8 +18,8 @@ QString SqlValue::Rendered() const {
 }
 
 std::optional<TargetValue> SqlValue::Bound() const {
-    if (const auto* text = std::get_if<QString>(&value_))
-        return *text;
+    if (const auto* text = std::get_if<const QString*>(&value_))
+        return **text;
     if (const auto* date = std::get_if<QDate>(&value_)) {
         const QString literal = SqlDate(*date);
         return literal.mid(1, literal.size() - 2);

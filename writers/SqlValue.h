@@ -14,7 +14,10 @@ namespace vorlanda {
 // bound, it is the value that literal stands for, as LiteralsToParameters reads it.
 class SqlValue {
 public:
-    static SqlValue Quoted(const QString& text) { return SqlValue(text); }
+    // The text is not copied: it must outlive the value, which lives while one statement is
+    // being made. A temporary is refused.
+    static SqlValue Quoted(const QString& text) { return SqlValue(&text); }
+    static SqlValue Quoted(const QString&& text) = delete;
     static SqlValue Number(double value) { return SqlValue(value); }
     static SqlValue Integer(qint64 value) { return SqlValue(value); }
     static SqlValue Date(const QDate& date) { return SqlValue(date); }
@@ -25,7 +28,7 @@ public:
     std::optional<TargetValue> Bound() const;
 
 private:
-    using Value = std::variant<QString, double, qint64, QDate>;
+    using Value = std::variant<const QString*, double, qint64, QDate>;
     explicit SqlValue(Value value) : value_(std::move(value)) {}
 
     Value value_;

@@ -38,8 +38,9 @@ TEST(SqlValue, ANumberIsBoundAsItsLiteralReads) {
 }
 
 TEST(SqlValue, TextsIntegersAndDatesAreBoundAsTheirLiteralsRead) {
-    EXPECT_EQ(SqlValue::Quoted(u"it's"_qs).Rendered(), u"'it''s'"_qs);
-    EXPECT_EQ(SqlValue::Quoted(u"it's"_qs).Bound(), TargetValue(u"it's"_qs));
+    const QString text = u"it's"_qs;
+    EXPECT_EQ(SqlValue::Quoted(text).Rendered(), u"'it''s'"_qs);
+    EXPECT_EQ(SqlValue::Quoted(text).Bound(), TargetValue(text));
     for (const qint64 c : {qint64{0}, qint64{-42}, std::numeric_limits<qint64>::max()}) {
         SCOPED_TRACE(c);
         const SqlValue value = SqlValue::Integer(c);
