@@ -282,9 +282,13 @@ void TargetQuery::ExecSQL() {
 }
 
 void TargetQuery::ExecBound(ParameterisedStatement bound, const std::function<QString()>& written) {
+    // A writer hands over the same shape text row after row: the statement prepared for it
+    // is kept without looking it up again.
+    std::shared_ptr<PreparedStatement> previous =
+        statement_ && literals_.sql.isSharedWith(bound.sql) ? statement_ : nullptr;
     ClearSQL();
     try {
-        statement_ = database_->Prepare(bound.sql);
+        statement_ = previous ? std::move(previous) : database_->Prepare(bound.sql);
         literals_ = std::move(bound);
         Execute(*statement_, MarkerValues());
         return;
