@@ -281,20 +281,23 @@ void TargetQuery::ExecSQL() {
     }
 }
 
-void TargetQuery::ExecBound(ParameterisedStatement bound, const std::function<QString()>& written) {
-    // A writer hands over the same shape text row after row: the statement prepared for it
-    // is kept without looking it up again.
-    std::shared_ptr<PreparedStatement> previous =
-        statement_ && literals_.sql.isSharedWith(bound.sql) ? statement_ : nullptr;
-    ClearSQL();
-    try {
-        statement_ = previous ? std::move(previous) : database_->Prepare(bound.sql);
-        literals_ = std::move(bound);
-        Execute(*statement_, MarkerValues());
-        return;
-    } catch (const Firebird::FbException&) {
-        // A failed statement changes nothing; the text decides below.
-    } catch (const Error&) {
+void TargetQuery::ExecBound(std::optional<ParameterisedStatement> bound,
+                            const std::function<QString()>& written) {
+    if (bound) {
+        // A writer hands over the same shape text row after row: the statement prepared for
+        // it is kept without looking it up again.
+        std::shared_ptr<PreparedStatement> previous =
+            statement_ && literals_.sql.isSharedWith(bound->sql) ? statement_ : nullptr;
+        ClearSQL();
+        try {
+            statement_ = previous ? std::move(previous) : database_->Prepare(bound->sql);
+            literals_ = std::move(*bound);
+            Execute(*statement_, MarkerValues());
+            return;
+        } catch (const Firebird::FbException&) {
+            // A failed statement changes nothing; the text decides below.
+        } catch (const Error&) {
+        }
     }
     SetSQL(written());
     ExecSQL();

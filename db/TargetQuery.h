@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vorlanda {
@@ -36,10 +37,12 @@ public:
 
     void Open();
     // Runs an INSERT handed over as LiteralsToParameters would read its text, without the
-    // text: a writer that knows its values saves writing them out and reading them back. If
-    // the bound statement fails, the text from `written` runs as ExecSQL runs it, with its own
-    // outcome and message. SQL() is empty afterwards unless the text was needed.
-    void ExecBound(ParameterisedStatement bound, const std::function<QString()>& written);
+    // text: a writer that knows its values saves writing them out and reading them back.
+    // Without a bound form, or if the bound statement fails, the text from `written` runs as
+    // ExecSQL runs it, with its own outcome and message. SQL() is empty afterwards unless the
+    // text was needed.
+    void ExecBound(std::optional<ParameterisedStatement> bound,
+                   const std::function<QString()>& written);
     // Runs any other statement. "COMMIT" (or "Commit;") commits the transaction in
     // progress and "ROLLBACK" rolls it back; either leaves no transaction in progress.
     void ExecSQL();

@@ -596,12 +596,7 @@ bool TConverteCliente::ExecutaSql(int Acao) {
     // Any other action would run whatever statement the query still holds, perhaps the
     // previous client's once more.
     if (Acao == 1) {
-        if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
-            QDestino.ExecBound(std::move(*bound), [this] { return MontaSqlInsere(); });
-        } else {
-            QDestino.SetSQL(MontaSqlInsere());
-            QDestino.ExecSQL();
-        }
+        QDestino.ExecBound(BoundInsert(), [this] { return MontaSqlInsere(); });
     } else if (Acao == 2) {
         QDestino.SetSQL(AtualizaCliente());
         QDestino.ExecSQL();

@@ -79,12 +79,7 @@ std::optional<ParameterisedStatement> TConverteCompProd::BoundInsert() const {
 }
 
 bool TConverteCompProd::ExecutaSql() {
-    if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
-        QDestino.ExecBound(std::move(*bound), [this] { return MontaSql(); });
-    } else {
-        QDestino.SetSQL(MontaSql());
-        QDestino.ExecSQL();
-    }
+    QDestino.ExecBound(BoundInsert(), [this] { return MontaSql(); });
     return true;
 }
 

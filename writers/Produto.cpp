@@ -798,12 +798,7 @@ std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
 }
 
 bool TConverteProduto::ExecutaSql() {
-    if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
-        QDestino.ExecBound(std::move(*bound), [this] { return MontaSqlInsere(); });
-    } else {
-        QDestino.SetSQL(MontaSqlInsere());
-        QDestino.ExecSQL();
-    }
+    QDestino.ExecBound(BoundInsert(), [this] { return MontaSqlInsere(); });
     LimpaVariavel();
     return true;
 }

@@ -140,12 +140,7 @@ QString TConverteProdutoDetalhe::MontaSqlAtualiza() const {
 }
 
 bool TConverteProdutoDetalhe::ExecutaSql() {
-    if (std::optional<ParameterisedStatement> bound = BoundInsert()) {
-        QDestino.ExecBound(std::move(*bound), [this] { return MontaSqlInsere(); });
-    } else {
-        QDestino.SetSQL(MontaSqlInsere());
-        QDestino.ExecSQL();
-    }
+    QDestino.ExecBound(BoundInsert(), [this] { return MontaSqlInsere(); });
     LimpaVariavel();
     return true;
 }

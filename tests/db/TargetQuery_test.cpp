@@ -1,4 +1,5 @@
 #include "db/Error.h"
+#include "db/LiteralParameters.h"
 #include "db/TargetQuery.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
@@ -192,6 +193,33 @@ TEST_F(TargetQueryTest, RollbackKeepsWhatTheLastCommitPointCommitted) {
               (std::vector<QStringList>{{u"1"_qs}}));
 }
 
+TEST_F(TargetQueryTest, ExecBoundRunsTheTextWithoutABoundFormOrWhenItFails) {
+    const QString first = u"INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, 'um')"_qs;
+    const QString second = u"INSERT INTO AMOSTRA (ID, TEXTO) VALUES (2, 'dois')"_qs;
+    int written = 0;
+    const auto text = [&](const QString& sql) {
+        return [&written, sql] {
+            ++written;
+            return sql;
+        };
+    };
+    query.ExecBound(std::nullopt, text(first));
+    EXPECT_EQ(written, 1);
+    query.ExecBound(LiteralsToParameters(second), text(second));
+    EXPECT_EQ(written, 1); // bound, so the text was never needed
+    try {
+        query.ExecBound(LiteralsToParameters(first), text(first));
+        ADD_FAILURE() << "duplicate key accepted";
+    } catch (const Error& error) {
+        EXPECT_EQ(written, 2);
+        EXPECT_TRUE(error.Message().contains(u"PRIMARY or UNIQUE KEY"_qs)) << error.what();
+        EXPECT_EQ(error.Sql(), first);
+    }
+    target.Transaction().Commit();
+    EXPECT_EQ(target.Rows(u"SELECT ID, TEXTO FROM AMOSTRA ORDER BY ID"_qs),
+              (std::vector<QStringList>{{u"1"_qs, u"um"_qs}, {u"2"_qs, u"dois"_qs}}));
+}
+
 TEST_F(TargetQueryTest, StatementsEndingInBlanksOrATerminatorRun) {
     int id = 0;
     for (const char16_t* end : {u"", u"  ", u";", u" ; \n"}) {
@@ -283,12 +311,9 @@ TEST_F(TargetQueryTest, NumberLiteralsLandAsWritten) {
     const char* const values[] = {
         "12.5, 12.345, 12.345, 2.5, 12.5",
         "12.25, 12.3, 1.5, 2.75, 1.25", // the same kinds with other numbers of places
-        "1.0, 2.675, 2.675, -2.5, 1.0",
-        "-0.0, -2.675, -1.005, 0.5, .5",
-        "5., 0.285, 0.285, 3, 5.",
-        "2147483648, 12345678901.125, 1.015, -2147483648, 0.1",
-        "1E1, 1e2, 1.5E0, 2.5E0, 1E-1",
-        "123456789012345678.9, 0, 0, 0, 0",
+        "1.0, 2.675, 2.675, -2.5, 1.0",    "-0.0, -2.675, -1.005, 0.5, .5",
+        "5., 0.285, 0.285, 3, 5.",         "2147483648, 12345678901.125, 1.015, -2147483648, 0.1",
+        "1E1, 1e2, 1.5E0, 2.5E0, 1E-1",    "123456789012345678.9, 0, 0, 0, 0",
     };
     for (const char* row : values) {
         SCOPED_TRACE(row);
