@@ -342,21 +342,9 @@ std::vector<QStringView> ColumnList(const InsertColumns& insert) {
         pieces.insert(pieces.end(), {c.column, u","});
     for (const Column& c : insert.optional)
         pieces.push_back(c.column);
-    for (std::size_t i = 0; i < insert.after.size(); ++i) {
-        if (i > 0)
-            pieces.push_back(u",");
-        pieces.push_back(insert.after[i].column);
-    }
+    AppendJoined(pieces, insert.after, u",", [](const Column& c) { return QStringView(c.column); });
     pieces.push_back(u")");
     return pieces;
-}
-
-std::vector<QString> RenderedValues(const std::vector<Column>& columns) {
-    std::vector<QString> rendered;
-    rendered.reserve(columns.size());
-    for (const Column& c : columns)
-        rendered.push_back(c.value.Rendered());
-    return rendered;
 }
 
 // Appends the bound values of the columns; false when one keeps the statement as written.
@@ -371,7 +359,7 @@ bool BindValues(const std::vector<Column>& columns, std::vector<TargetValue>& va
     return true;
 }
 
-// The rendered form of columns, for the UPDATE's text.
+// The rendered form of columns, for the texts of the statements.
 std::vector<RenderedColumn> Rendered(const std::vector<Column>& columns) {
     std::vector<RenderedColumn> rendered;
     rendered.reserve(columns.size());
@@ -753,22 +741,19 @@ QString TConverteProduto::MontaSqlInsere() const {
     const InsertColumns insert = InsertColumnsOf(*this);
     // Rendered in this order, so that of two values that cannot be written the same one is
     // reported first whichever way the row goes.
-    const std::vector<QString> before = RenderedValues(insert.before);
-    const std::vector<QString> after = RenderedValues(insert.after);
-    const std::vector<QString> optional = RenderedValues(insert.optional);
+    const std::vector<RenderedColumn> before = Rendered(insert.before);
+    const std::vector<RenderedColumn> after = Rendered(insert.after);
+    const std::vector<RenderedColumn> optional = Rendered(insert.optional);
     // The value list, laid out after the column list, then joined.
     std::vector<QStringView> pieces = ColumnList(insert);
     pieces.reserve(pieces.size() + 2 * (before.size() + optional.size() + after.size()) + 2);
     pieces.push_back(u" Values ( ");
-    for (const QString& value : before)
-        pieces.insert(pieces.end(), {value, u", "});
-    for (const QString& value : optional)
-        pieces.insert(pieces.end(), {value, u","});
-    for (std::size_t i = 0; i < after.size(); ++i) {
-        if (i > 0)
-            pieces.push_back(u", ");
-        pieces.push_back(after[i]);
-    }
+    for (const RenderedColumn& c : before)
+        pieces.insert(pieces.end(), {c.value, u", "});
+    for (const RenderedColumn& c : optional)
+        pieces.insert(pieces.end(), {c.value, u","});
+    AppendJoined(pieces, after, u", ",
+                 [](const RenderedColumn& c) { return QStringView(c.value); });
     pieces.push_back(u") ");
     return Concatenated(pieces);
 }

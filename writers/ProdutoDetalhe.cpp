@@ -47,11 +47,7 @@ std::vector<QStringView> InsertColumnList(const std::vector<Column>& columns) {
     std::vector<QStringView> pieces;
     pieces.reserve(2 * columns.size() + 2);
     pieces.push_back(u" Insert Into ProdutoDetalhe ( ");
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0)
-            pieces.push_back(u" , ");
-        pieces.push_back(columns[i].first);
-    }
+    AppendJoined(pieces, columns, u" , ", [](const Column& c) { return QStringView(c.first); });
     return pieces;
 }
 
@@ -101,11 +97,7 @@ QString TConverteProdutoDetalhe::MontaSqlInsere() const {
     std::vector<QStringView> pieces = InsertColumnList(columns);
     pieces.reserve(pieces.size() + 2 * rendered.size() + 2);
     pieces.push_back(u" )  Values (");
-    for (std::size_t i = 0; i < rendered.size(); ++i) {
-        if (i > 0)
-            pieces.push_back(u", ");
-        pieces.push_back(rendered[i]);
-    }
+    AppendJoined(pieces, rendered, u", ", [](const QString& value) { return QStringView(value); });
     pieces.push_back(u") ");
     return Concatenated(pieces);
 }

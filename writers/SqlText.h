@@ -26,6 +26,19 @@ QString SqlDate(const QDate& date);
 // statements are built from a few hundred pieces for every row.
 QString Concatenated(const std::vector<QStringView>& pieces);
 
+// Appends the text piece of each item, with `separator` between two of them.
+template <typename Items, typename Piece>
+void AppendJoined(std::vector<QStringView>& pieces, const Items& items, QStringView separator,
+                  Piece piece) {
+    bool first = true;
+    for (const auto& item : items) {
+        if (!first)
+            pieces.push_back(separator);
+        first = false;
+        pieces.push_back(piece(item));
+    }
+}
+
 // An INSERT's shape with bound values: the text up to and including the bracket that opens
 // its value list, then `count` parameters, as LiteralsToParameters writes them.
 QString ParameterShape(std::vector<QStringView> head, std::size_t count);
