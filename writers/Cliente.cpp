@@ -537,12 +537,9 @@ std::optional<ParameterisedStatement> TConverteCliente::BoundInsert() const {
     ParameterisedStatement bound;
     bound.values.reserve(afterTheName.size() + dates.size() + 6);
     bound.values.insert(bound.values.end(), {FCodCliente, FNome});
-    for (const Column& c : afterTheName) {
-        std::optional<TargetValue> value = c.value.Bound();
-        if (!value)
-            return std::nullopt;
-        bound.values.push_back(std::move(*value));
-    }
+    if (!AppendBound(bound.values, afterTheName,
+                     [](const Column& c) -> const SqlValue& { return c.value; }))
+        return std::nullopt;
     unsigned present = 0;
     for (std::size_t i = 0; i < dates.size(); ++i) {
         if (dates[i].value.isEmpty())

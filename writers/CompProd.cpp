@@ -68,12 +68,9 @@ QString TConverteCompProd::MontaSql() const {
 
 std::optional<ParameterisedStatement> TConverteCompProd::BoundInsert() const {
     ParameterisedStatement bound;
-    for (const SqlValue& value : Values()) {
-        std::optional<TargetValue> bind = value.Bound();
-        if (!bind)
-            return std::nullopt;
-        bound.values.push_back(std::move(*bind));
-    }
+    if (!AppendBound(bound.values, Values(),
+                     [](const SqlValue& value) -> const SqlValue& { return value; }))
+        return std::nullopt;
     bound.sql = ParameterShape({kInsertColumns}, bound.values.size());
     return bound;
 }

@@ -347,18 +347,6 @@ std::vector<QStringView> ColumnList(const InsertColumns& insert) {
     return pieces;
 }
 
-// Appends the bound values of the columns; false when one keeps the statement as written.
-bool BindValues(const std::vector<Column>& columns, std::vector<TargetValue>& values) {
-    values.reserve(values.size() + columns.size());
-    for (const Column& c : columns) {
-        std::optional<TargetValue> value = c.value.Bound();
-        if (!value)
-            return false;
-        values.push_back(std::move(*value));
-    }
-    return true;
-}
-
 // The rendered form of columns, for the texts of the statements.
 std::vector<RenderedColumn> Rendered(const std::vector<Column>& columns) {
     std::vector<RenderedColumn> rendered;
@@ -764,8 +752,10 @@ std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
     std::vector<TargetValue> after;
     std::vector<TargetValue> optional;
     // In MontaSqlInsere's order of rendering, then in the statement's.
-    if (!BindValues(insert.before, bound.values) || !BindValues(insert.after, after) ||
-        !BindValues(insert.optional, optional))
+    const auto valueOf = [](const Column& c) -> const SqlValue& { return c.value; };
+    if (!AppendBound(bound.values, insert.before, valueOf) ||
+        !AppendBound(after, insert.after, valueOf) ||
+        !AppendBound(optional, insert.optional, valueOf))
         return std::nullopt;
     bound.values.insert(bound.values.end(), std::make_move_iterator(optional.begin()),
                         std::make_move_iterator(optional.end()));

@@ -105,13 +105,9 @@ QString TConverteProdutoDetalhe::MontaSqlInsere() const {
 std::optional<ParameterisedStatement> TConverteProdutoDetalhe::BoundInsert() const {
     const std::vector<Column> columns = Columns(*this);
     ParameterisedStatement bound;
-    bound.values.reserve(columns.size());
-    for (const Column& c : columns) {
-        std::optional<TargetValue> value = c.second.Bound();
-        if (!value)
-            return std::nullopt;
-        bound.values.push_back(std::move(*value));
-    }
+    if (!AppendBound(bound.values, columns,
+                     [](const Column& c) -> const SqlValue& { return c.second; }))
+        return std::nullopt;
     if (insertShape_.isEmpty()) {
         std::vector<QStringView> head = InsertColumnList(columns);
         head.push_back(u" )  Values (");

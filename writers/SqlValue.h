@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 #include <variant>
+#include <vector>
 
 namespace vorlanda {
 
@@ -33,5 +34,19 @@ private:
 
     Value value_;
 };
+
+// Appends the bound value of each item (`value` gives an item's SqlValue); false, with the rest
+// left out, when one keeps its statement as written.
+template <typename Items, typename ValueOf>
+bool AppendBound(std::vector<TargetValue>& values, const Items& items, ValueOf value) {
+    values.reserve(values.size() + std::size(items));
+    for (const auto& item : items) {
+        std::optional<TargetValue> bound = value(item).Bound();
+        if (!bound)
+            return false;
+        values.push_back(std::move(*bound));
+    }
+    return true;
+}
 
 } // namespace vorlanda
