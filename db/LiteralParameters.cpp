@@ -39,15 +39,21 @@ bool IsWordCharacter(char16_t c) {
     return QChar(c).isLetterOrNumber();
 }
 
-// Whether the word at `at` is `upperWord` (ASCII capitals), whatever the case.
-bool IsWordAt(const QString& sql, qsizetype at, std::u16string_view upperWord) {
-    if (at + static_cast<qsizetype>(upperWord.size()) > sql.size())
+// Whether `text` starts with `upperWord` (ASCII capitals), whatever the case.
+bool StartsWithWord(QStringView text, std::u16string_view upperWord) {
+    if (text.size() < static_cast<qsizetype>(upperWord.size()))
         return false;
-    const char16_t* const text = Chars(sql) + at;
     for (std::size_t i = 0; i < upperWord.size(); ++i) {
-        if ((text[i] & ~0x20u) != upperWord[i])
+        if ((text.utf16()[i] & ~0x20u) != upperWord[i])
             return false;
     }
+    return true;
+}
+
+// Whether the word at `at` is `upperWord`, whatever the case.
+bool IsWordAt(const QString& sql, qsizetype at, std::u16string_view upperWord) {
+    if (!StartsWithWord(QStringView(sql).mid(at), upperWord))
+        return false;
     const qsizetype after = at + static_cast<qsizetype>(upperWord.size());
     return after == sql.size() || !IsWordCharacter(Chars(sql)[after]);
 }
@@ -96,14 +102,7 @@ qsizetype FindValues(const QString& sql) {
 
 // Whether `item` is the word NULL, whatever the case.
 bool IsNull(QStringView item) {
-    constexpr std::u16string_view null = u"NULL";
-    if (item.size() != static_cast<qsizetype>(null.size()))
-        return false;
-    for (std::size_t i = 0; i < null.size(); ++i) {
-        if ((item.utf16()[i] & ~0x20u) != null[i])
-            return false;
-    }
-    return true;
+    return item.size() == 4 && StartsWithWord(item, u"NULL");
 }
 
 std::optional<ParameterisedStatement> InsertLiterals(const QString& sql, QStringView earlierHead) {
