@@ -1,5 +1,6 @@
 #include "db/TargetDatabase.h"
 
+#include "db/ConnectionString.h"
 #include "db/FirebirdApi.h"
 #include "db/PreparedStatement.h"
 #include "db/StatementCache.h"
@@ -13,6 +14,8 @@ namespace vorlanda {
 namespace {
 // Enough for every shape a conversion sends per row and the lookups it repeats most.
 constexpr std::size_t cachedStatements = 256;
+// In firebird.conf's syntax, for this connection only.
+constexpr const char* embeddedCacheConfig = "DefaultDbCachePages = 256";
 } // namespace
 
 TargetDatabase::TargetDatabase()
@@ -98,6 +101,13 @@ void TargetDatabase::Connect() {
         dpb->insertString(&status, isc_dpb_user_name, userName_.toUtf8().constData());
         dpb->insertString(&status, isc_dpb_password, password_.toUtf8().constData());
         dpb->insertString(&status, isc_dpb_lc_ctype, "UTF8");
+        if (!ThroughServer(databaseName_)) {
+            // The embedded engine keeps its page cache in this process, and by default lets
+            // it grow with the file up to 2,048 pages. A conversion appends rows and looks up
+            // small reference tables: a small cache writes the same pages and takes the same
+            // time, and the program's memory no longer depends on the size of the target.
+            dpb->insertString(&status, isc_dpb_config, embeddedCacheConfig);
+        }
         Firebird::IProvider* provider = fb::Master()->getDispatcher();
         fb::Handle<Firebird::IProvider> providerGuard(provider);
         attachment_ = provider->attachDatabase(

@@ -27,6 +27,15 @@ TEST(TargetDatabase, FreshFileIsADialectOneWin1252DatabaseWithTheSchema) {
     EXPECT_EQ(trigger.at(0).at(0), QStringLiteral("1"));
 }
 
+// A conversion's memory must not follow the size of the target file: the embedded engine,
+// whose page cache lives in this process, is asked for a small one.
+TEST(TargetDatabase, EmbeddedConnectionKeepsASmallPageCache) {
+    ScratchTarget target;
+    ASSERT_TRUE(target.Database().TestConnected());
+    const auto buffers = target.Rows(QStringLiteral("SELECT MON$PAGE_BUFFERS FROM MON$DATABASE"));
+    EXPECT_EQ(buffers.at(0).at(0), QStringLiteral("256"));
+}
+
 TEST(TargetDatabase, DisconnectRollsBackAndTestConnectedThenFails) {
     ScratchTarget target;
     TargetQuery query(target.Database());
