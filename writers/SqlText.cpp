@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <string>
 #include <system_error>
 
 namespace vorlanda {
@@ -52,44 +51,71 @@ QString SqlNumber(double value) {
     if (value == 0.0)
         return QStringLiteral("0");
 
-    // to_chars ignores the C locale; the scientific form rounds to 15 significant digits and
-    // gives the exponent of the rounded value, which decides the notation.
-    char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
-    if (ec != std::errc())
-        throw Error(QStringLiteral("Valor numérico não pôde ser formatado"));
-    const std::string text(buffer, end);
-
-    const bool negative = text.front() == '-';
-    const std::size_t mantissaStart = negative ? 1 : 0;
-    const std::size_t ePos = text.find('e');
-    std::string digits;
-    for (std::size_t i = mantissaStart; i < ePos; ++i) {
-        if (text[i] != '.')
-            digits += text[i];
+    // to_chars ignores the C locale. The number is written with 15 significant digits, and the
+    // exponent of the rounded value decides the notation. When the shortest form that reads
+    // back as the same double has at most 15 digits, rounding to 15 gives those very digits (a
+    // normal double tells every decimal of 15 digits apart; a subnormal one does not), and the
+    // shortest form is much cheaper to find. Everything is put together in fixed buffers: every
+    // price of every row passes here.
+    char scientific[32];
+    const auto mantissaDigits = [&scientific](const char* end) {
+        const char* const first = scientific;
+        return std::count_if(first, std::find(first, end, 'e'),
+                             [](char c) { return c >= '0' && c <= '9'; });
+    };
+    std::to_chars_result written = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                                 std::chars_format::scientific);
+    if (written.ec == std::errc() && (!std::isnormal(value) || mantissaDigits(written.ptr) > 15)) {
+        written = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                std::chars_format::scientific, 14);
     }
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const int exponent = std::stoi(text.substr(ePos + 1));
+    if (written.ec != std::errc())
+        throw Error(QStringLiteral("Valor numérico não pôde ser formatado"));
+    const char* const end = written.ptr;
+    const char* const ePos = std::find(static_cast<const char*>(scientific), end, 'e');
+    const bool negative = scientific[0] == '-';
+    char digits[16];
+    int digitCount = 0;
+    for (const char* p = scientific + (negative ? 1 : 0); p < ePos; ++p) {
+        if (*p != '.')
+            digits[digitCount++] = *p;
+    }
+    while (digitCount > 1 && digits[digitCount - 1] == '0')
+        --digitCount;
+    int exponent = 0;
+    std::from_chars(ePos + 1 + (ePos[1] == '+' ? 1 : 0), end, exponent);
 
-    std::string out = negative ? "-" : "";
+    // At most a sign, 15 digits, a point and either 4 leading zeros or 19 trailing ones, or
+    // an exponent.
+    char out[48];
+    char* o = out;
+    if (negative)
+        *o++ = '-';
     if (exponent < -4 || exponent >= 15) {
-        out += digits[0];
-        if (digits.size() > 1)
-            out += '.' + digits.substr(1);
-        out += 'E' + std::to_string(exponent);
+        *o++ = digits[0];
+        if (digitCount > 1) {
+            *o++ = '.';
+            o = std::copy(digits + 1, digits + digitCount, o);
+        }
+        *o++ = 'E';
+        o = std::to_chars(o, out + sizeof out, exponent).ptr;
     } else if (exponent < 0) {
-        out += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        *o++ = '0';
+        *o++ = '.';
+        o = std::fill_n(o, -exponent - 1, '0');
+        o = std::copy(digits, digits + digitCount, o);
     } else {
-        const auto intDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= intDigits) {
-            out += digits + std::string(intDigits - digits.size(), '0');
+        const int intDigits = exponent + 1;
+        if (digitCount <= intDigits) {
+            o = std::copy(digits, digits + digitCount, o);
+            o = std::fill_n(o, intDigits - digitCount, '0');
         } else {
-            out += digits.substr(0, intDigits) + '.' + digits.substr(intDigits);
+            o = std::copy(digits, digits + intDigits, o);
+            *o++ = '.';
+            o = std::copy(digits + intDigits, digits + digitCount, o);
         }
     }
-    return QString::fromLatin1(out);
+    return QString::fromLatin1(out, o - out);
 }
 
 QString SqlInteger(qint64 value) {
@@ -99,10 +125,23 @@ QString SqlInteger(qint64 value) {
 QString SqlDate(const QDate& date) {
     if (!date.isValid() || date.year() < 1 || date.year() > 9999)
         throw Error(QStringLiteral("Data inválida para gravação"));
-    return QStringLiteral("'%1.%2.%3'")
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.year(), 4, 10, QLatin1Char('0'));
+    const auto digit = [](int value) { return QChar(u'0' + value); };
+    const int day = date.day();
+    const int month = date.month();
+    const int year = date.year();
+    const QChar text[] = {u'\'',
+                          digit(day / 10),
+                          digit(day % 10),
+                          u'.',
+                          digit(month / 10),
+                          digit(month % 10),
+                          u'.',
+                          digit(year / 1000),
+                          digit(year / 100 % 10),
+                          digit(year / 10 % 10),
+                          digit(year % 10),
+                          u'\''};
+    return QString(text, std::size(text));
 }
 
 } // namespace vorlanda
