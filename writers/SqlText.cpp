@@ -58,21 +58,22 @@ QString SqlNumber(double value) {
     // shortest form is much cheaper to find. Everything is put together in fixed buffers: every
     // price of every row passes here.
     char scientific[32];
-    const auto mantissaDigits = [&scientific](const char* end) {
-        const char* const first = scientific;
-        return std::count_if(first, std::find(first, end, 'e'),
-                             [](char c) { return c >= '0' && c <= '9'; });
-    };
+    const char* const first = scientific;
     std::to_chars_result written = std::to_chars(scientific, scientific + sizeof scientific, value,
                                                  std::chars_format::scientific);
-    if (written.ec == std::errc() && (!std::isnormal(value) || mantissaDigits(written.ptr) > 15)) {
+    const auto mantissaDigits = [&] {
+        const char* const last = written.ptr;
+        return std::count_if(first, std::find(first, last, 'e'),
+                             [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (written.ec == std::errc() && (!std::isnormal(value) || mantissaDigits() > 15)) {
         written = std::to_chars(scientific, scientific + sizeof scientific, value,
                                 std::chars_format::scientific, 14);
     }
     if (written.ec != std::errc())
         throw Error(QStringLiteral("Valor numérico não pôde ser formatado"));
     const char* const end = written.ptr;
-    const char* const ePos = std::find(static_cast<const char*>(scientific), end, 'e');
+    const char* const ePos = std::find(first, end, 'e');
     const bool negative = scientific[0] == '-';
     char digits[16];
     int digitCount = 0;
@@ -85,8 +86,8 @@ QString SqlNumber(double value) {
     int exponent = 0;
     std::from_chars(ePos + 1 + (ePos[1] == '+' ? 1 : 0), end, exponent);
 
-    // At most a sign, 15 digits, a point and either 4 leading zeros or 19 trailing ones, or
-    // an exponent.
+    // At most a sign, 15 digits, a point and three leading or fourteen trailing zeros, or an
+    // exponent.
     char out[48];
     char* o = out;
     if (negative)
