@@ -444,54 +444,75 @@ void TConverteCliente::SetCodVendend1(const QString& Value) {
 }
 
 void TConverteCliente::LimpaVariavel() {
+    // These setters give what their input alone decides, so what each gives for its cleared
+    // value is worked out once and copied on every later call. The others run each time: the
+    // dates may become today's date, in the process's date format, and the country code keeps
+    // its value when given an empty one.
+    struct ClearedText {
+        QString TConverteCliente::*field;
+        void (TConverteCliente::*setter)(const QString&);
+        const char16_t* input;
+    };
+    static const ClearedText texts[] = {
+        {&TConverteCliente::FCodCliente, &TConverteCliente::SetCodCliente, u""},
+        {&TConverteCliente::FNome, &TConverteCliente::SetNome, u""},
+        {&TConverteCliente::FNomeFantasia, &TConverteCliente::SetNomeFantasia, u""},
+        {&TConverteCliente::FEndereco, &TConverteCliente::SetEndereco, u""},
+        {&TConverteCliente::FEnderecoEntr, &TConverteCliente::SetEnderecoEntr, u""},
+        {&TConverteCliente::FEnderecoCob, &TConverteCliente::SetEnderecoCob, u""},
+        {&TConverteCliente::FBairro, &TConverteCliente::SetBairro, u""},
+        {&TConverteCliente::FBairroEntr, &TConverteCliente::SetBairroEntr, u""},
+        {&TConverteCliente::FBairroCob, &TConverteCliente::SetBairroCob, u""},
+        {&TConverteCliente::FCodCidade, &TConverteCliente::SetCodCidade, u""},
+        {&TConverteCliente::FCodCidadeEntr, &TConverteCliente::SetCodCidadeEntr, u""},
+        {&TConverteCliente::FCodCidadeCob, &TConverteCliente::SetCodCidadeCob, u""},
+        {&TConverteCliente::FEstado, &TConverteCliente::SetEstado, u""},
+        {&TConverteCliente::FEstadoEntr, &TConverteCliente::SetEstadoEntr, u""},
+        {&TConverteCliente::FEstadoCob, &TConverteCliente::SetEstadoCob, u""},
+        {&TConverteCliente::FCep, &TConverteCliente::SetCep, u""},
+        {&TConverteCliente::FCepEntr, &TConverteCliente::SetCepEntr, u""},
+        {&TConverteCliente::FCepCob, &TConverteCliente::SetCepCob, u""},
+        {&TConverteCliente::FCgcCpf, &TConverteCliente::SetCgcCpf, u""},
+        {&TConverteCliente::FInscEst, &TConverteCliente::SetInscEst, u""},
+        {&TConverteCliente::FPessoa_FJ, &TConverteCliente::SetPessoa_FJ, u"F"},
+        {&TConverteCliente::FFone, &TConverteCliente::SetFone, u""},
+        {&TConverteCliente::FFax, &TConverteCliente::SetFax, u""},
+        {&TConverteCliente::FPrefixCelular, &TConverteCliente::SetPrefixCelular, u""},
+        {&TConverteCliente::FCelular, &TConverteCliente::SetCelular, u""},
+        {&TConverteCliente::FEmail, &TConverteCliente::SetEmail, u""},
+        {&TConverteCliente::FHomePage, &TConverteCliente::SetHomePage, u""},
+        {&TConverteCliente::FAtivo, &TConverteCliente::SetAtivo, u"S"},
+        {&TConverteCliente::FCliBloqueado, &TConverteCliente::SetCliBloqueado, u"N"},
+        {&TConverteCliente::FRetemISS, &TConverteCliente::SetRetemISS, u""},
+        {&TConverteCliente::FMalaDiretaEletr, &TConverteCliente::SetMalaDiretaEletr, u"N"},
+        {&TConverteCliente::FProtestarCliente, &TConverteCliente::SetProtestarCliente, u"N"},
+        {&TConverteCliente::FCampoLivre1, &TConverteCliente::SetCampoLivre1, u""},
+        {&TConverteCliente::FCampoLivre2, &TConverteCliente::SetCampoLivre2, u""},
+        {&TConverteCliente::FCampoLivre3, &TConverteCliente::SetCampoLivre3, u""},
+        {&TConverteCliente::FCampoLivre4, &TConverteCliente::SetCampoLivre4, u""},
+        {&TConverteCliente::FCampoLivre5, &TConverteCliente::SetCampoLivre5, u""},
+        {&TConverteCliente::FCampoLivre6, &TConverteCliente::SetCampoLivre6, u""},
+        {&TConverteCliente::FCampoLivre7, &TConverteCliente::SetCampoLivre7, u""},
+        {&TConverteCliente::FCampoLivre8, &TConverteCliente::SetCampoLivre8, u""},
+        {&TConverteCliente::FCampoLivre9, &TConverteCliente::SetCampoLivre9, u""},
+        {&TConverteCliente::FCampoLivre10, &TConverteCliente::SetCampoLivre10, u""},
+        {&TConverteCliente::FObservacao, &TConverteCliente::SetObsercacao, u""},
+    };
+    static const std::vector<QString> cleared = [this] {
+        std::vector<QString> values;
+        for (const ClearedText& text : texts) {
+            (this->*text.setter)(QString::fromUtf16(text.input));
+            values.push_back(this->*text.field);
+        }
+        return values;
+    }();
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        this->*texts[i].field = cleared[i];
     const QString empty;
-    SetCodCliente(empty);
-    SetNome(empty);
-    SetNomeFantasia(empty);
-    SetEndereco(empty);
-    SetEnderecoEntr(empty);
-    SetEnderecoCob(empty);
-    SetBairro(empty);
-    SetBairroEntr(empty);
-    SetBairroCob(empty);
-    SetCodCidade(empty);
-    SetCodCidadeEntr(empty);
-    SetCodCidadeCob(empty);
-    SetEstado(empty);
-    SetEstadoEntr(empty);
-    SetEstadoCob(empty);
-    SetCep(empty);
-    SetCepEntr(empty);
-    SetCepCob(empty);
-    SetCgcCpf(empty);
-    SetInscEst(empty);
-    SetPessoa_FJ(QStringLiteral("F"));
-    SetFone(empty);
-    SetFax(empty);
-    SetPrefixCelular(empty);
-    SetCelular(empty);
-    SetEmail(empty);
-    SetHomePage(empty);
-    SetAtivo(QStringLiteral("S"));
-    SetCliBloqueado(QStringLiteral("N"));
-    SetRetemISS(empty);
-    SetMalaDiretaEletr(QStringLiteral("N"));
-    SetProtestarCliente(QStringLiteral("N"));
     SetDT_Nascimento(empty);
     SetDT_Cadastro(empty);
     SetDt_Ult_Alteracao(empty);
-    SetCampoLivre1(empty);
-    SetCampoLivre2(empty);
-    SetCampoLivre3(empty);
-    SetCampoLivre4(empty);
-    SetCampoLivre5(empty);
-    SetCampoLivre6(empty);
-    SetCampoLivre7(empty);
-    SetCampoLivre8(empty);
-    SetCampoLivre9(empty);
-    SetCampoLivre10(empty);
     SetCodPais(empty);
-    SetObsercacao(empty);
 }
 
 void TConverteCliente::LimpaTabela() {
