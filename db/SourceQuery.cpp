@@ -192,6 +192,22 @@ const SourceField& SourceQuery::FieldByName(const QString& name) const {
         if (field.FieldName().size() == name.size() &&
             field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
             return field;
+    RaiseNoField(name);
+}
+
+const SourceField& SourceQuery::FieldByName(QLatin1StringView name) const {
+    // A query has a few dozen columns: comparing the lengths first passes most over at once.
+    for (const SourceField& field : fields_)
+        if (field.FieldName() == name)
+            return field;
+    for (const SourceField& field : fields_)
+        if (field.FieldName().size() == name.size() &&
+            field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
+            return field;
+    RaiseNoField(name);
+}
+
+void SourceQuery::RaiseNoField(const QString& name) const {
     throw Error(QStringLiteral("Campo '%1' não encontrado").arg(name), 0, sql_);
 }
 

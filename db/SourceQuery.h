@@ -65,6 +65,8 @@ public:
 
     // Columns are found by name whatever the case.
     const SourceField& FieldByName(const QString& name) const;
+    // The same for a name spelt in the code, without making a QString of it for every row.
+    const SourceField& FieldByName(QLatin1StringView name) const;
 
 private:
     struct ResultFreer {
@@ -73,6 +75,7 @@ private:
 
     void FetchRow();
     int CountRows(st_mysql* handle) const;
+    [[noreturn]] void RaiseNoField(const QString& name) const;
 
     SourceConnection* connection_ = nullptr;
     QString sql_;

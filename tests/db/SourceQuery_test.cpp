@@ -48,6 +48,28 @@ TEST_F(SourceQueryTest, CountsThenWalksTheRowsForward) {
     EXPECT_TRUE(query.Eof());
 }
 
+TEST_F(SourceQueryTest, ColumnsAreFoundByNameWhateverTheCaseOrTheTypeOfTheName) {
+    Select(QStringLiteral("SELECT 1 AS Id, 2 AS id_2, 3 AS NOME"));
+    struct Case {
+        const char* name;
+        const char* value; // nullptr: no such column
+    };
+    const Case cases[] = {{"Id", "1"}, {"ID", "1"}, {"id_2", "2"}, {"ID_2", "2"},
+                          {"nome", "3"}, {"NOM", nullptr}, {"", nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString asText = QString::fromLatin1(c.name);
+        if (c.value) {
+            EXPECT_EQ(query.FieldByName(QLatin1StringView(c.name)).AsString(),
+                      QString::fromLatin1(c.value));
+            EXPECT_EQ(query.FieldByName(asText).AsString(), QString::fromLatin1(c.value));
+            continue;
+        }
+        EXPECT_THROW(query.FieldByName(QLatin1StringView(c.name)), Error);
+        EXPECT_THROW(query.FieldByName(asText), Error);
+    }
+}
+
 TEST_F(SourceQueryTest, ReadsTextNumbersAndLatin1Accents) {
     legacy.Execute({QStringLiteral("INSERT INTO AMOSTRA (ID, NOME, PRECO) VALUES "
                                    "(1, 'São José D''Oeste', 12.5), (2, NULL, NULL)")});
