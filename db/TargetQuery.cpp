@@ -288,7 +288,11 @@ void TargetQuery::ExecBound(std::optional<ParameterisedStatement> bound,
         // it is kept without looking it up again.
         std::shared_ptr<PreparedStatement> previous =
             statement_ && literals_.sql.isSharedWith(bound->sql) ? statement_ : nullptr;
-        ClearSQL();
+        // After a bound statement there is no text to clear, only its values to replace.
+        if (sql_.isEmpty())
+            Close();
+        else
+            ClearSQL();
         try {
             statement_ = previous ? std::move(previous) : database_->Prepare(bound->sql);
             literals_ = std::move(*bound);
