@@ -196,10 +196,16 @@ const SourceField& SourceQuery::FieldByName(const QString& name) const {
 }
 
 const SourceField& SourceQuery::FieldByName(QLatin1StringView name) const {
-    // A query has a few dozen columns: comparing the lengths first passes most over at once.
-    for (const SourceField& field : fields_)
-        if (field.FieldName() == name)
-            return field;
+    // Importers read a row's columns mostly in the order their SELECT names them, so the
+    // search starts after the column found last and mostly ends at once.
+    const std::size_t count = fields_.size();
+    for (std::size_t step = 1; step <= count; ++step) {
+        const std::size_t at = (lastFound_ + step) % count;
+        if (fields_[at].FieldName() == name) {
+            lastFound_ = at;
+            return fields_[at];
+        }
+    }
     for (const SourceField& field : fields_)
         if (field.FieldName().size() == name.size() &&
             field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
