@@ -48,6 +48,22 @@ ISC_TIMESTAMP EncodeTimestamp(const QDateTime& moment) {
     return stamp;
 }
 
+// The largest magnitude of digits a double holds exactly.
+constexpr qint64 exactInDouble = qint64{1} << 53;
+constexpr int maxScale = 18;
+
+// The number at `scale` places, when its digits stay exact in a double there.
+std::optional<ExactDecimal> AtScale(ExactDecimal number, int scale) {
+    for (; number.scale < scale; ++number.scale) {
+        if (number.digits > exactInDouble / 10 || number.digits < -exactInDouble / 10)
+            return std::nullopt;
+        number.digits *= 10;
+    }
+    if (number.digits > exactInDouble || number.digits < -exactInDouble)
+        return std::nullopt;
+    return number;
+}
+
 // A signature with the scale of each exact decimal taken out: the layouts it stands for differ
 // in scales alone.
 std::string WithoutScales(std::string signature) {
@@ -65,10 +81,13 @@ std::string WithoutScales(std::string signature) {
 InputMessages::InputMessages(Firebird::IMessageMetadata* described) : described_(described) {
     fb::Status status;
     const unsigned count = described_->getCount(&status);
+    floatingScales_.assign(count, 0);
     for (unsigned i = 0; i < count; ++i) {
         const unsigned type = described_->getType(&status, i) & ~1u;
         const bool text = type == SQL_TEXT || type == SQL_VARYING;
         describedTextBytes_.push_back(text ? described_->getLength(&status, i) : otherTextBytes);
+        describedFloating_.push_back(type == SQL_DOUBLE || type == SQL_FLOAT ||
+                                     type == SQL_D_FLOAT);
     }
 }
 
@@ -106,12 +125,28 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
     utf8_.resize(0); // keeps its room for the next message
     textStarts_.assign(values.size() + 1, 0);
     textCapacities_.assign(values.size(), 0);
+    kinds_.assign(values.size(), Null);
+    exact_.assign(values.size(), {});
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const Kind kind = KindOf(*values[i]);
-        signature_ += kind;
+        Kind kind = KindOf(*values[i]);
         textStarts_[i] = utf8_.size();
         if (kind == Exact)
-            signature_ += static_cast<char>(std::get<ExactDecimal>(*values[i]).scale);
+            exact_[i] = std::get<ExactDecimal>(*values[i]);
+        if ((kind == Integer || kind == Exact) && describedFloating_[i]) {
+            const ExactDecimal number =
+                kind == Exact ? exact_[i] : ExactDecimal{std::get<qint64>(*values[i]), 0};
+            int& scale = floatingScales_[i];
+            if (number.scale > scale && number.scale <= maxScale)
+                scale = number.scale;
+            if (const std::optional<ExactDecimal> rescaled = AtScale(number, scale)) {
+                exact_[i] = *rescaled;
+                kind = Exact;
+            }
+        }
+        kinds_[i] = kind;
+        signature_ += kind;
+        if (kind == Exact)
+            signature_ += static_cast<char>(exact_[i].scale);
         if (kind != Text)
             continue;
         AppendSendableUtf8(utf8_, std::get<QString>(*values[i]));
@@ -133,7 +168,7 @@ InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const 
     fb::Status status;
     fb::Handle<Firebird::IMetadataBuilder> builder(described_->getBuilder(&status));
     for (unsigned i = 0; i < values.size(); ++i) {
-        switch (KindOf(*values[i])) {
+        switch (kinds_[i]) {
         case Null:
             continue; // the type the server described, with the null flag set
         case Text:
@@ -156,7 +191,7 @@ InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const 
         case Exact:
             builder->setType(&status, i, SQL_INT64 | 1u);
             builder->setLength(&status, i, sizeof(qint64));
-            builder->setScale(&status, i, -std::get<ExactDecimal>(*values[i]).scale);
+            builder->setScale(&status, i, -exact_[i].scale);
             continue;
         }
         builder->setScale(&status, i, 0);
@@ -178,8 +213,8 @@ InputMessages::Layout InputMessages::Rescaled(const Layout& sibling,
     fb::Status status;
     fb::Handle<Firebird::IMetadataBuilder> builder(sibling.metadata->getBuilder(&status));
     for (unsigned i = 0; i < values.size(); ++i) {
-        if (const auto* exact = std::get_if<ExactDecimal>(values[i]))
-            builder->setScale(&status, i, -exact->scale);
+        if (kinds_[i] == Exact)
+            builder->setScale(&status, i, -exact_[i].scale);
     }
     Layout layout;
     layout.metadata.reset(builder->getMetadata(&status));
@@ -200,6 +235,8 @@ void InputMessages::Write(const Layout& layout, const std::vector<const TargetVa
             const auto length = static_cast<quint16>(textStarts_[i + 1] - textStarts_[i]);
             std::memcpy(at, &length, sizeof length);
             std::memcpy(at + sizeof length, utf8_.data() + textStarts_[i], length);
+        } else if (kinds_[i] == Exact) {
+            std::memcpy(at, &exact_[i].digits, sizeof exact_[i].digits);
         } else if (const auto* number = std::get_if<qint64>(&value)) {
             std::memcpy(at, number, sizeof *number);
         } else if (const auto* real = std::get_if<double>(&value)) {
@@ -207,8 +244,6 @@ void InputMessages::Write(const Layout& layout, const std::vector<const TargetVa
         } else if (const auto* moment = std::get_if<QDateTime>(&value)) {
             const ISC_TIMESTAMP stamp = EncodeTimestamp(*moment);
             std::memcpy(at, &stamp, sizeof stamp);
-        } else if (const auto* exact = std::get_if<ExactDecimal>(&value)) {
-            std::memcpy(at, &exact->digits, sizeof exact->digits);
         }
     }
 }

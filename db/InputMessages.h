@@ -16,6 +16,14 @@ namespace vorlanda {
 // numbers, time stamps), so the server converts it to the column as it would convert a literal
 // of that kind. A statement sends the same few combinations of kinds for all its rows, so the
 // layout of each combination is built once and kept with the statement.
+//
+// Exact numbers bound where the server expects a floating-point number are the exception that
+// keeps the combinations few: a price of 12 on one row, 12.5 on the next and 12.25 on the
+// third would need three layouts for that column alone. The server reads an exact number
+// there as its digits divided by the power of ten of its scale, one correctly rounded
+// division; with trailing zeros added to digits and scale alike, both stay exact doubles and
+// the division gives the same double. So such a number is sent at the largest scale the
+// parameter has seen, whenever its digits stay within 2^53 that way.
 class InputMessages {
 public:
     explicit InputMessages(Firebird::IMessageMetadata* described);
@@ -45,6 +53,8 @@ private:
 
     Firebird::IMessageMetadata* described_;
     std::vector<unsigned> describedTextBytes_; // the least room a text gets at each parameter
+    std::vector<bool> describedFloating_;      // whether the server expects a floating-point number
+    std::vector<int> floatingScales_;          // the scale exact numbers are sent with there
     std::unordered_map<std::string, Layout> layouts_;
     // A layout for each signature without the decimals' scales, to derive the others from.
     std::unordered_map<std::string, const Layout*> byKinds_;
@@ -56,6 +66,10 @@ private:
     QByteArray utf8_;
     std::vector<std::size_t> textStarts_;
     std::vector<unsigned> textCapacities_;
+    // The kind each value travels as and, for an exact number, the digits and scale it is sent
+    // with.
+    std::string kinds_;
+    std::vector<ExactDecimal> exact_;
     std::vector<unsigned char> buffer_;
 };
 

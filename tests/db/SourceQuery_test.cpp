@@ -54,7 +54,7 @@ TEST_F(SourceQueryTest, ColumnsAreFoundByNameWhateverTheCaseOrTheTypeOfTheName) 
         const char* name;
         const char* value; // nullptr: no such column
     };
-    const Case cases[] = {{"Id", "1"}, {"ID", "1"}, {"id_2", "2"}, {"ID_2", "2"},
+    const Case cases[] = {{"Id", "1"},   {"ID", "1"},      {"id_2", "2"}, {"ID_2", "2"},
                           {"nome", "3"}, {"NOM", nullptr}, {"", nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
