@@ -193,8 +193,10 @@ void TFPrincipal::CriaProgresso() {
     lblInfo_ = Cria<QLabel>(this, "lblInfo");
     lblInfo_->setFont(Tahoma(8, true));
     lblInfo_->setTextFormat(Qt::PlainText);
-    // As wide as the gauge, so that no progress text is cut.
-    lblInfo_->setGeometry(8, 267, 609, lblInfo_->fontMetrics().height());
+    // As wide as the gauge, so that no progress text is cut. Its size is fixed, so that a new
+    // caption on every row asks the window for no new layout.
+    lblInfo_->move(8, 267);
+    lblInfo_->setFixedSize(609, lblInfo_->fontMetrics().height());
 
     Barra_ = Cria<QProgressBar>(this, "Barra");
     Barra_->setGeometry(6, 283, 611, 15);

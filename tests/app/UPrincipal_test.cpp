@@ -263,6 +263,32 @@ TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheG
     EXPECT_FALSE(w.window.scoBdOrigem().Connected());
 }
 
+// The caption changes for every converted row; were the label's size left to its text, each
+// change would have the window lay itself out again.
+TEST(TFPrincipalDesign, ANewProgressCaptionAsksTheWindowForNoNewLayout) {
+    struct LayoutRequests : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } requests;
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.window.show();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents();
+    w.window.installEventFilter(&requests);
+    auto& info = w.Find<QLabel>("lblInfo");
+    const QRect place = info.geometry();
+    for (int row = 1; row <= 100; ++row) {
+        info.setText(QStringLiteral("Convertendo Clientes - Registro %1 de 100").arg(row));
+        QApplication::sendPostedEvents();
+    }
+    EXPECT_EQ(requests.count, 0);
+    EXPECT_EQ(info.geometry(), place);
+}
+
 TEST(TFPrincipalConverter, EmptyPathShowsOnlyThePathWarning) {
     RecordingUserInterface ui;
     WindowUnderTest w(ui);
