@@ -71,7 +71,9 @@ std::optional<ParameterisedStatement> TConverteCompProd::BoundInsert() const {
     if (!AppendBound(bound.values, Values(),
                      [](const SqlValue& value) -> const SqlValue& { return value; }))
         return std::nullopt;
-    bound.sql = ParameterShape({kInsertColumns}, bound.values.size());
+    if (insertShape_.isEmpty())
+        insertShape_ = ParameterShape({kInsertColumns}, bound.values.size());
+    bound.sql = insertShape_;
     return bound;
 }
 

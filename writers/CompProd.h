@@ -63,6 +63,9 @@ private:
     double FPrecoMedio = 0.0;
     double FEstoqueDisp = 0.0;
     double FPrecoNF = 0.0;
+    // Of BoundInsert, the same for every record: kept, so that the connection finds its
+    // prepared statement without reading the text again.
+    mutable QString insertShape_;
 };
 
 } // namespace vorlanda
