@@ -328,30 +328,32 @@ TEST_F(TargetQueryTest, NumberLiteralsLandAsWritten) {
 // that rows of 12, 12.5 and 12.25 share a layout; each must still land as the very double its
 // literal gives, which only an exact comparison in the server shows.
 TEST_F(TargetQueryTest, ExactNumbersForFloatingColumnsLandAsTheirLiteralsWhateverTheScale) {
+    // On a database of dialect 1 a NUMERIC of more than nine digits is a double as well.
     target.Execute({QStringLiteral("CREATE TABLE FLUTUANTES (ID INTEGER NOT NULL PRIMARY KEY, "
-                                   "DUPLO DOUBLE PRECISION, SIMPLES FLOAT)")});
+                                   "DUPLO DOUBLE PRECISION, SIMPLES FLOAT, LARGO NUMERIC(15,2))")});
     const char* const values[] = {
-        "12.345, 12.345",
-        "12.5, 12.5", // fewer places than the column has seen
-        "7, -7",      // whole numbers
-        "0.1, 0.3",   // no exact double
-        "-1234567.891, 2.675",
-        "999999999999999, 1",      // too many digits to carry three more places
-        "0.1234567890123456, 0.7", // more places: the column's scale grows
-        "12.5, 3.14159",           // now too many digits at that scale
-        "0, -0.0",
-        "4503599627.370497, 1.1",
+        "12.345, 12.345, 12.345",
+        "12.5, 12.5, 2.675", // fewer places than the column has seen
+        "7, -7, 7",          // whole numbers
+        "0.1, 0.3, 0.1",     // no exact double
+        "-1234567.891, 2.675, -1.005",
+        "999999999999999, 1, 1",          // too many digits to carry three more places
+        "0.1234567890123456, 0.7, 0.285", // more places: the column's scale grows
+        "12.5, 3.14159, 12.5",            // now too many digits at that scale
+        "0, -0.0, 0",
+        "4503599627.370497, 1.1, 4503599627.37",
     };
     for (const char* row : values) {
         SCOPED_TRACE(row);
-        const auto outcome = InsertBoundAndAsWritten(u"FLUTUANTES"_qs, u"DUPLO, SIMPLES"_qs, row);
+        const auto outcome =
+            InsertBoundAndAsWritten(u"FLUTUANTES"_qs, u"DUPLO, SIMPLES, LARGO"_qs, row);
         EXPECT_FALSE(outcome[1].startsWith(u"error:"_qs)) << outcome[1].toStdString();
     }
     // Each bound row (odd id) against the row written as text after it.
-    const auto differing = target.Rows(
-        QStringLiteral("SELECT A.ID FROM FLUTUANTES A JOIN FLUTUANTES B ON B.ID = A.ID + 1 "
-                       "WHERE MOD(A.ID, 2) = 1 AND (A.DUPLO IS DISTINCT FROM B.DUPLO OR "
-                       "A.SIMPLES IS DISTINCT FROM B.SIMPLES)"));
+    const auto differing = target.Rows(QStringLiteral(
+        "SELECT A.ID FROM FLUTUANTES A JOIN FLUTUANTES B ON B.ID = A.ID + 1 WHERE MOD(A.ID, 2) = 1 "
+        "AND (A.DUPLO IS DISTINCT FROM B.DUPLO OR A.SIMPLES IS DISTINCT FROM B.SIMPLES OR "
+        "A.LARGO IS DISTINCT FROM B.LARGO)"));
     EXPECT_TRUE(differing.empty()) << differing.size() << " rows differ";
     EXPECT_EQ(target.Rows(QStringLiteral("SELECT COUNT(*) FROM FLUTUANTES")).at(0).at(0),
               QString::number(2 * std::size(values)));
