@@ -107,8 +107,7 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
             }
             const std::string kinds = WithoutScales(signature_);
             const auto sibling = byKinds_.find(kinds);
-            Layout layout = sibling == byKinds_.end() ? BuildLayout(values)
-                                                      : Rescaled(*sibling->second, values);
+            Layout layout = sibling == byKinds_.end() ? BuildLayout() : Rescaled(*sibling->second);
             found = layouts_.emplace(signature_, std::move(layout)).first;
             byKinds_.emplace(kinds, &found->second);
         }
@@ -163,11 +162,10 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
     textStarts_[values.size()] = utf8_.size();
 }
 
-InputMessages::Layout
-InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const {
+InputMessages::Layout InputMessages::BuildLayout() const {
     fb::Status status;
     fb::Handle<Firebird::IMetadataBuilder> builder(described_->getBuilder(&status));
-    for (unsigned i = 0; i < values.size(); ++i) {
+    for (unsigned i = 0; i < kinds_.size(); ++i) {
         switch (kinds_[i]) {
         case Null:
             continue; // the type the server described, with the null flag set
@@ -199,7 +197,7 @@ InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const 
     Layout layout;
     layout.metadata.reset(builder->getMetadata(&status));
     layout.length = layout.metadata->getMessageLength(&status);
-    for (unsigned i = 0; i < values.size(); ++i) {
+    for (unsigned i = 0; i < kinds_.size(); ++i) {
         layout.offsets.push_back(layout.metadata->getOffset(&status, i));
         layout.nullOffsets.push_back(layout.metadata->getNullOffset(&status, i));
     }
@@ -208,11 +206,10 @@ InputMessages::BuildLayout(const std::vector<const TargetValue*>& values) const 
 
 // Decimals of another number of places change only the scales: the types, lengths and so the
 // offsets stay those of a layout already built.
-InputMessages::Layout InputMessages::Rescaled(const Layout& sibling,
-                                              const std::vector<const TargetValue*>& values) const {
+InputMessages::Layout InputMessages::Rescaled(const Layout& sibling) const {
     fb::Status status;
     fb::Handle<Firebird::IMetadataBuilder> builder(sibling.metadata->getBuilder(&status));
-    for (unsigned i = 0; i < values.size(); ++i) {
+    for (unsigned i = 0; i < kinds_.size(); ++i) {
         if (kinds_[i] == Exact)
             builder->setScale(&status, i, -exact_[i].scale);
     }

@@ -47,8 +47,9 @@ private:
     };
 
     void Describe(const std::vector<const TargetValue*>& values);
-    Layout BuildLayout(const std::vector<const TargetValue*>& values) const;
-    Layout Rescaled(const Layout& sibling, const std::vector<const TargetValue*>& values) const;
+    // Both build from what Describe found for the values being encoded.
+    Layout BuildLayout() const;
+    Layout Rescaled(const Layout& sibling) const;
     void Write(const Layout& layout, const std::vector<const TargetValue*>& values);
 
     Firebird::IMessageMetadata* described_;
