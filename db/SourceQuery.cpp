@@ -52,6 +52,17 @@ std::optional<QDateTime> ParseMysqlDate(const QString& text) {
     return QDateTime(date, time, Qt::UTC);
 }
 
+// The field whose name is `name` whatever the case. Case folding keeps lengths, so a name of
+// another length is passed over unread.
+template <typename Name>
+const SourceField* WithNameIgnoringCase(const std::vector<SourceField>& fields, Name name) {
+    for (const SourceField& field : fields)
+        if (field.FieldName().size() == name.size() &&
+            field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
+            return &field;
+    return nullptr;
+}
+
 [[noreturn]] void RaiseFrom(MYSQL* handle, const QString& sql) {
     throw Error(QString::fromUtf8(mysql_error(handle)), static_cast<long>(mysql_errno(handle)),
                 sql);
@@ -187,11 +198,8 @@ const SourceField& SourceQuery::FieldByName(const QString& name) const {
     // Importers read every column of every row by name, mostly spelt as the source spells it.
     if (const auto exact = fieldsByName_.constFind(name); exact != fieldsByName_.constEnd())
         return fields_[exact.value()];
-    // Case folding keeps lengths, so a name of another length is passed over unread.
-    for (const SourceField& field : fields_)
-        if (field.FieldName().size() == name.size() &&
-            field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
-            return field;
+    if (const SourceField* field = WithNameIgnoringCase(fields_, name))
+        return *field;
     RaiseNoField(name);
 }
 
@@ -206,10 +214,8 @@ const SourceField& SourceQuery::FieldByName(QLatin1StringView name) const {
             return fields_[at];
         }
     }
-    for (const SourceField& field : fields_)
-        if (field.FieldName().size() == name.size() &&
-            field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
-            return field;
+    if (const SourceField* field = WithNameIgnoringCase(fields_, name))
+        return *field;
     RaiseNoField(name);
 }
 
