@@ -121,14 +121,24 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
 // of one column share a layout.
 void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
     signature_.clear();
-    utf8_.resize(0); // keeps its room for the next message
-    textStarts_.assign(values.size() + 1, 0);
-    textCapacities_.assign(values.size(), 0);
-    kinds_.assign(values.size(), Null);
-    exact_.assign(values.size(), {});
+    qsizetype room = 0;
+    for (const TargetValue* value : values) {
+        if (const auto* text = std::get_if<QString>(value))
+            room += text->size() * 3; // the most UTF-8 takes for a UTF-16 unit
+    }
+    if (utf8_.size() < room)
+        utf8_.resize(room); // and keeps it for the next messages
+    char* const utf8 = utf8_.data();
+    std::size_t used = 0;
+    // Kinds and starts are written below for every value; a text's room and an exact number
+    // only where the kind says so, which is the only place they are read.
+    textStarts_.resize(values.size() + 1);
+    textCapacities_.resize(values.size());
+    kinds_.resize(values.size());
+    exact_.resize(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
         Kind kind = KindOf(*values[i]);
-        textStarts_[i] = utf8_.size();
+        textStarts_[i] = used;
         if (kind == Exact)
             exact_[i] = std::get<ExactDecimal>(*values[i]);
         if ((kind == Integer || kind == Exact) && describedFloating_[i]) {
@@ -148,8 +158,8 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
             signature_ += static_cast<char>(exact_[i].scale);
         if (kind != Text)
             continue;
-        AppendSendableUtf8(utf8_, std::get<QString>(*values[i]));
-        const auto bytes = static_cast<unsigned>(utf8_.size() - textStarts_[i]);
+        used = WriteSendableUtf8(utf8 + used, std::get<QString>(*values[i])) - utf8;
+        const auto bytes = static_cast<unsigned>(used - textStarts_[i]);
         if (bytes > maxVaryingBytes)
             throw Error(
                 QStringLiteral("Texto longo demais para um parâmetro (%1 bytes)").arg(bytes));
@@ -159,7 +169,7 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
         textCapacities_[i] = capacity;
         signature_.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
     }
-    textStarts_[values.size()] = utf8_.size();
+    textStarts_[values.size()] = used;
 }
 
 InputMessages::Layout InputMessages::BuildLayout() const {

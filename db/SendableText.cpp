@@ -17,10 +17,13 @@ namespace {
 
 void AppendSendableUtf8(QByteArray& out, QStringView text) {
     const qsizetype start = out.size();
-    // Three bytes per UTF-16 unit is the most a character takes (a pair of units, four). The
-    // room is left as it is, not cleared first: every byte used is written below.
+    // The room is left as it is, not cleared first: every byte used is written.
     out.resize(start + text.size() * 3);
-    char* o = out.data() + start;
+    char* const end = WriteSendableUtf8(out.data() + start, text);
+    out.resize(end - out.data());
+}
+
+char* WriteSendableUtf8(char* o, QStringView text) {
     const char16_t* const begin = text.utf16();
     const char16_t* const end = begin + text.size();
     for (const char16_t* p = begin; p < end; ++p) {
@@ -47,7 +50,7 @@ void AppendSendableUtf8(QByteArray& out, QStringView text) {
             *o++ = static_cast<char>(0x80 | (u & 0x3F));
         }
     }
-    out.resize(o - out.data());
+    return o;
 }
 
 } // namespace vorlanda

@@ -12,4 +12,8 @@ namespace vorlanda {
 // the server as something else.
 void AppendSendableUtf8(QByteArray& out, QStringView text);
 
+// The same written at `out`, which has room for three bytes per UTF-16 unit of `text` (the
+// most a character takes); returns where the text ends there.
+char* WriteSendableUtf8(char* out, QStringView text);
+
 } // namespace vorlanda
