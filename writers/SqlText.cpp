@@ -43,13 +43,11 @@ QString ParameterShape(std::vector<QStringView> head, std::size_t count) {
     return Concatenated(head);
 }
 
-QString SqlNumber(double value) {
+SignificantDigits SqlNumberDigits(double value) {
     if (!std::isfinite(value))
         throw Error(
             QStringLiteral("Valor numérico inválido para gravação: %1")
                 .arg(std::isnan(value) ? QStringLiteral("NaN") : QStringLiteral("infinito")));
-    if (value == 0.0)
-        return QStringLiteral("0");
 
     // to_chars ignores the C locale. The number is written with 15 significant digits, and the
     // exponent of the rounded value decides the notation. When the shortest form that reads
@@ -74,23 +72,31 @@ QString SqlNumber(double value) {
         throw Error(QStringLiteral("Valor numérico não pôde ser formatado"));
     const char* const end = written.ptr;
     const char* const ePos = std::find(first, end, 'e');
-    const bool negative = scientific[0] == '-';
-    char digits[16];
-    int digitCount = 0;
-    for (const char* p = scientific + (negative ? 1 : 0); p < ePos; ++p) {
+    SignificantDigits result;
+    result.negative = scientific[0] == '-';
+    for (const char* p = scientific + (result.negative ? 1 : 0); p < ePos; ++p) {
         if (*p != '.')
-            digits[digitCount++] = *p;
+            result.digits[result.count++] = *p;
     }
-    while (digitCount > 1 && digits[digitCount - 1] == '0')
-        --digitCount;
-    int exponent = 0;
-    std::from_chars(ePos + 1 + (ePos[1] == '+' ? 1 : 0), end, exponent);
+    while (result.count > 1 && result.digits[result.count - 1] == '0')
+        --result.count;
+    std::from_chars(ePos + 1 + (ePos[1] == '+' ? 1 : 0), end, result.exponent);
+    return result;
+}
+
+QString SqlNumber(double value) {
+    if (value == 0.0)
+        return QStringLiteral("0");
+    const SignificantDigits number = SqlNumberDigits(value);
+    const char* const digits = number.digits;
+    const int digitCount = number.count;
+    const int exponent = number.exponent;
 
     // At most a sign, 15 digits, a point and three leading or fourteen trailing zeros, or an
     // exponent.
     char out[48];
     char* o = out;
-    if (negative)
+    if (number.negative)
         *o++ = '-';
     if (exponent < -4 || exponent >= 15) {
         *o++ = digits[0];
@@ -123,26 +129,39 @@ QString SqlInteger(qint64 value) {
     return QString::number(value);
 }
 
-QString SqlDate(const QDate& date) {
+namespace {
+
+// dd.mm.yyyy at `out`, ten characters.
+void WriteDate(QChar* out, const QDate& date) {
     if (!date.isValid() || date.year() < 1 || date.year() > 9999)
         throw Error(QStringLiteral("Data inválida para gravação"));
     const auto digit = [](int value) { return QChar(u'0' + value); };
     const int day = date.day();
     const int month = date.month();
     const int year = date.year();
-    const QChar text[] = {u'\'',
-                          digit(day / 10),
-                          digit(day % 10),
-                          u'.',
-                          digit(month / 10),
-                          digit(month % 10),
-                          u'.',
-                          digit(year / 1000),
-                          digit(year / 100 % 10),
-                          digit(year / 10 % 10),
-                          digit(year % 10),
-                          u'\''};
-    return QString(text, std::size(text));
+    const QChar text[] = {digit(day / 10),         digit(day % 10),      u'.',
+                          digit(month / 10),       digit(month % 10),    u'.',
+                          digit(year / 1000),      digit(year / 100 % 10), digit(year / 10 % 10),
+                          digit(year % 10)};
+    std::copy(std::begin(text), std::end(text), out);
+}
+
+constexpr qsizetype dateLength = 10;
+
+} // namespace
+
+QString SqlDate(const QDate& date) {
+    QString result(dateLength + 2, Qt::Uninitialized);
+    QChar* const out = result.data();
+    WriteDate(out + 1, date);
+    out[0] = out[dateLength + 1] = u'\'';
+    return result;
+}
+
+QString SqlDateText(const QDate& date) {
+    QString result(dateLength, Qt::Uninitialized);
+    WriteDate(result.data(), date);
+    return result;
 }
 
 } // namespace vorlanda

@@ -15,12 +15,24 @@ QString SqlQuoted(const QString& text);
 // text on every machine. NaN and infinity raise Error.
 QString SqlNumber(double value);
 
+// What SqlNumber writes for a non-zero double, before it is laid out: the sign, the
+// significant digits without trailing zeros, and the power of ten of the first digit.
+struct SignificantDigits {
+    bool negative = false;
+    char digits[15] = {};
+    int count = 0;
+    int exponent = 0;
+};
+SignificantDigits SqlNumberDigits(double value);
+
 // Plain decimal with a leading "-" when negative, unquoted.
 QString SqlInteger(qint64 value);
 
 // The date as the text literal 'dd.mm.yyyy'. An invalid date, or one outside the years 1 to
 // 9999, raises Error.
 QString SqlDate(const QDate& date);
+// The same without the apostrophes: 'dd.mm.yyyy' as the text it stands for.
+QString SqlDateText(const QDate& date);
 
 // The pieces one after another, written once into a text of their total size: the row
 // statements are built from a few hundred pieces for every row.

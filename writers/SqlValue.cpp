@@ -3,9 +3,41 @@
 #include "db/LiteralParameters.h"
 #include "writers/SqlText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorlanda {
+
+namespace {
+
+// What the literal SqlNumber writes in plain notation reads as, worked out from its digits:
+// digits and a point read as an exact decimal, digits alone as an integer. Nothing for the
+// exponent notation, and for a literal of more than 18 digits, which keeps its statement as
+// written.
+std::optional<TargetValue> PlainLiteralValue(const SignificantDigits& number) {
+    constexpr int maxDigits = 18;
+    if (number.exponent < -4 || number.exponent >= 15)
+        return std::nullopt;
+    qint64 digits = 0;
+    for (int i = 0; i < number.count; ++i)
+        digits = digits * 10 + (number.digits[i] - '0');
+    if (number.negative)
+        digits = -digits;
+    const int wholeDigits = number.exponent + 1;
+    if (number.count <= wholeDigits) {
+        for (int i = number.count; i < wholeDigits; ++i)
+            digits *= 10;
+        return digits;
+    }
+    // Below 1 the literal starts with "0." and as many zeros as the exponent asks.
+    const int scale = number.count - wholeDigits;
+    const int written = std::max(wholeDigits, 1) + scale;
+    if (written > maxDigits)
+        return std::nullopt;
+    return ExactDecimal{digits, scale};
+}
+
+} // namespace
 
 QString SqlValue::Rendered() const {
     if (const auto* text = std::get_if<const QString*>(&value_))
@@ -20,15 +52,15 @@ QString SqlValue::Rendered() const {
 std::optional<TargetValue> SqlValue::Bound() const {
     if (const auto* text = std::get_if<const QString*>(&value_))
         return **text;
-    if (const auto* date = std::get_if<QDate>(&value_)) {
-        const QString literal = SqlDate(*date);
-        return literal.mid(1, literal.size() - 2);
-    }
+    if (const auto* date = std::get_if<QDate>(&value_))
+        return SqlDateText(*date);
     // A whole number below 10^15 is written with all its digits and nothing else, so it reads
     // as itself; any other number is bound as its own literal reads.
     if (const auto* number = std::get_if<double>(&value_)) {
         if (std::trunc(*number) == *number && std::fabs(*number) < 1e15)
             return static_cast<qint64>(*number);
+        if (std::optional<TargetValue> plain = PlainLiteralValue(SqlNumberDigits(*number)))
+            return plain;
     }
     return NumberLiteralValue(Rendered());
 }

@@ -4,6 +4,7 @@
 #include "writers/SqlValue.h"
 
 #include <cmath>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -27,11 +28,28 @@ TEST(SqlValue, ANumberIsBoundAsItsLiteralReads) {
                             123456789012345678.0,
                             0.5,
                             2.0e-4,
-                            4503599627370497.0};
+                            4503599627370497.0,
+                            0.000123456789012345,
+                            -0.00012345678901234,
+                            123456789012345.67,
+                            999999999999999.5};
     for (const double c : cases) {
         SCOPED_TRACE(c);
         const SqlValue value = SqlValue::Number(c);
         EXPECT_EQ(value.Bound(), NumberLiteralValue(value.Rendered()));
+    }
+    // Prices, quotients and scrambled mantissas at every magnitude the notations change at.
+    std::uint64_t state = 12345;
+    for (int power = -7; power <= 17; ++power) {
+        for (int i = 1; i <= 400; ++i) {
+            state = state * 6364136223846793005u + 1442695040888963407u;
+            const double scrambled = static_cast<double>(state >> 11) / double(1ull << 53);
+            for (const double mantissa : {i / 100.0, i / 7.0, scrambled, -scrambled * 9.99}) {
+                const double c = mantissa * std::pow(10.0, power);
+                const SqlValue value = SqlValue::Number(c);
+                ASSERT_EQ(value.Bound(), NumberLiteralValue(value.Rendered())) << c;
+            }
+        }
     }
     EXPECT_THROW(SqlValue::Number(std::nan("")).Bound(), Error);
     EXPECT_THROW(SqlValue::Number(std::numeric_limits<double>::infinity()).Bound(), Error);
