@@ -15,10 +15,15 @@ QString Trim(const QString& text) {
 }
 
 QString UpperAscii(const QString& text) {
+    const auto lower = [](QChar c) { return c >= u'a' && c <= u'z'; };
+    // Most values arrive in capitals already: they are handed back shared, not copied.
+    const auto first = std::find_if(text.cbegin(), text.cend(), lower);
+    if (first == text.cend())
+        return text;
     QString result = text;
-    for (QChar& c : result) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - u'a' + u'A');
+    for (auto c = result.begin() + (first - text.cbegin()); c != result.end(); ++c) {
+        if (lower(*c))
+            *c = QChar(c->unicode() - u'a' + u'A');
     }
     return result;
 }

@@ -8,17 +8,19 @@
 #include "writers/Today.h"
 
 #include <QDate>
+#include <algorithm>
 
 namespace vorlanda {
 
 namespace {
 
 QString DigitsOf(const QString& text) {
-    QString digits;
-    for (const QChar c : text) {
-        if (c >= u'0' && c <= u'9')
-            digits += c;
-    }
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (std::all_of(text.cbegin(), text.cend(), digit))
+        return text;
+    QString digits(text.size(), Qt::Uninitialized);
+    const auto end = std::copy_if(text.cbegin(), text.cend(), digits.begin(), digit);
+    digits.truncate(end - digits.cbegin());
     return digits;
 }
 
@@ -49,7 +51,9 @@ QString StrZero(const QString& Valor, int Qtd) {
     const qsizetype missing = Qtd - Valor.size();
     if (missing <= 0)
         return Valor;
-    return QString(missing, u'0') + Valor;
+    QString padded(Qtd, Qt::Uninitialized);
+    std::copy(Valor.cbegin(), Valor.cend(), std::fill_n(padded.begin(), missing, u'0'));
+    return padded;
 }
 
 QString TiraMascara(const QString& Valor) {
@@ -88,25 +92,40 @@ QString FRemoveCaracter(const QString& Valor) {
     return text;
 }
 
+namespace {
+
+// What FRetiraAcento writes for a character of a text in capitals; the character itself when
+// it stays.
+char16_t WithoutAccent(char16_t u) {
+    if ((u >= 0xC0 && u <= 0xC4) || (u >= 0xE0 && u <= 0xE4))
+        return u'A';
+    if (u >= 0xC8 && u <= 0xCA)
+        return u'E';
+    if (u >= 0xCC && u <= 0xCE)
+        return u'I';
+    if (u >= 0xD2 && u <= 0xD6)
+        return u'O';
+    if (u == 0xD9 || u == 0xDA || u == 0xDC)
+        return u'U';
+    if (u == 0xC7 || u == 0xE7)
+        return u'C';
+    if (u == u':' || u == u';')
+        return u'.';
+    return u;
+}
+
+} // namespace
+
 QString FRetiraAcento(const QString& Valor) {
     QString text = UpperAscii(Valor);
-    for (QChar& c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0xC0 && u <= 0xC4) || (u >= 0xE0 && u <= 0xE4))
-            c = u'A';
-        else if (u >= 0xC8 && u <= 0xCA)
-            c = u'E';
-        else if (u >= 0xCC && u <= 0xCE)
-            c = u'I';
-        else if (u >= 0xD2 && u <= 0xD6)
-            c = u'O';
-        else if (u == 0xD9 || u == 0xDA || u == 0xDC)
-            c = u'U';
-        else if (u == 0xC7 || u == 0xE7)
-            c = u'C';
-        else if (u == u':' || u == u';')
-            c = u'.';
-    }
+    const auto changes = [](QChar c) { return WithoutAccent(c.unicode()) != c.unicode(); };
+    // A text with nothing to change stays shared with the one passed in.
+    const auto first = std::find_if(text.cbegin(), text.cend(), changes);
+    if (first == text.cend())
+        return text;
+    const qsizetype from = first - text.cbegin();
+    for (auto c = text.begin() + from; c != text.end(); ++c)
+        *c = QChar(WithoutAccent(c->unicode()));
     return text;
 }
 
