@@ -749,18 +749,17 @@ QString TConverteProduto::MontaSqlInsere() const {
 std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
     const InsertColumns insert = InsertColumnsOf(*this);
     ParameterisedStatement bound;
-    std::vector<TargetValue> after;
-    std::vector<TargetValue> optional;
-    // In MontaSqlInsere's order of rendering, then in the statement's.
+    bound.values.reserve(insert.before.size() + insert.after.size() + insert.optional.size());
+    // Bound in MontaSqlInsere's order of rendering, so that the same value raises, then put in
+    // the statement's: the optional columns come before the ones after the dates.
     const auto valueOf = [](const Column& c) -> const SqlValue& { return c.value; };
     if (!AppendBound(bound.values, insert.before, valueOf) ||
-        !AppendBound(after, insert.after, valueOf) ||
-        !AppendBound(optional, insert.optional, valueOf))
+        !AppendBound(bound.values, insert.after, valueOf) ||
+        !AppendBound(bound.values, insert.optional, valueOf))
         return std::nullopt;
-    bound.values.insert(bound.values.end(), std::make_move_iterator(optional.begin()),
-                        std::make_move_iterator(optional.end()));
-    bound.values.insert(bound.values.end(), std::make_move_iterator(after.begin()),
-                        std::make_move_iterator(after.end()));
+    const auto after = bound.values.begin() + static_cast<std::ptrdiff_t>(insert.before.size());
+    std::rotate(after, after + static_cast<std::ptrdiff_t>(insert.after.size()),
+                bound.values.end());
     // The shape depends only on which optional columns are there.
     QString& shape = insertShapes_.at(insert.present);
     if (shape.isEmpty()) {

@@ -11,13 +11,12 @@ namespace vorlanda {
 namespace {
 
 // What the literal SqlNumber writes in plain notation reads as, worked out from its digits:
-// digits and a point read as an exact decimal, digits alone as an integer. Nothing for the
-// exponent notation, and for a literal of more than 18 digits, which keeps its statement as
-// written.
-std::optional<TargetValue> PlainLiteralValue(const SignificantDigits& number) {
+// digits and a point read as an exact decimal, digits alone as an integer. False, with
+// `value` untouched, for the exponent notation and for a literal of more than 18 digits.
+bool PlainLiteralValue(const SignificantDigits& number, TargetValue& value) {
     constexpr int maxDigits = 18;
     if (number.exponent < -4 || number.exponent >= 15)
-        return std::nullopt;
+        return false;
     qint64 digits = 0;
     for (int i = 0; i < number.count; ++i)
         digits = digits * 10 + (number.digits[i] - '0');
@@ -27,14 +26,16 @@ std::optional<TargetValue> PlainLiteralValue(const SignificantDigits& number) {
     if (number.count <= wholeDigits) {
         for (int i = number.count; i < wholeDigits; ++i)
             digits *= 10;
-        return digits;
+        value = digits;
+        return true;
     }
     // Below 1 the literal starts with "0." and as many zeros as the exponent asks.
     const int scale = number.count - wholeDigits;
     const int written = std::max(wholeDigits, 1) + scale;
     if (written > maxDigits)
-        return std::nullopt;
-    return ExactDecimal{digits, scale};
+        return false;
+    value = ExactDecimal{digits, scale};
+    return true;
 }
 
 } // namespace
@@ -49,20 +50,30 @@ QString SqlValue::Rendered() const {
     return SqlDate(std::get<QDate>(value_));
 }
 
-std::optional<TargetValue> SqlValue::Bound() const {
-    if (const auto* text = std::get_if<const QString*>(&value_))
-        return **text;
-    if (const auto* date = std::get_if<QDate>(&value_))
-        return SqlDateText(*date);
+bool SqlValue::BindTo(TargetValue& value) const {
+    if (const auto* text = std::get_if<const QString*>(&value_)) {
+        value = **text;
+        return true;
+    }
+    if (const auto* date = std::get_if<QDate>(&value_)) {
+        value = SqlDateText(*date);
+        return true;
+    }
     // A whole number below 10^15 is written with all its digits and nothing else, so it reads
     // as itself; any other number is bound as its own literal reads.
     if (const auto* number = std::get_if<double>(&value_)) {
-        if (std::trunc(*number) == *number && std::fabs(*number) < 1e15)
-            return static_cast<qint64>(*number);
-        if (std::optional<TargetValue> plain = PlainLiteralValue(SqlNumberDigits(*number)))
-            return plain;
+        if (std::trunc(*number) == *number && std::fabs(*number) < 1e15) {
+            value = static_cast<qint64>(*number);
+            return true;
+        }
+        if (PlainLiteralValue(SqlNumberDigits(*number), value))
+            return true;
     }
-    return NumberLiteralValue(Rendered());
+    std::optional<TargetValue> literal = NumberLiteralValue(Rendered());
+    if (!literal)
+        return false;
+    value = std::move(*literal);
+    return true;
 }
 
 } // namespace vorlanda

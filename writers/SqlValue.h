@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QString>
-#include <optional>
 #include <variant>
 #include <vector>
 
@@ -24,9 +23,10 @@ public:
     static SqlValue Date(const QDate& date) { return SqlValue(date); }
 
     QString Rendered() const;
-    // Nothing when the literal keeps its statement as written (a number of more than 18
-    // digits). A value that cannot be rendered raises the same Error here.
-    std::optional<TargetValue> Bound() const;
+    // Sets `value` to the bound value; false when the literal keeps its statement as written
+    // (a number of more than 18 digits). A value that cannot be rendered raises the same Error
+    // here.
+    bool BindTo(TargetValue& value) const;
 
 private:
     using Value = std::variant<const QString*, double, qint64, QDate>;
@@ -35,16 +35,14 @@ private:
     Value value_;
 };
 
-// Appends the bound value of each item (`value` gives an item's SqlValue); false, with the rest
-// left out, when one keeps its statement as written.
+// Appends the bound value of each item (`value` gives an item's SqlValue); false, with the
+// values of no use, when one keeps its statement as written.
 template <typename Items, typename ValueOf>
 bool AppendBound(std::vector<TargetValue>& values, const Items& items, ValueOf value) {
     values.reserve(values.size() + std::size(items));
     for (const auto& item : items) {
-        std::optional<TargetValue> bound = value(item).Bound();
-        if (!bound)
+        if (!value(item).BindTo(values.emplace_back()))
             return false;
-        values.push_back(std::move(*bound));
     }
     return true;
 }
