@@ -2,10 +2,10 @@
 
 #include "db/Error.h"
 
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace vorlanda {
 
@@ -15,14 +15,17 @@ bool IsDigit(QChar c) {
     return c >= u'0' && c <= u'9';
 }
 
-// Checks the shape by hand so that strtod never sees its extensions (hex, "inf", "nan",
-// leading blanks); returns the text in the C locale's form, "." as separator.
+// Checks the shape by hand so that the reader never sees what it would take beyond a plain
+// decimal (hex, "inf", "nan", leading blanks); returns the text with "." as separator and
+// without a leading "+".
 bool NormaliseDecimal(const QString& text, std::string& out) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     out.clear();
+    if (i < n && text[i] == u'-')
+        out += '-';
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        out += static_cast<char>(text[i++].unicode());
+        ++i;
     qsizetype digits = 0;
     while (i < n && IsDigit(text[i])) {
         out += static_cast<char>(text[i++].unicode());
@@ -59,9 +62,12 @@ bool NormaliseDecimal(const QString& text, std::string& out) {
 double ParseDecimal(const QString& text) {
     std::string normalised;
     if (NormaliseDecimal(text, normalised)) {
-        errno = 0;
-        const double value = std::strtod(normalised.c_str(), nullptr);
-        if (errno != ERANGE && std::isfinite(value))
+        // from_chars, not strtod: strtod reads with the process's locale, and a window started
+        // under a Brazilian locale would read "12.50" as 12.
+        double value = 0.0;
+        const char* const end = normalised.data() + normalised.size();
+        const std::from_chars_result read = std::from_chars(normalised.data(), end, value);
+        if (read.ec == std::errc() && read.ptr == end && std::isfinite(value))
             return value;
     }
     throw Error(QStringLiteral("'%1' não é um valor numérico válido").arg(text));

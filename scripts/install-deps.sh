@@ -10,6 +10,7 @@ packages=(
     libmariadb-dev mariadb-server mariadb-client # source client library and the private server
     googletest libgtest-dev libgmock-dev      # tests
     time                                      # the benchmark's peak-memory figures
+    locales                                   # a decimal-comma locale the number tests switch to
 )
 missing=()
 for package in "${packages[@]}"; do
