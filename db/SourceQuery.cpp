@@ -68,6 +68,19 @@ const SourceField* WithNameIgnoringCase(const std::vector<SourceField>& fields, 
                 sql);
 }
 
+// Whether the bytes are the text, character for character, in ASCII.
+bool SpellsInAscii(const QString& text, const char* bytes, unsigned long length) {
+    if (static_cast<unsigned long>(text.size()) != length)
+        return false;
+    const QChar* const chars = text.constData();
+    for (unsigned long i = 0; i < length; ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte >= 0x80 || chars[i].unicode() != byte)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void SourceField::Assign(const char* bytes, unsigned long length) {
@@ -75,6 +88,10 @@ void SourceField::Assign(const char* bytes, unsigned long length) {
         value_.reset();
         return;
     }
+    // Columns such as the state or a flag mostly repeat the row before: the text read then is
+    // kept, without decoding it again into a new one.
+    if (value_ && SpellsInAscii(*value_, bytes, length))
+        return;
     QString text = QString::fromUtf8(bytes, static_cast<qsizetype>(length));
     if (isDate_ && !ParseMysqlDate(text))
         value_.reset();

@@ -84,6 +84,44 @@ TEST_F(SourceQueryTest, ReadsTextNumbersAndLatin1Accents) {
     EXPECT_THROW(query.FieldByName(QStringLiteral("NAO_EXISTE")), Error);
 }
 
+TEST_F(SourceQueryTest, EachRowReadsAsItselfWhenItsTextsRepeatTheRowBeforeOrNot) {
+    // Texts the row before had, texts one letter or one blank away from them, accents and
+    // NULLs between them, and a date column that turns NULL and back.
+    const struct {
+        const char* nome; // nullptr: NULL
+        const char* dia;
+    } rows[] = {{"MG", "2020-01-02"}, {"MG", "2020-01-02"},  {"mg", "0000-00-00"},
+                {"MG ", "2020-01-02"}, {nullptr, "2020-01-03"}, {"MG", "2020-01-03"},
+                {"São", nullptr},      {"São", nullptr},        {"Sao", "2020-01-02"},
+                {"", "2020-01-02"},    {"", "2020-01-02"},      {"MG", "2020-01-02"}};
+    QStringList inserts;
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const auto literal = [](const char* text) {
+            return text ? QStringLiteral("'%1'").arg(QString::fromUtf8(text)) : u"NULL"_qs;
+        };
+        inserts.append(QStringLiteral("INSERT INTO AMOSTRA (ID, NOME, DIA) VALUES (%1, %2, %3)")
+                           .arg(i)
+                           .arg(literal(rows[i].nome), literal(rows[i].dia)));
+    }
+    legacy.Execute(inserts);
+    Select(QStringLiteral("SELECT NOME, DIA FROM AMOSTRA ORDER BY ID"));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.nome ? row.nome : "NULL");
+        ASSERT_FALSE(query.Eof());
+        const SourceField& nome = query.FieldByName(QStringLiteral("NOME"));
+        EXPECT_EQ(nome.IsNull(), row.nome == nullptr);
+        EXPECT_EQ(nome.AsString(), QString::fromUtf8(row.nome ? row.nome : ""));
+        const SourceField& dia = query.FieldByName(QStringLiteral("DIA"));
+        const bool noDate = !row.dia || QByteArray(row.dia) == "0000-00-00";
+        EXPECT_EQ(dia.IsNull(), noDate);
+        if (!noDate) {
+            EXPECT_EQ(dia.AsString(), QString::fromLatin1(row.dia));
+        }
+        query.Next();
+    }
+    EXPECT_TRUE(query.Eof());
+}
+
 TEST_F(SourceQueryTest, NumbersHeldAsTextAreReadOrRefusedByName) {
     legacy.Execute({QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES "
                                    "(1, '12,5'), (2, '1.5'), (3, 'abc'), (4, 'nan')")});
