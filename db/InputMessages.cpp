@@ -96,8 +96,11 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
         throw Error(QStringLiteral("O comando espera %1 parâmetros e recebeu %2")
                         .arg(describedTextBytes_.size())
                         .arg(values.size()));
+    // Rows of a statement mostly fit the layout of the row before: they are written straight
+    // into it, and described only when one value does not fit.
+    if (current_ && WriteInCurrent(values))
+        return;
     Describe(values);
-    // Rows of a statement mostly repeat the layout of the row before.
     if (!current_ || current_->first != signature_) {
         auto found = layouts_.find(signature_);
         if (found == layouts_.end()) {
@@ -114,6 +117,76 @@ void InputMessages::Encode(const std::vector<const TargetValue*>& values) {
         current_ = &*found;
     }
     Write(current_->second, values);
+}
+
+// The kind value `i` travels as; for an exact number, `exact` gets the digits and scale it is
+// sent with.
+char InputMessages::Classify(std::size_t i, const TargetValue& value, ExactDecimal& exact) {
+    Kind kind = KindOf(value);
+    if (kind == Exact)
+        exact = std::get<ExactDecimal>(value);
+    if ((kind == Integer || kind == Exact) && describedFloating_[i]) {
+        const ExactDecimal number =
+            kind == Exact ? exact : ExactDecimal{std::get<qint64>(value), 0};
+        int& scale = floatingScales_[i];
+        if (number.scale > scale && number.scale <= maxScale)
+            scale = number.scale;
+        if (const std::optional<ExactDecimal> rescaled = AtScale(number, scale)) {
+            exact = *rescaled;
+            kind = Exact;
+        }
+    }
+    return kind;
+}
+
+// Writes the values in the current layout, when each is of the kind it has there (an exact
+// number with the same scale) and each text surely fits its room; false otherwise, with the
+// message left to be written again. A text with room to spare travels the same as in a
+// layout of its own size.
+bool InputMessages::WriteInCurrent(const std::vector<const TargetValue*>& values) {
+    const Layout& layout = current_->second;
+    buffer_.resize(layout.length);
+    unsigned char* const message = buffer_.data();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const TargetValue& value = *values[i];
+        ExactDecimal exact;
+        const char kind = Classify(i, value, exact);
+        if (kind != layout.kinds[i])
+            return false;
+        unsigned char* const at = message + layout.offsets[i];
+        switch (kind) {
+        case Text: {
+            const QString& text = std::get<QString>(value);
+            if (static_cast<std::size_t>(text.size()) * 3 > layout.textCapacities[i])
+                return false;
+            char* const bytes = reinterpret_cast<char*>(at) + sizeof(quint16);
+            const auto length = static_cast<quint16>(WriteSendableUtf8(bytes, text) - bytes);
+            std::memcpy(at, &length, sizeof length);
+            break;
+        }
+        case Exact:
+            if (exact.scale != layout.scales[i])
+                return false;
+            std::memcpy(at, &exact.digits, sizeof exact.digits);
+            break;
+        case Integer:
+            std::memcpy(at, &std::get<qint64>(value), sizeof(qint64));
+            break;
+        case Real:
+            std::memcpy(at, &std::get<double>(value), sizeof(double));
+            break;
+        case Moment: {
+            const ISC_TIMESTAMP stamp = EncodeTimestamp(std::get<QDateTime>(value));
+            std::memcpy(at, &stamp, sizeof stamp);
+            break;
+        }
+        default:
+            break;
+        }
+        const short isNull = kind == Null ? -1 : 0;
+        std::memcpy(message + layout.nullOffsets[i], &isNull, sizeof isNull);
+    }
+    return true;
 }
 
 // The kinds of the values and the room each text gets, as the signature of their layout. A
@@ -137,21 +210,8 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
     kinds_.resize(values.size());
     exact_.resize(values.size());
     for (std::size_t i = 0; i < values.size(); ++i) {
-        Kind kind = KindOf(*values[i]);
+        const char kind = Classify(i, *values[i], exact_[i]);
         textStarts_[i] = used;
-        if (kind == Exact)
-            exact_[i] = std::get<ExactDecimal>(*values[i]);
-        if ((kind == Integer || kind == Exact) && describedFloating_[i]) {
-            const ExactDecimal number =
-                kind == Exact ? exact_[i] : ExactDecimal{std::get<qint64>(*values[i]), 0};
-            int& scale = floatingScales_[i];
-            if (number.scale > scale && number.scale <= maxScale)
-                scale = number.scale;
-            if (const std::optional<ExactDecimal> rescaled = AtScale(number, scale)) {
-                exact_[i] = *rescaled;
-                kind = Exact;
-            }
-        }
         kinds_[i] = kind;
         signature_ += kind;
         if (kind == Exact)
@@ -170,6 +230,22 @@ void InputMessages::Describe(const std::vector<const TargetValue*>& values) {
         signature_.append(reinterpret_cast<const char*>(&capacity), sizeof capacity);
     }
     textStarts_[values.size()] = used;
+}
+
+// A layout's part that Describe found: the kind of each value, and a text's room or an exact
+// number's scale where the kind has one.
+InputMessages::Layout InputMessages::Described() const {
+    Layout layout;
+    layout.kinds = kinds_;
+    layout.textCapacities.assign(kinds_.size(), 0);
+    layout.scales.assign(kinds_.size(), 0);
+    for (std::size_t i = 0; i < kinds_.size(); ++i) {
+        if (kinds_[i] == Text)
+            layout.textCapacities[i] = textCapacities_[i];
+        else if (kinds_[i] == Exact)
+            layout.scales[i] = exact_[i].scale;
+    }
+    return layout;
 }
 
 InputMessages::Layout InputMessages::BuildLayout() const {
@@ -204,7 +280,7 @@ InputMessages::Layout InputMessages::BuildLayout() const {
         }
         builder->setScale(&status, i, 0);
     }
-    Layout layout;
+    Layout layout = Described();
     layout.metadata.reset(builder->getMetadata(&status));
     layout.length = layout.metadata->getMessageLength(&status);
     for (unsigned i = 0; i < kinds_.size(); ++i) {
@@ -223,7 +299,7 @@ InputMessages::Layout InputMessages::Rescaled(const Layout& sibling) const {
         if (kinds_[i] == Exact)
             builder->setScale(&status, i, -exact_[i].scale);
     }
-    Layout layout;
+    Layout layout = Described();
     layout.metadata.reset(builder->getMetadata(&status));
     layout.length = sibling.length;
     layout.offsets = sibling.offsets;

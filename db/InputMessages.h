@@ -44,10 +44,16 @@ private:
         unsigned length = 0;
         std::vector<unsigned> offsets;
         std::vector<unsigned> nullOffsets;
+        std::string kinds;
+        std::vector<unsigned> textCapacities;
+        std::vector<int> scales;
     };
 
+    char Classify(std::size_t i, const TargetValue& value, ExactDecimal& exact);
+    bool WriteInCurrent(const std::vector<const TargetValue*>& values);
     void Describe(const std::vector<const TargetValue*>& values);
-    // Both build from what Describe found for the values being encoded.
+    // These build from what Describe found for the values being encoded.
+    Layout Described() const;
     Layout BuildLayout() const;
     Layout Rescaled(const Layout& sibling) const;
     void Write(const Layout& layout, const std::vector<const TargetValue*>& values);

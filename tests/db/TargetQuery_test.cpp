@@ -114,12 +114,17 @@ TEST_F(TargetQueryTest, OneStatementTakesValuesWhoseKindsAndLengthsChangeFromRow
            u"42"_qs);
     insert(3, {}, {}, {}, {});
     insert(4, u"b"_qs, qint64(5), u"04.05.2026"_qs, qint64(6));
+    // The same kinds as the row before, with one text outgrowing the room it had there.
+    insert(5, u"c"_qs, u"1.5"_qs, u"05.06.2026"_qs, qint64(7));
+    insert(6, u"d"_qs, QString(40, u'0') + u"8.5"_qs, u"06.07.2026"_qs, qint64(8));
     target.Transaction().Commit();
 
     EXPECT_EQ(Row(1), (QStringList{u"a"_qs, u"12.5"_qs, u"01.02.2026"_qs, u"3"_qs}));
     EXPECT_EQ(Row(2), (QStringList{accented, u"7.25"_qs, u"02.03.2026"_qs, u"42"_qs}));
     EXPECT_EQ(Row(3), (QStringList{u"<null>"_qs, u"<null>"_qs, u"<null>"_qs, u"<null>"_qs}));
     EXPECT_EQ(Row(4), (QStringList{u"b"_qs, u"5"_qs, u"04.05.2026"_qs, u"6"_qs}));
+    EXPECT_EQ(Row(5), (QStringList{u"c"_qs, u"1.5"_qs, u"05.06.2026"_qs, u"7"_qs}));
+    EXPECT_EQ(Row(6), (QStringList{u"d"_qs, u"8.5"_qs, u"06.07.2026"_qs, u"8"_qs}));
 }
 
 TEST_F(TargetQueryTest, DoubleQuotedConstantsAreTextAndColonsInLiteralsAreNotParameters) {
