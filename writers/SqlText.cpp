@@ -139,9 +139,9 @@ void WriteDate(QChar* out, const QDate& date) {
     const int day = date.day();
     const int month = date.month();
     const int year = date.year();
-    const QChar text[] = {digit(day / 10),         digit(day % 10),      u'.',
-                          digit(month / 10),       digit(month % 10),    u'.',
-                          digit(year / 1000),      digit(year / 100 % 10), digit(year / 10 % 10),
+    const QChar text[] = {digit(day / 10),    digit(day % 10),        u'.',
+                          digit(month / 10),  digit(month % 10),      u'.',
+                          digit(year / 1000), digit(year / 100 % 10), digit(year / 10 % 10),
                           digit(year % 10)};
     std::copy(std::begin(text), std::end(text), out);
 }

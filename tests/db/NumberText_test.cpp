@@ -12,9 +12,10 @@ TEST(ParseDecimal, ReadsPlainDecimalsWithEitherSeparatorWhateverTheCLocale) {
         const char16_t* text;
         double value;
     };
-    const Case cases[] = {{u"0", 0},        {u"12.5", 12.5},  {u"12,5", 12.5},   {u"-3", -3},
-                          {u"+7.25", 7.25}, {u".5", 0.5},     {u"5.", 5},        {u"1e-05", 1e-5},
-                          {u"2E3", 2000},   {u"1,5E+2", 150}, {u"0012.50", 12.5}, {u"-0.05", -0.05}};
+    const Case cases[] = {{u"0", 0},        {u"12.5", 12.5},    {u"12,5", 12.5},
+                          {u"-3", -3},      {u"+7.25", 7.25},   {u".5", 0.5},
+                          {u"5.", 5},       {u"1e-05", 1e-5},   {u"2E3", 2000},
+                          {u"1,5E+2", 150}, {u"0012.50", 12.5}, {u"-0.05", -0.05}};
     const auto readAll = [&] {
         for (const Case& c : cases) {
             SCOPED_TRACE(QString::fromUtf16(c.text).toStdString());

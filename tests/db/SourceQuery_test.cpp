@@ -90,7 +90,7 @@ TEST_F(SourceQueryTest, EachRowReadsAsItselfWhenItsTextsRepeatTheRowBeforeOrNot)
     const struct {
         const char* nome; // nullptr: NULL
         const char* dia;
-    } rows[] = {{"MG", "2020-01-02"}, {"MG", "2020-01-02"},  {"mg", "0000-00-00"},
+    } rows[] = {{"MG", "2020-01-02"},  {"MG", "2020-01-02"},    {"mg", "0000-00-00"},
                 {"MG ", "2020-01-02"}, {nullptr, "2020-01-03"}, {"MG", "2020-01-03"},
                 {"São", nullptr},      {"São", nullptr},        {"Sao", "2020-01-02"},
                 {"", "2020-01-02"},    {"", "2020-01-02"},      {"MG", "2020-01-02"}};

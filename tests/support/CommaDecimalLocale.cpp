@@ -22,10 +22,10 @@ bool CompileIntoTemporaryDirectory() {
     static const bool compiled = [] {
         if (!directory.isValid())
             return false;
-        const int exitCode = QProcess::execute(
-            QStringLiteral("localedef"),
-            {QStringLiteral("-i"), QStringLiteral("pt_BR"), QStringLiteral("-f"),
-             QStringLiteral("UTF-8"), QDir(directory.path()).filePath(localeName)});
+        const int exitCode = QProcess::execute(QStringLiteral("localedef"),
+                                               {QStringLiteral("-i"), QStringLiteral("pt_BR"),
+                                                QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                                                QDir(directory.path()).filePath(localeName)});
         return exitCode == 0 &&
                setenv("LOCPATH", QFile::encodeName(directory.path()).constData(), 1) == 0;
     }();
