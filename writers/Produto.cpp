@@ -49,130 +49,130 @@ struct RenderedColumn {
 
 // A column of the INSERT with its value, which is rendered into the text or bound.
 struct Column {
-    QString column;
+    QStringView column; // a literal of the code
     SqlValue value;
 };
 
 // The INSERT's columns from the code to the promotional price, rendered, in statement order.
 std::vector<Column> ColumnsBeforeTheDates(const TConverteProduto& p) {
     return {
-        {QStringLiteral("Produto.CODPROD"), SqlValue::Quoted(p.CodProd())},
-        {QStringLiteral("Produto.TIPOPROD"), SqlValue::Quoted(p.TipoProd())},
-        {QStringLiteral("Produto.ATIVO"), SqlValue::Quoted(p.Ativado())},
-        {QStringLiteral("Produto.PRODBLOQUEADO"), SqlValue::Quoted(p.ProdBloqueado())},
-        {QStringLiteral("Produto.CONTROLESERIE"), SqlValue::Quoted(p.ControleSerie())},
-        {QStringLiteral("Produto.REFERENCIA"), SqlValue::Quoted(p.Referencia())},
-        {QStringLiteral("Produto.REFFABRICANTE"), SqlValue::Quoted(p.RefFabricante())},
-        {QStringLiteral("Produto.DESCRICAO"), SqlValue::Quoted(p.Descricao())},
-        {QStringLiteral("Produto.DESCRICAO2"), SqlValue::Quoted(p.Descricao2())},
-        {QStringLiteral("Produto.DESCRICAO3"), SqlValue::Quoted(p.Descricao3())},
-        {QStringLiteral("Produto.FORNEC_ULT_ENT1"), SqlValue::Quoted(p.Fornec_Ult_Ent1())},
-        {QStringLiteral("Produto.CODGRUPO"), SqlValue::Quoted(p.CodGrupo())},
-        {QStringLiteral("Produto.CODSUBGRUPO"), SqlValue::Quoted(p.CodSubGrupo())},
-        {QStringLiteral("Produto.PRINCIPALFORNEC"), SqlValue::Quoted(p.PrincipalFornecedor())},
-        {QStringLiteral("Produto.EMBALAGEM"), SqlValue::Quoted(p.Embalagem())},
-        {QStringLiteral("Produto.CODFABRIC"), SqlValue::Quoted(p.CodFabric())},
-        {QStringLiteral("Produto.OBSERVACAO"), SqlValue::Quoted(p.Observacao())},
-        {QStringLiteral("Produto.CODLOCAL"), SqlValue::Quoted(p.CodLocal())},
-        {QStringLiteral("Produto.CODCLASFIS"), SqlValue::Quoted(p.CodClasFis())},
-        {QStringLiteral("Produto.ALIQICMSREG00"), SqlValue::Number(p.AliqIcmsReg00())},
-        {QStringLiteral("Produto.BASEICMSREG00"), SqlValue::Number(p.BaseIcmsReg00())},
-        {QStringLiteral("Produto.BASEICMSREG02"), SqlValue::Number(p.BaseIcmsReg02())},
-        {QStringLiteral("Produto.CODTRIBUT00"), SqlValue::Quoted(p.CodTribut00())},
-        {QStringLiteral("Produto.CODTRIBUT01"), SqlValue::Quoted(p.CodTribut01())},
-        {QStringLiteral("Produto.ALIQICMSPDV"), SqlValue::Number(p.AliqIcmsPdv())},
-        {QStringLiteral("Produto.SUBSTRIB"), SqlValue::Quoted(p.SubsTrib())},
-        {QStringLiteral("Produto.AliqIpi"), SqlValue::Number(p.AliqIpi())},
-        {QStringLiteral("Produto.AliqISS"), SqlValue::Number(p.AliqIss())},
-        {QStringLiteral("Produto.PESO"), SqlValue::Number(p.Peso())},
-        {QStringLiteral("Produto.UNIDADEENT"), SqlValue::Quoted(p.UnidEntrada())},
-        {QStringLiteral("Produto.UNIDADESAIDA"), SqlValue::Quoted(p.UnidSaida())},
-        {QStringLiteral("Produto.CodFamilia"), SqlValue::Quoted(p.CodFamilia())},
-        {QStringLiteral("Produto.CodTipoProduto"), SqlValue::Quoted(p.CodTipoProduto())},
-        {QStringLiteral("Produto.CodVolume"), SqlValue::Quoted(p.CodVolume())},
-        {QStringLiteral("Produto.TipoEntrega"), SqlValue::Quoted(p.TipoEntrega())},
-        {QStringLiteral("Produto.CodGeneroItem"), SqlValue::Quoted(p.CodGeneroItem())},
-        {QStringLiteral("Produto.SUGESTAO"), SqlValue::Number(p.Sugestao())},
-        {QStringLiteral("Produto.PRECO"), SqlValue::Number(p.Preco())},
-        {QStringLiteral("Produto.DESCRICAOPRECO"), SqlValue::Quoted(p.DescricaoPreco())},
-        {QStringLiteral("Produto.PRECO2"), SqlValue::Number(p.Preco2())},
-        {QStringLiteral("Produto.DESCRICAOPRECO2"), SqlValue::Quoted(p.DescricaoPreco2())},
-        {QStringLiteral("Produto.PRECO3"), SqlValue::Number(p.Preco3())},
-        {QStringLiteral("Produto.DESCRICAOPRECO3"), SqlValue::Quoted(p.DescricaoPreco3())},
-        {QStringLiteral("Produto.PRECO4"), SqlValue::Number(p.Preco4())},
-        {QStringLiteral("Produto.DESCRICAOPRECO4"), SqlValue::Quoted(p.DescricaoPreco4())},
-        {QStringLiteral("Produto.PRECO_ANTERIOR"), SqlValue::Number(p.Preco_Anterior())},
-        {QStringLiteral("Produto.Pr_Ult_Ent1"), SqlValue::Number(p.Pr_Ult_Ent1())},
-        {QStringLiteral("Produto.Lucro"), SqlValue::Number(p.Lucro())},
-        {QStringLiteral("Produto.Lucro2"), SqlValue::Number(p.Lucro2())},
-        {QStringLiteral("Produto.Lucro3"), SqlValue::Number(p.Lucro3())},
-        {QStringLiteral("Produto.Lucro4"), SqlValue::Number(p.Lucro4())},
-        {QStringLiteral("Produto.EstMinimo"), SqlValue::Number(p.EstMinimo())},
-        {QStringLiteral("Produto.EstMaximo"), SqlValue::Number(p.EstMaximo())},
-        {QStringLiteral("Produto.Comissao"), SqlValue::Number(p.Comissao())},
-        {QStringLiteral("Produto.Perc_Iva"), SqlValue::Number(p.PercIva())},
-        {QStringLiteral("Produto.FatorConversao"), SqlValue::Number(p.FatorConversao())},
-        {QStringLiteral("Produto.MultDivide"), SqlValue::Quoted(p.MultiplicaDivide())},
-        {QStringLiteral("Produto.ValorIpi"), SqlValue::Number(p.ValorIpi())},
-        {QStringLiteral("Produto.PrecoPromo"), SqlValue::Number(p.PrecoPromo())},
+        {u"Produto.CODPROD", SqlValue::Quoted(p.CodProd())},
+        {u"Produto.TIPOPROD", SqlValue::Quoted(p.TipoProd())},
+        {u"Produto.ATIVO", SqlValue::Quoted(p.Ativado())},
+        {u"Produto.PRODBLOQUEADO", SqlValue::Quoted(p.ProdBloqueado())},
+        {u"Produto.CONTROLESERIE", SqlValue::Quoted(p.ControleSerie())},
+        {u"Produto.REFERENCIA", SqlValue::Quoted(p.Referencia())},
+        {u"Produto.REFFABRICANTE", SqlValue::Quoted(p.RefFabricante())},
+        {u"Produto.DESCRICAO", SqlValue::Quoted(p.Descricao())},
+        {u"Produto.DESCRICAO2", SqlValue::Quoted(p.Descricao2())},
+        {u"Produto.DESCRICAO3", SqlValue::Quoted(p.Descricao3())},
+        {u"Produto.FORNEC_ULT_ENT1", SqlValue::Quoted(p.Fornec_Ult_Ent1())},
+        {u"Produto.CODGRUPO", SqlValue::Quoted(p.CodGrupo())},
+        {u"Produto.CODSUBGRUPO", SqlValue::Quoted(p.CodSubGrupo())},
+        {u"Produto.PRINCIPALFORNEC", SqlValue::Quoted(p.PrincipalFornecedor())},
+        {u"Produto.EMBALAGEM", SqlValue::Quoted(p.Embalagem())},
+        {u"Produto.CODFABRIC", SqlValue::Quoted(p.CodFabric())},
+        {u"Produto.OBSERVACAO", SqlValue::Quoted(p.Observacao())},
+        {u"Produto.CODLOCAL", SqlValue::Quoted(p.CodLocal())},
+        {u"Produto.CODCLASFIS", SqlValue::Quoted(p.CodClasFis())},
+        {u"Produto.ALIQICMSREG00", SqlValue::Number(p.AliqIcmsReg00())},
+        {u"Produto.BASEICMSREG00", SqlValue::Number(p.BaseIcmsReg00())},
+        {u"Produto.BASEICMSREG02", SqlValue::Number(p.BaseIcmsReg02())},
+        {u"Produto.CODTRIBUT00", SqlValue::Quoted(p.CodTribut00())},
+        {u"Produto.CODTRIBUT01", SqlValue::Quoted(p.CodTribut01())},
+        {u"Produto.ALIQICMSPDV", SqlValue::Number(p.AliqIcmsPdv())},
+        {u"Produto.SUBSTRIB", SqlValue::Quoted(p.SubsTrib())},
+        {u"Produto.AliqIpi", SqlValue::Number(p.AliqIpi())},
+        {u"Produto.AliqISS", SqlValue::Number(p.AliqIss())},
+        {u"Produto.PESO", SqlValue::Number(p.Peso())},
+        {u"Produto.UNIDADEENT", SqlValue::Quoted(p.UnidEntrada())},
+        {u"Produto.UNIDADESAIDA", SqlValue::Quoted(p.UnidSaida())},
+        {u"Produto.CodFamilia", SqlValue::Quoted(p.CodFamilia())},
+        {u"Produto.CodTipoProduto", SqlValue::Quoted(p.CodTipoProduto())},
+        {u"Produto.CodVolume", SqlValue::Quoted(p.CodVolume())},
+        {u"Produto.TipoEntrega", SqlValue::Quoted(p.TipoEntrega())},
+        {u"Produto.CodGeneroItem", SqlValue::Quoted(p.CodGeneroItem())},
+        {u"Produto.SUGESTAO", SqlValue::Number(p.Sugestao())},
+        {u"Produto.PRECO", SqlValue::Number(p.Preco())},
+        {u"Produto.DESCRICAOPRECO", SqlValue::Quoted(p.DescricaoPreco())},
+        {u"Produto.PRECO2", SqlValue::Number(p.Preco2())},
+        {u"Produto.DESCRICAOPRECO2", SqlValue::Quoted(p.DescricaoPreco2())},
+        {u"Produto.PRECO3", SqlValue::Number(p.Preco3())},
+        {u"Produto.DESCRICAOPRECO3", SqlValue::Quoted(p.DescricaoPreco3())},
+        {u"Produto.PRECO4", SqlValue::Number(p.Preco4())},
+        {u"Produto.DESCRICAOPRECO4", SqlValue::Quoted(p.DescricaoPreco4())},
+        {u"Produto.PRECO_ANTERIOR", SqlValue::Number(p.Preco_Anterior())},
+        {u"Produto.Pr_Ult_Ent1", SqlValue::Number(p.Pr_Ult_Ent1())},
+        {u"Produto.Lucro", SqlValue::Number(p.Lucro())},
+        {u"Produto.Lucro2", SqlValue::Number(p.Lucro2())},
+        {u"Produto.Lucro3", SqlValue::Number(p.Lucro3())},
+        {u"Produto.Lucro4", SqlValue::Number(p.Lucro4())},
+        {u"Produto.EstMinimo", SqlValue::Number(p.EstMinimo())},
+        {u"Produto.EstMaximo", SqlValue::Number(p.EstMaximo())},
+        {u"Produto.Comissao", SqlValue::Number(p.Comissao())},
+        {u"Produto.Perc_Iva", SqlValue::Number(p.PercIva())},
+        {u"Produto.FatorConversao", SqlValue::Number(p.FatorConversao())},
+        {u"Produto.MultDivide", SqlValue::Quoted(p.MultiplicaDivide())},
+        {u"Produto.ValorIpi", SqlValue::Number(p.ValorIpi())},
+        {u"Produto.PrecoPromo", SqlValue::Number(p.PrecoPromo())},
     };
 }
 
 // The INSERT's columns from Fracionado to the grade, rendered, in statement order.
 std::vector<Column> ColumnsAfterTheDates(const TConverteProduto& p) {
     return {
-        {QStringLiteral("Produto.Fracionado"), SqlValue::Quoted(p.Fracionado())},
-        {QStringLiteral("Produto.CAMPOLIVRE1"), SqlValue::Quoted(p.CampoLivre1())},
-        {QStringLiteral("Produto.CAMPOLIVRE2"), SqlValue::Quoted(p.CampoLivre2())},
-        {QStringLiteral("Produto.CAMPOLIVRE3"), SqlValue::Quoted(p.CampoLivre3())},
-        {QStringLiteral("Produto.CAMPOLIVRE4"), SqlValue::Quoted(p.CampoLivre4())},
-        {QStringLiteral("produto.mensagem00"), SqlValue::Quoted(p.Mensagem00())},
-        {QStringLiteral("produto.aliqicmsreg01"), SqlValue::Number(p.AliqIcmsReg01())},
-        {QStringLiteral("produto.BaseIcmsReg01"), SqlValue::Number(p.BaseIcmsReg01())},
-        {QStringLiteral("produto.mensagem01"), SqlValue::Quoted(p.Mensagem01())},
-        {QStringLiteral("produto.aliqicmsreg02"), SqlValue::Number(p.AliqIcmsReg02())},
-        {QStringLiteral("Produto.CODTRIBUT02"), SqlValue::Quoted(p.CodTribut02())},
-        {QStringLiteral("produto.mensagem02"), SqlValue::Quoted(p.Mensagem02())},
-        {QStringLiteral("produto.aliqicmsreg03"), SqlValue::Number(p.AliqIcmsReg03())},
-        {QStringLiteral("produto.BaseIcmsReg03"), SqlValue::Number(p.BaseIcmsReg03())},
-        {QStringLiteral("Produto.CODTRIBUT03"), SqlValue::Quoted(p.CodTribut03())},
-        {QStringLiteral("produto.mensagem03"), SqlValue::Quoted(p.Mensagem03())},
-        {QStringLiteral("produto.AliqIcmsDiversos"), SqlValue::Number(p.AliqIcmsDiversos())},
-        {QStringLiteral("produto.BaseIcmsdiversos"), SqlValue::Number(p.BaseIcmsdiversos())},
-        {QStringLiteral("Produto.CodTributDiversos"), SqlValue::Quoted(p.CodTributDiversos())},
-        {QStringLiteral("produto.MensagemDiversos"), SqlValue::Quoted(p.MensagemDiversos())},
-        {QStringLiteral("produto.lucrosubstrib"), SqlValue::Number(p.LucroSubStrib())},
-        {QStringLiteral("produto.substribsaida"), SqlValue::Quoted(p.SubsTribSaida())},
-        {QStringLiteral("Produto.PERCPERDA"), SqlValue::Number(p.PercPerda())},
+        {u"Produto.Fracionado", SqlValue::Quoted(p.Fracionado())},
+        {u"Produto.CAMPOLIVRE1", SqlValue::Quoted(p.CampoLivre1())},
+        {u"Produto.CAMPOLIVRE2", SqlValue::Quoted(p.CampoLivre2())},
+        {u"Produto.CAMPOLIVRE3", SqlValue::Quoted(p.CampoLivre3())},
+        {u"Produto.CAMPOLIVRE4", SqlValue::Quoted(p.CampoLivre4())},
+        {u"produto.mensagem00", SqlValue::Quoted(p.Mensagem00())},
+        {u"produto.aliqicmsreg01", SqlValue::Number(p.AliqIcmsReg01())},
+        {u"produto.BaseIcmsReg01", SqlValue::Number(p.BaseIcmsReg01())},
+        {u"produto.mensagem01", SqlValue::Quoted(p.Mensagem01())},
+        {u"produto.aliqicmsreg02", SqlValue::Number(p.AliqIcmsReg02())},
+        {u"Produto.CODTRIBUT02", SqlValue::Quoted(p.CodTribut02())},
+        {u"produto.mensagem02", SqlValue::Quoted(p.Mensagem02())},
+        {u"produto.aliqicmsreg03", SqlValue::Number(p.AliqIcmsReg03())},
+        {u"produto.BaseIcmsReg03", SqlValue::Number(p.BaseIcmsReg03())},
+        {u"Produto.CODTRIBUT03", SqlValue::Quoted(p.CodTribut03())},
+        {u"produto.mensagem03", SqlValue::Quoted(p.Mensagem03())},
+        {u"produto.AliqIcmsDiversos", SqlValue::Number(p.AliqIcmsDiversos())},
+        {u"produto.BaseIcmsdiversos", SqlValue::Number(p.BaseIcmsdiversos())},
+        {u"Produto.CodTributDiversos", SqlValue::Quoted(p.CodTributDiversos())},
+        {u"produto.MensagemDiversos", SqlValue::Quoted(p.MensagemDiversos())},
+        {u"produto.lucrosubstrib", SqlValue::Number(p.LucroSubStrib())},
+        {u"produto.substribsaida", SqlValue::Quoted(p.SubsTribSaida())},
+        {u"Produto.PERCPERDA", SqlValue::Number(p.PercPerda())},
         {QStringLiteral("produto.percbasesubstribsaida"),
          SqlValue::Number(p.PercBaseSubsTribSaida())},
         {QStringLiteral("produto.PercIcmsSubsTribSaida"),
          SqlValue::Number(p.PercIcmsSubsTribSaida())},
-        {QStringLiteral("produto.substribsaidaR1"), SqlValue::Quoted(p.SubsTribSaidaR1())},
+        {u"produto.substribsaidaR1", SqlValue::Quoted(p.SubsTribSaidaR1())},
         {QStringLiteral("produto.percbasesubstribsaidaR1"),
          SqlValue::Number(p.PercBaseSubsTribSaidaR1())},
         {QStringLiteral("produto.PercIcmsSubsTribSaidaR1"),
          SqlValue::Number(p.PercIcmsSubsTribSaidaR1())},
-        {QStringLiteral("produto.substribsaidaR2"), SqlValue::Quoted(p.SubsTribSaidaR2())},
+        {u"produto.substribsaidaR2", SqlValue::Quoted(p.SubsTribSaidaR2())},
         {QStringLiteral("produto.percbasesubstribsaidaR2"),
          SqlValue::Number(p.PercBaseSubsTribSaidaR2())},
         {QStringLiteral("produto.PercIcmsSubsTribSaidaR2"),
          SqlValue::Number(p.PercIcmsSubsTribSaidaR2())},
-        {QStringLiteral("produto.substribsaidaR3"), SqlValue::Quoted(p.SubsTribSaidaR3())},
+        {u"produto.substribsaidaR3", SqlValue::Quoted(p.SubsTribSaidaR3())},
         {QStringLiteral("produto.percbasesubstribsaidaR3"),
          SqlValue::Number(p.PercBaseSubsTribSaidaR3())},
         {QStringLiteral("produto.PercIcmsSubsTribSaidaR3"),
          SqlValue::Number(p.PercIcmsSubsTribSaidaR3())},
-        {QStringLiteral("produto.substribsaidaR4"), SqlValue::Quoted(p.SubsTribSaidaR4())},
+        {u"produto.substribsaidaR4", SqlValue::Quoted(p.SubsTribSaidaR4())},
         {QStringLiteral("produto.percbasesubstribsaidaR4"),
          SqlValue::Number(p.PercBaseSubsTribSaidaR4())},
-        {QStringLiteral("Produto.ControleLote"), SqlValue::Quoted(p.ControleLote())},
+        {u"Produto.ControleLote", SqlValue::Quoted(p.ControleLote())},
         {QStringLiteral("Produto.PercIcmsSubsTribSaidaR4"),
          SqlValue::Number(p.PercIcmsSubsTribSaidaR4())},
-        {QStringLiteral("Produto.Quant_Ult_Ent1"), SqlValue::Number(p.Quant_Ult_Ent1())},
-        {QStringLiteral("Produto.CFOPFORAUF"), SqlValue::Quoted(p.CFOPForaUF())},
-        {QStringLiteral("Produto.CFOPDENTROUF"), SqlValue::Quoted(p.CFOPDentroUF())},
-        {QStringLiteral("produto.grade"), SqlValue::Integer(p.Grade())},
+        {u"Produto.Quant_Ult_Ent1", SqlValue::Number(p.Quant_Ult_Ent1())},
+        {u"Produto.CFOPFORAUF", SqlValue::Quoted(p.CFOPForaUF())},
+        {u"Produto.CFOPDENTROUF", SqlValue::Quoted(p.CFOPDentroUF())},
+        {u"produto.grade", SqlValue::Integer(p.Grade())},
     };
 }
 
@@ -308,17 +308,16 @@ struct InsertColumns {
 InsertColumns InsertColumnsOf(const TConverteProduto& p) {
     InsertColumns insert{ColumnsBeforeTheDates(p), {}, ColumnsAfterTheDates(p)};
     if (!p.Dt_Cadastro().isEmpty()) {
-        insert.optional.push_back(
-            {QStringLiteral("Produto.DT_CADASTRO ,"), SqlValue::Quoted(p.Dt_Cadastro())});
+        insert.optional.push_back({u"Produto.DT_CADASTRO ,", SqlValue::Quoted(p.Dt_Cadastro())});
         insert.present |= 1u;
     }
     const struct {
-        QString column;
+        QStringView column;
         double day;
     } dates[] = {
-        {QStringLiteral("Produto.Data_Ult_Ent1, "), p.Data_Ult_Ent()},
-        {QStringLiteral("Produto.Data_Ult_Reajuste, "), p.Data_Ult_Rea()},
-        {QStringLiteral("Produto.Data_Ult_Alteracao, "), p.Data_Ult_Alteracao()},
+        {u"Produto.Data_Ult_Ent1, ", p.Data_Ult_Ent()},
+        {u"Produto.Data_Ult_Reajuste, ", p.Data_Ult_Rea()},
+        {u"Produto.Data_Ult_Alteracao, ", p.Data_Ult_Alteracao()},
     };
     // Only the exact day number means "no date": a time of day on 1 January 1900 is written.
     const double noDate = TConverteProduto::NoDateDay();
@@ -342,7 +341,7 @@ std::vector<QStringView> ColumnList(const InsertColumns& insert) {
         pieces.insert(pieces.end(), {c.column, u","});
     for (const Column& c : insert.optional)
         pieces.push_back(c.column);
-    AppendJoined(pieces, insert.after, u",", [](const Column& c) { return QStringView(c.column); });
+    AppendJoined(pieces, insert.after, u",", [](const Column& c) { return c.column; });
     pieces.push_back(u")");
     return pieces;
 }
@@ -352,7 +351,7 @@ std::vector<RenderedColumn> Rendered(const std::vector<Column>& columns) {
     std::vector<RenderedColumn> rendered;
     rendered.reserve(columns.size());
     for (const Column& c : columns)
-        rendered.push_back({c.column, c.value.Rendered()});
+        rendered.push_back({c.column.toString(), c.value.Rendered()});
     return rendered;
 }
 

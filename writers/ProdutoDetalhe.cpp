@@ -13,32 +13,32 @@ namespace vorlanda {
 namespace {
 
 // A column with its value, which is rendered into a statement's text or bound.
-using Column = std::pair<QString, SqlValue>;
+using Column = std::pair<QStringView, SqlValue>; // the column is a literal of the code
 
 // Every column with its value, in the order both statements list them; the product
 // code comes first.
 std::vector<Column> Columns(const TConverteProdutoDetalhe& d) {
     return {
-        {QStringLiteral("CODPROD"), SqlValue::Quoted(d.CodProd())},
-        {QStringLiteral("CONTROLERECEITUARIO"), SqlValue::Quoted(d.ControleReceituario())},
-        {QStringLiteral("CODIGOATIVIDADE"), SqlValue::Quoted(d.CodigoAtividade())},
-        {QStringLiteral("CODIGOLISTASERVICO"), SqlValue::Quoted(d.CodigoListaServico())},
-        {QStringLiteral("ESPELHOMERCSERV"), SqlValue::Quoted(d.EspelhoMercServ())},
-        {QStringLiteral("IMPORTADOPORTOSEGURO"), SqlValue::Quoted(d.ImportadoPortoSeguro())},
-        {QStringLiteral("CODPROMOCAO"), SqlValue::Integer(d.CodPromocao())},
-        {QStringLiteral("ALIQPIS"), SqlValue::Number(d.AliqPis())},
-        {QStringLiteral("PIS_CST"), SqlValue::Quoted(d.Pis_CST())},
-        {QStringLiteral("PISENT_CST"), SqlValue::Quoted(d.PisEnt_CST())},
-        {QStringLiteral("PIS_ST"), SqlValue::Integer(d.Pis_ST())},
-        {QStringLiteral("ALIQCOFINS"), SqlValue::Number(d.AliqCofins())},
-        {QStringLiteral("ALIQPISENT"), SqlValue::Number(d.AliqPisEnt())},
-        {QStringLiteral("ALIQCOFINSENT"), SqlValue::Number(d.AliqCofinsEnt())},
-        {QStringLiteral("COFINS_CST"), SqlValue::Quoted(d.Cofins_CST())},
-        {QStringLiteral("COFINSENT_CST"), SqlValue::Quoted(d.CofinsEnt_CST())},
-        {QStringLiteral("COFINS_ST"), SqlValue::Integer(d.Cofins_ST())},
-        {QStringLiteral("CODCSOSN"), SqlValue::Quoted(d.CodCSOSN())},
-        {QStringLiteral("PRECOMAXVENDA"), SqlValue::Number(d.PrecoMaxVenda())},
-        {QStringLiteral("PONTOBONUS"), SqlValue::Integer(d.PontoBonus())},
+        {u"CODPROD", SqlValue::Quoted(d.CodProd())},
+        {u"CONTROLERECEITUARIO", SqlValue::Quoted(d.ControleReceituario())},
+        {u"CODIGOATIVIDADE", SqlValue::Quoted(d.CodigoAtividade())},
+        {u"CODIGOLISTASERVICO", SqlValue::Quoted(d.CodigoListaServico())},
+        {u"ESPELHOMERCSERV", SqlValue::Quoted(d.EspelhoMercServ())},
+        {u"IMPORTADOPORTOSEGURO", SqlValue::Quoted(d.ImportadoPortoSeguro())},
+        {u"CODPROMOCAO", SqlValue::Integer(d.CodPromocao())},
+        {u"ALIQPIS", SqlValue::Number(d.AliqPis())},
+        {u"PIS_CST", SqlValue::Quoted(d.Pis_CST())},
+        {u"PISENT_CST", SqlValue::Quoted(d.PisEnt_CST())},
+        {u"PIS_ST", SqlValue::Integer(d.Pis_ST())},
+        {u"ALIQCOFINS", SqlValue::Number(d.AliqCofins())},
+        {u"ALIQPISENT", SqlValue::Number(d.AliqPisEnt())},
+        {u"ALIQCOFINSENT", SqlValue::Number(d.AliqCofinsEnt())},
+        {u"COFINS_CST", SqlValue::Quoted(d.Cofins_CST())},
+        {u"COFINSENT_CST", SqlValue::Quoted(d.CofinsEnt_CST())},
+        {u"COFINS_ST", SqlValue::Integer(d.Cofins_ST())},
+        {u"CODCSOSN", SqlValue::Quoted(d.CodCSOSN())},
+        {u"PRECOMAXVENDA", SqlValue::Number(d.PrecoMaxVenda())},
+        {u"PONTOBONUS", SqlValue::Integer(d.PontoBonus())},
     };
 }
 
@@ -47,7 +47,7 @@ std::vector<QStringView> InsertColumnList(const std::vector<Column>& columns) {
     std::vector<QStringView> pieces;
     pieces.reserve(2 * columns.size() + 2);
     pieces.push_back(u" Insert Into ProdutoDetalhe ( ");
-    AppendJoined(pieces, columns, u" , ", [](const Column& c) { return QStringView(c.first); });
+    AppendJoined(pieces, columns, u" , ", [](const Column& c) { return c.first; });
     return pieces;
 }
 
@@ -121,8 +121,8 @@ QString TConverteProdutoDetalhe::MontaSqlAtualiza() const {
     const std::vector<Column> columns = Columns(*this);
     QStringList assignments;
     for (auto c = columns.begin() + 1; c != columns.end(); ++c)
-        assignments.append(QStringLiteral("ProdutoDetalhe.") + c->first + QStringLiteral(" = ") +
-                           c->second.Rendered());
+        assignments.append(QStringLiteral("ProdutoDetalhe.") + c->first.toString() +
+                           QStringLiteral(" = ") + c->second.Rendered());
     return QStringLiteral(" Update ProdutoDetalhe SET ") + assignments.join(QStringLiteral(", ")) +
            QStringLiteral(" Where ProdutoDetalhe.CODPROD = ") + SqlQuoted(FCODPROD);
 }
