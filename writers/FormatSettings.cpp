@@ -187,7 +187,22 @@ FormatSettings& ProcessFormatSettings() {
 
 QString ShortDateText(const QDate& date) {
     const FormatSettings& settings = ProcessFormatSettings();
-    return settings.FormatDate(date, settings.ShortDateFormat());
+    // Every row without a date is given today's: the text written last is kept for as long
+    // as the date and the settings stay the same.
+    static struct {
+        QDate date;
+        QString format;
+        QChar separator;
+        QString text;
+    } last;
+    if (date != last.date || settings.ShortDateFormat() != last.format ||
+        settings.DateSeparator() != last.separator) {
+        last.text = settings.FormatDate(date, settings.ShortDateFormat());
+        last.date = date;
+        last.format = settings.ShortDateFormat();
+        last.separator = settings.DateSeparator();
+    }
+    return last.text;
 }
 
 QDate ReadShortDate(const QString& text) {

@@ -106,6 +106,13 @@ TEST(FormatSettings, ProcessShortDateFormatGovernsWritingAndReading) {
     EXPECT_EQ(ShortDateText(date), QStringLiteral("2007-03-05"));
     EXPECT_EQ(ReadShortDate(QStringLiteral("2007-03-05")), date);
     EXPECT_FALSE(ReadShortDate(QStringLiteral("05/03/2007")).isValid());
+    // The same date again after one setting alone changed.
+    ProcessFormatSettings().SetDateSeparator(u'.');
+    EXPECT_EQ(ShortDateText(date), QStringLiteral("2007.03.05"));
+    ProcessFormatSettings().SetShortDateFormat(QStringLiteral("dd/mm/yyyy"));
+    EXPECT_EQ(ShortDateText(date), QStringLiteral("05.03.2007"));
+    ProcessFormatSettings().SetShortDateFormat(QStringLiteral("yyyy/mm/dd"));
+    ProcessFormatSettings().SetDateSeparator(u'-');
 
     // With a foreign date separator the "/" of a fixed text no longer matches.
     ProcessFormatSettings().SetShortDateFormat(QStringLiteral("dd/mm/yyyy"));
