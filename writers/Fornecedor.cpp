@@ -5,6 +5,7 @@
 #include "writers/ValueHelpers.h"
 
 #include <array>
+#include <vector>
 
 namespace vorlanda {
 
@@ -34,6 +35,40 @@ struct Column {
     const char16_t* name;
     const QString& value;
 };
+
+// The INSERT's columns with their values, in the statement's order.
+std::array<Column, 28> Columns(const TConverteFornece& f) {
+    return {{
+        {u"CodFornec", f.CodFornec()},
+        {u"Nome", f.Nome()},
+        {u"NomeFantasia", f.NomeFantasia()},
+        {u"Contato", f.Contato()},
+        {u"Endereco", f.Endereco()},
+        {u"Bairro", f.Bairro()},
+        {u"Cep", f.Cep()},
+        {u"CodCidade", f.CodCidade()},
+        {u"Numero", f.Numero()},
+        {u"Complemento", f.Complemento()},
+        {u"Estado", f.Estado()},
+        {u"InscMunicipal", f.InscMunicipal()},
+        {u"Pessoa_FJ", f.Pessoa_FJ()},
+        {u"CgcCpf", f.CgcCpf()},
+        {u"InscEst", f.InscEst()},
+        {u"observacao", f.Observacao()},
+        {u"Fone", f.Fone()},
+        {u"Fax", f.Fax()},
+        {u"Celular", f.Celular()},
+        {u"Email", f.Email()},
+        {u"HomePage", f.HomePage()},
+        {u"CampoLivre1", f.CampoLivre1()},
+        {u"CampoLivre2", f.CampoLivre2()},
+        {u"codcliente", f.CodCliente()},
+        {u"ativo", f.Ativo()},
+        {u"TipoFornece", f.TipoFornece()},
+        {u"contacx", f.ContaCx()},
+        {u"ctctbred", f.CTCTbred()},
+    }};
+}
 
 } // namespace
 
@@ -198,39 +233,9 @@ void TConverteFornece::LimpaTabela() {
 }
 
 QString TConverteFornece::MontaSql() const {
-    const std::array<Column, 28> columns{{
-        {u"CodFornec", FCodFornec},
-        {u"Nome", FNome},
-        {u"NomeFantasia", FNomeFantasia},
-        {u"Contato", FContato},
-        {u"Endereco", FEndereco},
-        {u"Bairro", FBairro},
-        {u"Cep", FCep},
-        {u"CodCidade", FCodCidade},
-        {u"Numero", FNumero},
-        {u"Complemento", FComplemento},
-        {u"Estado", FEstado},
-        {u"InscMunicipal", FInscMunicipal},
-        {u"Pessoa_FJ", FPessoa_FJ},
-        {u"CgcCpf", FCgcCpf},
-        {u"InscEst", FInscEst},
-        {u"observacao", FObservacao},
-        {u"Fone", FFone},
-        {u"Fax", FFax},
-        {u"Celular", FCelular},
-        {u"Email", FEmail},
-        {u"HomePage", FHomePage},
-        {u"CampoLivre1", FCampoLivre1},
-        {u"CampoLivre2", FCampoLivre2},
-        {u"codcliente", FCodCliente},
-        {u"ativo", FAtivo},
-        {u"TipoFornece", FTipoFornece},
-        {u"contacx", FContaCx},
-        {u"ctctbred", FCTCTbred},
-    }};
     QStringList names;
     QStringList values;
-    for (const Column& c : columns) {
+    for (const Column& c : Columns(*this)) {
         names.append(QStringLiteral("fornece.") + QString::fromUtf16(c.name));
         values.append(SqlQuoted(c.value));
     }
@@ -239,9 +244,29 @@ QString TConverteFornece::MontaSql() const {
            QStringLiteral(") Values (") + values.join(separator) + QStringLiteral(") ");
 }
 
+std::optional<ParameterisedStatement> TConverteFornece::BoundInsert() const {
+    const std::array<Column, 28> columns = Columns(*this);
+    ParameterisedStatement bound;
+    // Every value is a text, which its quoted literal reads as whole.
+    bound.values.reserve(columns.size());
+    for (const Column& c : columns)
+        bound.values.emplace_back(c.value);
+    if (insertShape_.isEmpty()) {
+        std::vector<QStringView> head{u"  Insert Into fornece ("};
+        bool first = true;
+        for (const Column& c : columns) {
+            head.insert(head.end(), {first ? u"" : u", ", u"fornece.", c.name});
+            first = false;
+        }
+        head.push_back(u") Values (");
+        insertShape_ = ParameterShape(std::move(head), columns.size());
+    }
+    bound.sql = insertShape_;
+    return bound;
+}
+
 void TConverteFornece::GravaFornecedor() {
-    QDestino.SetSQL(MontaSql());
-    QDestino.ExecSQL();
+    QDestino.ExecBound(BoundInsert(), [this] { return MontaSql(); });
     LimpaVariavel();
 }
 

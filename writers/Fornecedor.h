@@ -1,6 +1,9 @@
 #pragma once
 
+#include "db/LiteralParameters.h"
 #include "writers/classConversao.h"
+
+#include <optional>
 
 namespace vorlanda {
 
@@ -86,10 +89,13 @@ public:
     // Empties FORNECE and commits.
     void LimpaTabela();
     QString MontaSql() const;
+    // MontaSql's INSERT with its values bound, as LiteralsToParameters reads the text.
+    std::optional<ParameterisedStatement> BoundInsert() const;
     // Inserts the record, then resets it; a server error leaves the record as it was.
     void GravaFornecedor();
 
 private:
+    mutable QString insertShape_; // of BoundInsert, the same for every record
     QString FCodFornec;
     QString FCodCliente;
     QString FNome;

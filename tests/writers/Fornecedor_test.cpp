@@ -1,6 +1,7 @@
 #include "writers/Fornecedor.h"
 
 #include "db/Error.h"
+#include "support/BoundInsert.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -249,6 +250,18 @@ TEST(TConverteFornece, InsertOfAFullRecordQuotesEveryValueInColumnOrder) {
                       "'3133334445', '31999998888', 'compras@davila.com.br', "
                       "'www.davila.com.br', 'L1', 'L2', '00000345', 'S', 'Distribuidor', "
                       "'1.1.01', '2.2.02') "));
+}
+
+TEST(TConverteFornece, BoundInsertIsWhatItsTextReadsAs) {
+    TargetDatabase unconnected;
+    TConverteFornece fornece(unconnected);
+    ExpectBoundAsTheTextReads(fornece.BoundInsert(), fornece.MontaSql());
+    FillEveryField(fornece);
+    ExpectBoundAsTheTextReads(fornece.BoundInsert(), fornece.MontaSql());
+    // The one setter that keeps an apostrophe, and an address kept with its blanks.
+    fornece.SetAtivo(u"'"_qs);
+    fornece.SetEndereco(u"  Rua Um  "_qs);
+    ExpectBoundAsTheTextReads(fornece.BoundInsert(), fornece.MontaSql());
 }
 
 TEST(TConverteFornece, LimpaTabelaEmptiesForneceAndCommits) {
