@@ -9,7 +9,8 @@ namespace {
 constexpr qint64 frameMilliseconds = 40;
 } // namespace
 
-PaintThrottle::PaintThrottle(QWidget& widget) : widget_(widget) {
+PaintThrottle::PaintThrottle(QWidget& widget, std::function<void()> catchUp)
+    : widget_(widget), catchUp_(std::move(catchUp)) {
     resume_.setSingleShot(true);
     QObject::connect(&resume_, &QTimer::timeout, [this] { Resume(); });
 }
@@ -26,6 +27,8 @@ void PaintThrottle::Changed() {
 }
 
 void PaintThrottle::Resume() {
+    if (catchUp_)
+        catchUp_();
     widget_.setUpdatesEnabled(true); // schedules a repaint with the current state
     sincePaint_.start();
 }

@@ -5,8 +5,18 @@
 
 namespace vorlanda {
 
+namespace {
+
+// The percentage the bar writes for a value of 0..maximum.
+int Percent(int value, int maximum) {
+    return static_cast<int>(qint64{value} * 100 / maximum);
+}
+
+} // namespace
+
 QtGauge::QtGauge(QProgressBar& bar)
-    : bar_(bar), throttle_(bar), max_(bar.maximum()), progress_(bar.value()) {
+    : bar_(bar), throttle_(bar, [this] { CatchUp(); }), max_(bar.maximum()),
+      progress_(bar.value()) {
     Show();
 }
 
@@ -21,6 +31,24 @@ void QtGauge::SetProgress(int value) {
 }
 
 void QtGauge::Show() {
+    // While painting is put off, a step that keeps the percentage the bar shows waits for the
+    // end of the frame: the bar's own work on a new value (does it need a repaint, what does
+    // its text say) costs more than many a row it stands for.
+    if (throttle_.PuttingOff() && max_ > 0 && bar_.maximum() == max_ &&
+        Percent(std::clamp(progress_, 0, max_), max_) == Percent(bar_.value(), max_)) {
+        barBehind_ = true;
+        return;
+    }
+    PassToBar();
+    throttle_.Changed();
+}
+
+void QtGauge::CatchUp() {
+    if (barBehind_)
+        PassToBar();
+}
+
+void QtGauge::PassToBar() {
     // A bar with the range 0..0 turns into a busy animation, and one whose value falls
     // outside its range shows no text at all; the operator must see 0 % in both cases. The
     // range is always set before the value, since a new range resets an outlying value.
@@ -31,7 +59,7 @@ void QtGauge::Show() {
         bar_.setRange(0, max_);
         bar_.setValue(std::clamp(progress_, 0, max_));
     }
-    throttle_.Changed();
+    barBehind_ = false;
 }
 
 } // namespace vorlanda

@@ -8,7 +8,8 @@ class QProgressBar;
 namespace vorlanda {
 
 // The gauge over the window's progress bar. It shows the percentage of progress to maximum;
-// a maximum of 0 shows 0 %.
+// a maximum of 0 shows 0 %. The gauge's own values are always current; a step that leaves the
+// shown percentage as it is may reach the bar only with the next paint, at most a frame later.
 class QtGauge final : public Gauge {
 public:
     // The bar stays the window's; it must outlive the gauge's use.
@@ -21,11 +22,14 @@ public:
 
 private:
     void Show();
+    void CatchUp();
+    void PassToBar();
 
     QProgressBar& bar_;
     PaintThrottle throttle_;
     int max_;
     int progress_;
+    bool barBehind_ = false; // the bar waits for a step that would not change its percentage
 };
 
 } // namespace vorlanda

@@ -2,6 +2,8 @@
 
 #include "support/QtPrinters.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <gtest/gtest.h>
 
@@ -50,4 +52,30 @@ TEST(QtGauge, StartsFromTheBarsRangeAndKeepsTheProgressAcrossANewMaximum) {
     gauge.SetMaxValue(8);
     EXPECT_EQ(gauge.Progress(), 2);
     EXPECT_EQ(bar.text(), QStringLiteral("25%"));
+}
+
+TEST(QtGauge, StepsWithinTheShownPercentageWaitForTheNextPaintAndTheLastOneShows) {
+    QProgressBar bar;
+    bar.setRange(0, 100);
+    bar.setValue(0);
+    bar.show();
+    QtGauge gauge(bar);
+    gauge.SetMaxValue(1000);
+    bool barWaited = false;
+    // The run stops within a percentage, so that its last step is one that waited.
+    for (int row = 1; row <= 995; ++row) {
+        gauge.SetProgress(row);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(gauge.Progress(), row);
+        // The percentage is never behind, only the steps within it.
+        ASSERT_EQ(bar.text(), QStringLiteral("%1%").arg(row / 10));
+        barWaited = barWaited || bar.value() != row;
+    }
+    EXPECT_TRUE(barWaited);
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 100)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(bar.value(), 995);
+    EXPECT_TRUE(bar.updatesEnabled());
 }
