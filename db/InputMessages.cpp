@@ -9,7 +9,6 @@ namespace vorlanda {
 
 namespace {
 
-constexpr unsigned charsetUtf8 = 4;
 constexpr unsigned maxVaryingBytes = 32765;
 // Room given to a text bound where the server expects no text (a number, a date).
 constexpr unsigned otherTextBytes = 32;
@@ -46,6 +45,40 @@ ISC_TIMESTAMP EncodeTimestamp(const QDateTime& moment) {
         static_cast<unsigned>(time.hour()), static_cast<unsigned>(time.minute()),
         static_cast<unsigned>(time.second()), static_cast<unsigned>(time.msec()) * 10);
     return stamp;
+}
+
+// A text's length, in front of its bytes.
+void WriteTextLength(unsigned char* at, std::size_t length) {
+    const auto bytes = static_cast<quint16>(length);
+    std::memcpy(at, &bytes, sizeof bytes);
+}
+
+// A value of any kind but text, as Classify gave its kind and, for an exact number, its digits.
+void WriteOtherThanText(unsigned char* at, char kind, const TargetValue& value,
+                        const ExactDecimal& exact) {
+    switch (kind) {
+    case Exact:
+        std::memcpy(at, &exact.digits, sizeof exact.digits);
+        break;
+    case Integer:
+        std::memcpy(at, &std::get<qint64>(value), sizeof(qint64));
+        break;
+    case Real:
+        std::memcpy(at, &std::get<double>(value), sizeof(double));
+        break;
+    case Moment: {
+        const ISC_TIMESTAMP stamp = EncodeTimestamp(std::get<QDateTime>(value));
+        std::memcpy(at, &stamp, sizeof stamp);
+        break;
+    }
+    default: // NULL: only its flag is read
+        break;
+    }
+}
+
+void WriteNullFlag(unsigned char* at, bool null) {
+    const short flag = null ? -1 : 0;
+    std::memcpy(at, &flag, sizeof flag);
 }
 
 // The largest magnitude of digits a double holds exactly.
@@ -154,37 +187,18 @@ bool InputMessages::WriteInCurrent(const std::vector<const TargetValue*>& values
         if (kind != layout.kinds[i])
             return false;
         unsigned char* const at = message + layout.offsets[i];
-        switch (kind) {
-        case Text: {
+        if (kind == Text) {
             const QString& text = std::get<QString>(value);
             if (static_cast<std::size_t>(text.size()) * 3 > layout.textCapacities[i])
                 return false;
             char* const bytes = reinterpret_cast<char*>(at) + sizeof(quint16);
-            const auto length = static_cast<quint16>(WriteSendableUtf8(bytes, text) - bytes);
-            std::memcpy(at, &length, sizeof length);
-            break;
-        }
-        case Exact:
-            if (exact.scale != layout.scales[i])
+            WriteTextLength(at, WriteSendableUtf8(bytes, text) - bytes);
+        } else {
+            if (kind == Exact && exact.scale != layout.scales[i])
                 return false;
-            std::memcpy(at, &exact.digits, sizeof exact.digits);
-            break;
-        case Integer:
-            std::memcpy(at, &std::get<qint64>(value), sizeof(qint64));
-            break;
-        case Real:
-            std::memcpy(at, &std::get<double>(value), sizeof(double));
-            break;
-        case Moment: {
-            const ISC_TIMESTAMP stamp = EncodeTimestamp(std::get<QDateTime>(value));
-            std::memcpy(at, &stamp, sizeof stamp);
-            break;
+            WriteOtherThanText(at, kind, value, exact);
         }
-        default:
-            break;
-        }
-        const short isNull = kind == Null ? -1 : 0;
-        std::memcpy(message + layout.nullOffsets[i], &isNull, sizeof isNull);
+        WriteNullFlag(message + layout.nullOffsets[i], kind == Null);
     }
     return true;
 }
@@ -258,7 +272,7 @@ InputMessages::Layout InputMessages::BuildLayout() const {
         case Text:
             builder->setType(&status, i, SQL_VARYING | 1u);
             builder->setLength(&status, i, textCapacities_[i]);
-            builder->setCharSet(&status, i, charsetUtf8);
+            builder->setCharSet(&status, i, fb::charsetUtf8);
             break;
         case Integer:
             builder->setType(&status, i, SQL_INT64 | 1u);
@@ -309,25 +323,17 @@ InputMessages::Layout InputMessages::Rescaled(const Layout& sibling) const {
 
 void InputMessages::Write(const Layout& layout, const std::vector<const TargetValue*>& values) {
     buffer_.resize(layout.length);
+    unsigned char* const message = buffer_.data();
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const TargetValue& value = *values[i];
-        unsigned char* at = buffer_.data() + layout.offsets[i];
-        const short isNull = std::holds_alternative<std::monostate>(value) ? -1 : 0;
-        std::memcpy(buffer_.data() + layout.nullOffsets[i], &isNull, sizeof isNull);
-        if (std::holds_alternative<QString>(value)) {
-            const auto length = static_cast<quint16>(textStarts_[i + 1] - textStarts_[i]);
-            std::memcpy(at, &length, sizeof length);
-            std::memcpy(at + sizeof length, utf8_.data() + textStarts_[i], length);
-        } else if (kinds_[i] == Exact) {
-            std::memcpy(at, &exact_[i].digits, sizeof exact_[i].digits);
-        } else if (const auto* number = std::get_if<qint64>(&value)) {
-            std::memcpy(at, number, sizeof *number);
-        } else if (const auto* real = std::get_if<double>(&value)) {
-            std::memcpy(at, real, sizeof *real);
-        } else if (const auto* moment = std::get_if<QDateTime>(&value)) {
-            const ISC_TIMESTAMP stamp = EncodeTimestamp(*moment);
-            std::memcpy(at, &stamp, sizeof stamp);
+        unsigned char* const at = message + layout.offsets[i];
+        if (kinds_[i] == Text) {
+            const std::size_t length = textStarts_[i + 1] - textStarts_[i];
+            std::memcpy(at + sizeof(quint16), utf8_.constData() + textStarts_[i], length);
+            WriteTextLength(at, length);
+        } else {
+            WriteOtherThanText(at, kinds_[i], *values[i], exact_[i]);
         }
+        WriteNullFlag(message + layout.nullOffsets[i], kinds_[i] == Null);
     }
 }
 
