@@ -70,6 +70,15 @@ std::array<Column, 28> Columns(const TConverteFornece& f) {
     }};
 }
 
+// The INSERT's text up to and including the bracket that opens its values.
+std::vector<QStringView> InsertHead(const std::array<Column, 28>& columns) {
+    std::vector<QStringView> head{u"  Insert Into fornece ("};
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        head.insert(head.end(), {i == 0 ? u"fornece." : u", fornece.", columns[i].name});
+    head.push_back(u") Values (");
+    return head;
+}
+
 } // namespace
 
 TConverteFornece::TConverteFornece(TargetDatabase& cBanco) : TConversao(cBanco) {
@@ -233,15 +242,15 @@ void TConverteFornece::LimpaTabela() {
 }
 
 QString TConverteFornece::MontaSql() const {
-    QStringList names;
-    QStringList values;
-    for (const Column& c : Columns(*this)) {
-        names.append(QStringLiteral("fornece.") + QString::fromUtf16(c.name));
-        values.append(SqlQuoted(c.value));
-    }
-    const QString separator = QStringLiteral(", ");
-    return QStringLiteral("  Insert Into fornece (") + names.join(separator) +
-           QStringLiteral(") Values (") + values.join(separator) + QStringLiteral(") ");
+    const std::array<Column, 28> columns = Columns(*this);
+    std::vector<QString> quoted;
+    quoted.reserve(columns.size());
+    for (const Column& c : columns)
+        quoted.push_back(SqlQuoted(c.value));
+    std::vector<QStringView> pieces = InsertHead(columns);
+    AppendJoined(pieces, quoted, u", ", [](const QString& value) { return QStringView(value); });
+    pieces.push_back(u") ");
+    return Concatenated(pieces);
 }
 
 std::optional<ParameterisedStatement> TConverteFornece::BoundInsert() const {
@@ -251,16 +260,8 @@ std::optional<ParameterisedStatement> TConverteFornece::BoundInsert() const {
     bound.values.reserve(columns.size());
     for (const Column& c : columns)
         bound.values.emplace_back(c.value);
-    if (insertShape_.isEmpty()) {
-        std::vector<QStringView> head{u"  Insert Into fornece ("};
-        bool first = true;
-        for (const Column& c : columns) {
-            head.insert(head.end(), {first ? u"" : u", ", u"fornece.", c.name});
-            first = false;
-        }
-        head.push_back(u") Values (");
-        insertShape_ = ParameterShape(std::move(head), columns.size());
-    }
+    if (insertShape_.isEmpty())
+        insertShape_ = ParameterShape(InsertHead(columns), columns.size());
     bound.sql = insertShape_;
     return bound;
 }
