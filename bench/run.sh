@@ -162,6 +162,9 @@ declare -A total_seconds max_rss limit_seconds all_seconds all_rss
 # wall time and peak memory (each run empties only its own table, so the products still find
 # the classifications), then all five in one invocation, then measures the limit on an empty
 # target.
+# The smaller of two times; the first alone when the second is empty.
+fastest() { awk -v a="$1" -v b="${2:-}" 'BEGIN { print (b == "" || a + 0 < b + 0) ? a : b }'; }
+
 run_pass() {
     local mode=$1 prefix=$2
     local converted="$work/$mode-converted.fb"
@@ -204,9 +207,7 @@ run_pass() {
             { echo "vorlanda-convert --all failed:" >&2; cat "$work/convert.log" >&2; exit 1; }
         end=$(date +%s%N)
         took=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
-        if [ "$round" = 1 ] || awk -v a="$took" -v b="${all_seconds[$mode]}" 'BEGIN { exit !(a < b) }'; then
-            all_seconds[$mode]=$took
-        fi
+        all_seconds[$mode]=$(fastest "$took" "${all_seconds[$mode]:-}")
         peak_rss=$(tail -n 1 "$work/time.txt")
         if [ "$round" = 1 ] || [ "$peak_rss" -gt "${all_rss[$mode]}" ]; then
             all_rss[$mode]=$peak_rss
@@ -225,9 +226,7 @@ run_pass() {
         "$limit" "$prefix$converted" "$prefix$empty" | tee "$work/limit.log" | sed 's/^/   /'
         took=$(awk '/^limit seconds:/ { print $3 }' "$work/limit.log")
         [ -n "$took" ] || { echo "the limit measurement failed" >&2; exit 1; }
-        if [ "$round" = 1 ] || awk -v a="$took" -v b="${limit_seconds[$mode]}" 'BEGIN { exit !(a < b) }'; then
-            limit_seconds[$mode]=$took
-        fi
+        limit_seconds[$mode]=$(fastest "$took" "${limit_seconds[$mode]:-}")
         while read -r table n; do
             if [ "${converted_rows[$table]:-}" != "$n" ]; then
                 echo "$table: the limit target has $n rows, the converted one ${converted_rows[$table]:-none}" >&2
