@@ -15,17 +15,9 @@ QString Trim(const QString& text) {
 }
 
 QString UpperAscii(const QString& text) {
-    const auto lower = [](QChar c) { return c >= u'a' && c <= u'z'; };
-    // Most values arrive in capitals already: they are handed back shared, not copied.
-    const auto first = std::find_if(text.cbegin(), text.cend(), lower);
-    if (first == text.cend())
-        return text;
-    QString result = text;
-    for (auto c = result.begin() + (first - text.cbegin()); c != result.end(); ++c) {
-        if (lower(*c))
-            *c = QChar(c->unicode() - u'a' + u'A');
-    }
-    return result;
+    return MappedChars(text, [](char16_t c) {
+        return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    });
 }
 
 QString Copy(const QString& text, qsizetype pos, qsizetype count) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 
 namespace vorlanda {
 
@@ -16,5 +17,19 @@ QString Copy(const QString& text, qsizetype pos, qsizetype count);
 
 // The first n characters, at most.
 QString Left(const QString& text, qsizetype n);
+
+// The text with `map` (from char16_t to char16_t) applied to each character. A text none of
+// whose characters change is handed back shared, not copied: most values pass a cleaning step
+// unchanged.
+template <typename Map> QString MappedChars(const QString& text, Map map) {
+    const auto changes = [&map](QChar c) { return map(c.unicode()) != c.unicode(); };
+    const auto first = std::find_if(text.cbegin(), text.cend(), changes);
+    if (first == text.cend())
+        return text;
+    QString result = text;
+    for (auto c = result.begin() + (first - text.cbegin()); c != result.end(); ++c)
+        *c = QChar(map(c->unicode()));
+    return result;
+}
 
 } // namespace vorlanda

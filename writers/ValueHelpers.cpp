@@ -45,6 +45,26 @@ bool ReadProcessDecimal(const QString& text, double& value) {
     }
 }
 
+// What FRetiraAcento writes for a character of a text in capitals; the character itself when
+// it stays.
+char16_t WithoutAccent(char16_t u) {
+    if ((u >= 0xC0 && u <= 0xC4) || (u >= 0xE0 && u <= 0xE4))
+        return u'A';
+    if (u >= 0xC8 && u <= 0xCA)
+        return u'E';
+    if (u >= 0xCC && u <= 0xCE)
+        return u'I';
+    if (u >= 0xD2 && u <= 0xD6)
+        return u'O';
+    if (u == 0xD9 || u == 0xDA || u == 0xDC)
+        return u'U';
+    if (u == 0xC7 || u == 0xE7)
+        return u'C';
+    if (u == u':' || u == u';')
+        return u'.';
+    return u;
+}
+
 } // namespace
 
 QString StrZero(const QString& Valor, int Qtd) {
@@ -92,41 +112,8 @@ QString FRemoveCaracter(const QString& Valor) {
     return text;
 }
 
-namespace {
-
-// What FRetiraAcento writes for a character of a text in capitals; the character itself when
-// it stays.
-char16_t WithoutAccent(char16_t u) {
-    if ((u >= 0xC0 && u <= 0xC4) || (u >= 0xE0 && u <= 0xE4))
-        return u'A';
-    if (u >= 0xC8 && u <= 0xCA)
-        return u'E';
-    if (u >= 0xCC && u <= 0xCE)
-        return u'I';
-    if (u >= 0xD2 && u <= 0xD6)
-        return u'O';
-    if (u == 0xD9 || u == 0xDA || u == 0xDC)
-        return u'U';
-    if (u == 0xC7 || u == 0xE7)
-        return u'C';
-    if (u == u':' || u == u';')
-        return u'.';
-    return u;
-}
-
-} // namespace
-
 QString FRetiraAcento(const QString& Valor) {
-    QString text = UpperAscii(Valor);
-    const auto changes = [](QChar c) { return WithoutAccent(c.unicode()) != c.unicode(); };
-    // A text with nothing to change stays shared with the one passed in.
-    const auto first = std::find_if(text.cbegin(), text.cend(), changes);
-    if (first == text.cend())
-        return text;
-    const qsizetype from = first - text.cbegin();
-    for (auto c = text.begin() + from; c != text.end(); ++c)
-        *c = QChar(WithoutAccent(c->unicode()));
-    return text;
+    return MappedChars(UpperAscii(Valor), WithoutAccent);
 }
 
 QString FSoNumero(const QString& MNumero) {
