@@ -100,7 +100,7 @@ void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbO
         ConverteProdutos.SetCampoLivre2(text("APLICACAO"));
         ConverteProdutos.SetCFOPForaUF(text("CFOP"));
         ConverteProdutos.SetFracionado(
-            UpperAscii(text("FRACIONADO")) == u"FALSE" ? QStringLiteral("N") : QStringLiteral("S"));
+            UpperCase(text("FRACIONADO")) == u"FALSE" ? QStringLiteral("N") : QStringLiteral("S"));
         ConverteProdutos.SetPreco2(number("PRECOPRAZO"));
         ConverteProdutos.SetPreco3(number("PRECOPROMOCAO"));
         ConverteProdutos.SetPreco4(number("PRECOCINCO"));

@@ -178,7 +178,7 @@ void TConverteCliente::SetCodFornec(const QString& Value) {
 
 void TConverteCliente::SetNome(const QString& Value) {
     FNome = WithoutDoubleQuotes(Value, TrimmedFirst<60>, [](const QString& v) {
-        return FRetiraAcento(UpperAscii(Left(Trim(v), 60)));
+        return FRetiraAcento(UpperCase(Left(Trim(v), 60)));
     });
 }
 
@@ -188,7 +188,7 @@ void TConverteCliente::SetContato(const QString& Value) {
 
 void TConverteCliente::SetNomeFantasia(const QString& Value) {
     FNomeFantasia = WithoutDoubleQuotes(Value, First<50>, [](const QString& v) {
-        return FRetiraAcento(UpperAscii(Left(Trim(v), 50)));
+        return FRetiraAcento(UpperCase(Left(Trim(v), 50)));
     });
 }
 
@@ -242,17 +242,17 @@ void TConverteCliente::SetNomeCidadeCob(const QString& Value) {
 
 void TConverteCliente::SetEstado(const QString& Value) {
     FEstado = WithoutDoubleQuotes(Value, First<2>,
-                                  [](const QString& v) { return UpperAscii(Left(v, 2)); });
+                                  [](const QString& v) { return UpperCase(Left(v, 2)); });
 }
 
 void TConverteCliente::SetEstadoEntr(const QString& Value) {
-    FEstadoEntr = WithoutDoubleQuotes(
-        Value, TrimmedFirst<60>, [](const QString& v) { return UpperAscii(Left(Trim(v), 2)); });
+    FEstadoEntr = WithoutDoubleQuotes(Value, TrimmedFirst<60>,
+                                      [](const QString& v) { return UpperCase(Left(Trim(v), 2)); });
 }
 
 void TConverteCliente::SetEstadoCob(const QString& Value) {
     FEstadoCob = WithoutDoubleQuotes(Value, First<20>,
-                                     [](const QString& v) { return UpperAscii(Left(v, 2)); });
+                                     [](const QString& v) { return UpperCase(Left(v, 2)); });
 }
 
 void TConverteCliente::SetCep(const QString& Value) {

@@ -22,7 +22,7 @@ QString TrimmedFirst(const QString& value, qsizetype n) {
 }
 
 QString NameText(const QString& value, qsizetype n) {
-    return FRetiraAcento(UpperAscii(TrimmedFirst(value, n)));
+    return FRetiraAcento(UpperCase(TrimmedFirst(value, n)));
 }
 
 // Phone numbers are cut before the digits are picked, so only digits among the first 16
@@ -196,7 +196,7 @@ void TConverteFornece::Setobservacao(const QString& Value) {
 }
 
 void TConverteFornece::SetAtivo(const QString& Value) {
-    FAtivo = UpperAscii(Left(Value, 1));
+    FAtivo = UpperCase(Left(Value, 1));
 }
 
 void TConverteFornece::SetTipoFornece(const QString& Value) {

@@ -14,9 +14,22 @@ QString Trim(const QString& text) {
     return text.mid(first, last - first);
 }
 
-QString UpperAscii(const QString& text) {
-    return MappedChars(text, [](char16_t c) {
-        return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+QString UpperCase(const QString& text) {
+    return MappedChars(text, [](char16_t c) -> char16_t {
+        if ((c >= u'a' && c <= u'z') || (c >= u'à' && c <= u'þ' && c != u'÷'))
+            return static_cast<char16_t>(c - 0x20);
+        switch (c) {
+        case u'ÿ':
+            return u'Ÿ';
+        case u'š':
+            return u'Š';
+        case u'ž':
+            return u'Ž';
+        case u'œ':
+            return u'Œ';
+        default:
+            return c;
+        }
     });
 }
 

@@ -8,8 +8,10 @@ namespace vorlanda {
 // Removes every character with a code of 32 or less (blanks, control characters) at both ends.
 QString Trim(const QString& text);
 
-// Turns only the letters "a" to "z" into "A" to "Z"; accented letters stay as they are.
-QString UpperAscii(const QString& text);
+// Every letter that has a capital in WIN1252, the target's character set, turned into it: "a" to
+// "z", the accented letters ("ã" to "Ã", "é" to "É", "ÿ" to "Ÿ"), "š", "ž" and "œ". Letters
+// without such a capital ("ß", "µ") and every other character stay as they are.
+QString UpperCase(const QString& text);
 
 // Up to count characters from the 1-based position pos; shorter when the text ends first, and
 // a position below 1 counts as 1 without shortening the count.

@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <algorithm>
+#include <string_view>
 
 namespace vorlanda {
 
@@ -45,24 +46,14 @@ bool ReadProcessDecimal(const QString& text, double& value) {
     }
 }
 
-// What FRetiraAcento writes for a character of a text in capitals; the character itself when
-// it stays.
+// What FRetiraAcento writes for a character of an upper-cased text: the plain letter of every
+// accented Latin letter WIN1252 holds, "." for ":" and ";", the character itself otherwise.
 char16_t WithoutAccent(char16_t u) {
-    if ((u >= 0xC0 && u <= 0xC4) || (u >= 0xE0 && u <= 0xE4))
-        return u'A';
-    if (u >= 0xC8 && u <= 0xCA)
-        return u'E';
-    if (u >= 0xCC && u <= 0xCE)
-        return u'I';
-    if (u >= 0xD2 && u <= 0xD6)
-        return u'O';
-    if (u == 0xD9 || u == 0xDA || u == 0xDC)
-        return u'U';
-    if (u == 0xC7 || u == 0xE7)
-        return u'C';
-    if (u == u':' || u == u';')
-        return u'.';
-    return u;
+    static constexpr std::u16string_view from = u"ÀÁÂÃÄÅÈÉÊËÌÍÎÏÒÓÔÕÖÙÚÛÜÇÑÝŸŠŽ:;";
+    static constexpr std::u16string_view to = u"AAAAAAEEEEIIIIOOOOOUUUUCNYYSZ..";
+    static_assert(from.size() == to.size());
+    const std::size_t at = from.find(u);
+    return at == std::u16string_view::npos ? u : to[at];
 }
 
 } // namespace
@@ -77,7 +68,7 @@ QString StrZero(const QString& Valor, int Qtd) {
 }
 
 QString TiraMascara(const QString& Valor) {
-    const QString upper = UpperAscii(Valor);
+    const QString upper = UpperCase(Valor);
     if (Trim(upper) == u"ISENTO")
         return upper;
     if (upper.contains(u"ISEN"))
@@ -113,7 +104,7 @@ QString FRemoveCaracter(const QString& Valor) {
 }
 
 QString FRetiraAcento(const QString& Valor) {
-    return MappedChars(UpperAscii(Valor), WithoutAccent);
+    return MappedChars(UpperCase(Valor), WithoutAccent);
 }
 
 QString FSoNumero(const QString& MNumero) {

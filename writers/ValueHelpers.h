@@ -20,7 +20,8 @@ QString FValidaData(QString& Data);
 // Valor without "(", ")", "-", ".", "/" and apostrophes.
 QString FRemoveCaracter(const QString& Valor);
 
-// Upper-cased text with the common Portuguese accents removed and ":" and ";" turned into ".".
+// Upper-cased text (UpperCase) with every accented Latin letter turned into its plain letter
+// ("São José" gives "SAO JOSE"), and ":" and ";" turned into ".".
 QString FRetiraAcento(const QString& Valor);
 
 // The decimal digits of MNumero, in order.

@@ -118,8 +118,8 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
         QStringLiteral(" INSERT INTO CIDADES (CODCIDADE, CIDADE, ESTADO) VALUES (:CODCIDADE, "
                        ":CIDADE, :ESTADO) "),
         {QStringLiteral("CODCIDADE"), QStringLiteral("CIDADE"), QStringLiteral("ESTADO")}};
-    const QString cidade = UpperAscii(Cidade);
-    const QString estado = UpperAscii(Estado);
+    const QString cidade = UpperCase(Cidade);
+    const QString estado = UpperCase(Estado);
     const bool bhte = Cidade == u"BHTE"; // the legacy abbreviation of the capital, in any state
     // The answer depends on the texts searched for and on the abbreviation alone, so spellings
     // that differ only in the case of plain letters share it. Both texts are in the question
@@ -159,7 +159,7 @@ QString TConversao::FGrupo(const QString& Grupo) {
         QStringLiteral(
             " INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES (:CODGRUPO, :DESCRICAO) "),
         {QStringLiteral("CODGRUPO"), QStringLiteral("DESCRICAO")}};
-    const QString grupo = UpperAscii(Grupo);
+    const QString grupo = UpperCase(Grupo);
     return FindOrCreate(grupos,
                         QStringLiteral(" SELECT CODGRUPO FROM GRUPROD WHERE DESCRICAO = ") +
                             SqlQuoted(grupo),
@@ -174,7 +174,7 @@ QString TConversao::FPais(const QString& Pais) {
         QStringLiteral("0001"),
         QStringLiteral(" INSERT INTO PAISES (CODPAIS, NOMEPAIS) VALUES (:CODPAIS, :NOMEPAIS) "),
         {QStringLiteral("CODPAIS"), QStringLiteral("NOMEPAIS")}};
-    const QString pais = UpperAscii(Left(Pais, 60));
+    const QString pais = UpperCase(Left(Pais, 60));
     return FindOrCreate(
         paises, QStringLiteral(" SELECT CODPAIS FROM PAISES WHERE NOMEPAIS = ") + SqlQuoted(pais),
         {pais});
@@ -189,7 +189,7 @@ QString TConversao::FClasCli(const QString& ClasCli) {
         QStringLiteral(
             " INSERT INTO CLASCLI (CODCLASCLI, DESCRICAO) VALUES (:CODCLASCLI, :DESCRICAO) "),
         {QStringLiteral("CODCLASCLI"), QStringLiteral("DESCRICAO")}};
-    const QString classe = UpperAscii(Left(ClasCli, 20));
+    const QString classe = UpperCase(Left(ClasCli, 20));
     return FindOrCreate(classes,
                         QStringLiteral(" SELECT CODCLASCLI FROM CLASCLI WHERE DESCRICAO = ") +
                             SqlQuoted(classe),
@@ -205,7 +205,7 @@ QString TConversao::FLocalProd(const QString& LocalProd) {
         QStringLiteral(
             " INSERT INTO LOCALPROD (CODLOCAL, DESCRICAO) VALUES (:CODLOCAL, :DESCRICAO) "),
         {QStringLiteral("CODLOCAL"), QStringLiteral("DESCRICAO")}};
-    const QString local = UpperAscii(Left(LocalProd, 20));
+    const QString local = UpperCase(Left(LocalProd, 20));
     return FindOrCreate(locais,
                         QStringLiteral(" SELECT CODLOCAL FROM LOCALPROD WHERE DESCRICAO = ") +
                             SqlQuoted(local),
@@ -266,7 +266,7 @@ QString TConversao::FGrupoComCodigoPredefinido(const QString& CodGrupo, const QS
             " INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES (:CODGRUPO, :DESCRICAO) "));
         QAuxiliar.ParamByName(QStringLiteral("CODGRUPO")).SetAsString(codigo);
         QAuxiliar.ParamByName(QStringLiteral("DESCRICAO"))
-            .SetAsString(Left(UpperAscii(Descricao), 30));
+            .SetAsString(Left(UpperCase(Descricao), 30));
         QAuxiliar.ExecSQL();
     }
     return CodGrupo;
@@ -286,7 +286,7 @@ QString TConversao::FSubGrupoComCodigoPredefinido(const QString& CodGrupo,
         QAuxiliar.ParamByName(QStringLiteral("CODSUBGRUPO"))
             .SetAsString(StrZero(CodSubgrupo.right(3), 3));
         QAuxiliar.ParamByName(QStringLiteral("DESCRICAO"))
-            .SetAsString(Left(UpperAscii(Descricao), 30));
+            .SetAsString(Left(UpperCase(Descricao), 30));
         QAuxiliar.ExecSQL();
     }
     return CodSubgrupo;
@@ -356,7 +356,7 @@ QString TConversao::FFamilia(const QString& Familia) {
 }
 
 QString TConversao::FUnidade(const QString& VFUNID) {
-    const QString unidade = UpperAscii(Left(VFUNID, 6));
+    const QString unidade = UpperCase(Left(VFUNID, 6));
     try {
         QAuxiliar.SetSQL(QStringLiteral("Select UNIDADE from UNIDADES Where UNIDADE = :PUNIDADE"));
         QAuxiliar.ParamByName(QStringLiteral("PUNIDADE")).SetAsString(unidade);

@@ -264,7 +264,7 @@ TEST(VorlandaConvert, ConvertsClientsAndGroupsInOneRun) {
                           u"ORDER BY 1"_qs),
               (std::vector<QStringList>{
                   {u"00000012"_qs, u"MARIA D'AJUDA"_qs, u"00001"_qs, u"09.03.1975"_qs},
-                  {u"00000013"_qs, u"JOSé"_qs, u"00001"_qs, u"<null>"_qs}}));
+                  {u"00000013"_qs, u"JOSE"_qs, u"00001"_qs, u"<null>"_qs}}));
     EXPECT_EQ(target.Rows(u"SELECT CODCIDADE, CIDADE, ESTADO FROM CIDADES"_qs),
               (std::vector<QStringList>{{u"00001"_qs, u"CONTAGEM"_qs, u"MG"_qs}}));
     EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),

@@ -105,7 +105,7 @@ TEST_F(SupplierImportTest, ConvertsLegacySuppliersWholeAndCreatesTheirCities) {
 
     const std::vector<QStringList> expected{
         Supplier(u"000000"_qs, "", "", "", "", "", "", "", "", "", "", "", "", ""),
-        Supplier(u"000003"_qs, u"LABORATóRIO ISENTA"_qs, u"Rua da Consolação, 1"_qs,
+        Supplier(u"000003"_qs, u"LABORATORIO ISENTA"_qs, u"Rua da Consolação, 1"_qs,
                  u"Consolação"_qs, u"01310100"_qs, u"00002"_qs, u"sp"_qs, u"j"_qs, "",
                  u" ISENTO "_qs, "", "", u"0000"_qs, ""),
         Supplier(u"000005"_qs, "", u"   "_qs, "", u"   "_qs, u"00003"_qs, "", u" "_qs, "", "",
@@ -121,16 +121,16 @@ TEST_F(SupplierImportTest, ConvertsLegacySuppliersWholeAndCreatesTheirCities) {
                  u"J"_qs, u"12345678000190"_qs, u"0621234560078"_qs,
                  u"Entrega às 2ªs; \"urgente\"\r\nligar antes"_qs, u"03133334444"_qs, "",
                  u"compras@davila.com.br"_qs),
-        Supplier(u"123456"_qs, u"COMERCIAL DE PRODUTOS FARMACêUTICOS E HOSPITALARES"_qs,
+        Supplier(u"123456"_qs, u"COMERCIAL DE PRODUTOS FARMACEUTICOS E HOSPITALARES"_qs,
                  u"r"_qs.repeated(50), u"Jardim das Oliveiras de Cima e"_qs, u"301400710"_qs,
                  u"00001"_qs, u"MG"_qs, u"J"_qs, u"12345678909"_qs, u"ISENTO"_qs,
                  u"o"_qs.repeated(100), u"31333344445"_qs, "", u"vendas@oliveira.com.br"_qs),
     };
     EXPECT_EQ(Suppliers(), expected);
     EXPECT_EQ(Cities(), (std::vector<QStringList>{{u"00001"_qs, u"BELO HORIZONTE"_qs, u"MG"_qs},
-                                                  {u"00002"_qs, u"SãO PAULO"_qs, u"SP"_qs},
+                                                  {u"00002"_qs, u"SÃO PAULO"_qs, u"SP"_qs},
                                                   {u"00003"_qs, u"   "_qs, ""},
-                                                  {u"00004"_qs, u"PéROLA D'OESTE"_qs, u"PR"_qs}}));
+                                                  {u"00004"_qs, u"PÉROLA D'OESTE"_qs, u"PR"_qs}}));
 
     QStringList captions;
     for (int i = 1; i <= 7; ++i)

@@ -35,19 +35,23 @@ TEST(TextRules, TrimRemovesCodesUpTo32AtBothEndsOnly) {
     }
 }
 
-TEST(TextRules, UpperAsciiChangesOnlyAToZ) {
+TEST(TextRules, UpperCaseTurnsEveryLetterWithAWin1252Capital) {
     struct Case {
         const char16_t* in;
         const char16_t* out;
     };
     const Case cases[] = {
-        {u"abc xyz", u"ABC XYZ"}, {u"são josé ção", u"SãO JOSé çãO"},
-        {u"ß ÿ ı œ", u"ß ÿ ı œ"}, {u"`az{", u"`AZ{"}, // neighbours of a and z
+        {u"abc xyz", u"ABC XYZ"},
+        {u"são josé ção", u"SÃO JOSÉ ÇÃO"},
+        {u"àáâãäåæçèéêëìíîïðñòóôõöøùúûüýþ", u"ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞ"},
+        {u"ÿ š ž œ", u"Ÿ Š Ž Œ"},
+        {u"ß µ ÷ ı ā", u"ß µ ÷ ı ā"},     // no capital in WIN1252, or not a letter
+        {u"`az{ ßà÷øþÿ", u"`AZ{ ßÀ÷ØÞŸ"}, // neighbours of the ranges
         {u"Ab1", u"AB1"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(Q(c.in).toStdString());
-        EXPECT_EQ(UpperAscii(Q(c.in)), Q(c.out));
+        EXPECT_EQ(UpperCase(Q(c.in)), Q(c.out));
     }
 }
 

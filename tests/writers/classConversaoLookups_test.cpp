@@ -36,12 +36,13 @@ protected:
 
 TEST_F(LookupTest, FCidadeFindsOrCreatesUpperCasedCities) {
     EXPECT_EQ(conversao.FCidade(QStringLiteral("São Paulo"), QStringLiteral("sp")), u"00001"_qs);
-    EXPECT_EQ(conversao.FCidade(QStringLiteral("SãO PAULO"), QStringLiteral("SP")), u"00001"_qs);
+    EXPECT_EQ(conversao.FCidade(QStringLiteral("SÃO PAULO"), QStringLiteral("SP")), u"00001"_qs);
+    EXPECT_EQ(conversao.FCidade(QStringLiteral("sãO paulo"), QStringLiteral("Sp")), u"00001"_qs);
     EXPECT_EQ(conversao.FCidade(QStringLiteral("D'Oeste"), QStringLiteral("MG")), u"00002"_qs);
     EXPECT_EQ(conversao.FCidade(QStringLiteral("d'oeste"), QStringLiteral("mg")), u"00002"_qs);
     EXPECT_EQ(conversao.FCidade(QStringLiteral("D'OESTE"), QStringLiteral("SP")), u"00003"_qs);
     EXPECT_EQ(Rows(QStringLiteral("SELECT CODCIDADE, CIDADE, ESTADO FROM CIDADES ORDER BY 1")),
-              (std::vector<QStringList>{{u"00001"_qs, u"SãO PAULO"_qs, u"SP"_qs},
+              (std::vector<QStringList>{{u"00001"_qs, u"SÃO PAULO"_qs, u"SP"_qs},
                                         {u"00002"_qs, u"D'OESTE"_qs, u"MG"_qs},
                                         {u"00003"_qs, u"D'OESTE"_qs, u"SP"_qs}}));
 }
