@@ -16,22 +16,10 @@ std::optional<QString> LookupMemo::Find(const QString& question) {
 void LookupMemo::Remember(const QString& question, const QString& code) {
     ForgetAfterRollback();
     codes_.insert(question, code);
-    questions_[code].append(question);
 }
 
 void LookupMemo::Forget() noexcept {
     codes_.clear();
-    questions_.clear();
-}
-
-void LookupMemo::ForgetAnswers(const QStringList& codes) {
-    for (const QString& code : codes) {
-        // A question answered again since with another code keeps that answer.
-        for (const QString& question : questions_.take(code)) {
-            if (codes_.value(question) == code)
-                codes_.remove(question);
-        }
-    }
 }
 
 void LookupMemo::ForgetAfterRollback() {

@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 namespace vorlanda {
@@ -23,15 +22,12 @@ public:
     std::optional<QString> Find(const QString& question);
     void Remember(const QString& question, const QString& code);
     void Forget() noexcept;
-    // Forgets the questions that were answered with one of these codes.
-    void ForgetAnswers(const QStringList& codes);
 
 private:
     void ForgetAfterRollback();
 
     const TargetDatabase& database_;
     QHash<QString, QString> codes_;
-    QHash<QString, QStringList> questions_; // by the code that answered them
     const TargetTransaction* transaction_ = nullptr;
     unsigned long long rollbacks_ = 0;
 };

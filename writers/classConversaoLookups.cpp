@@ -213,12 +213,17 @@ QString TConversao::FLocalProd(const QString& LocalProd) {
 }
 
 QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
-    if (const std::optional<QString> known = classificacoes_.Find(ClasFis))
+    // Searched and stored in the one form CLASFISC keeps: without the punctuation the
+    // classification import removes, cut to the column's eight characters. "3004.90.99" and
+    // "30049099" so find the same row, converted or created once, instead of every product
+    // creating its own.
+    const QString ncm = Left(Trim(FRemoveCaracter(ClasFis)), 8);
+    if (const std::optional<QString> known = classificacoes_.Find(ncm))
         return *known;
     if (Search(QStringLiteral(" SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = ") +
-               SqlQuoted(ClasFis))) {
+               SqlQuoted(ncm))) {
         const QString code = QAuxiliar.FieldByName(QStringLiteral("CodClasFis")).AsString();
-        classificacoes_.Remember(ClasFis, code);
+        classificacoes_.Remember(ncm, code);
         return code;
     }
     // The key has four characters: a fifth digit is cut, not carried.
@@ -226,7 +231,6 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
         QStringLiteral(" Select Max(CODCLASFIS) as CodClasFis From CLASFISC ");
     const QString code = StrZero(
         Left(NextCode(maximumSql, QStringLiteral("CodClasFis"), 4, QStringLiteral("0001")), 4), 4);
-    const QString ncm = Left(Trim(ClasFis), 8);
     QAuxiliar.Close();
     QAuxiliar.SetSQL(QStringLiteral(" Insert Into CLASFISC (CodClasFis, CodigoNCM, CodNBM, "
                                     "CODNATRECEITA ) VALUES (:CodClasFis, :CodigoNCM, :CodNBM, "
@@ -237,23 +241,8 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
     QAuxiliar.ParamByName(QStringLiteral("CODNATRECEITA")).SetAsString(QStringLiteral("999"));
     QAuxiliar.ExecSQL();
     CodeCreated(maximumSql, code);
-    // Only a text stored as it was searched is found by the next search; any other is
-    // searched, and created, again.
-    if (ncm == ClasFis) {
-        // The search for this text found nothing, so no remembered answer has a text equal
-        // to it and none can change.
-        classificacoes_.Remember(ClasFis, code);
-    } else {
-        // The new row is now found by every question its stored text is equal to, and those
-        // are the questions answered by the rows whose text is equal to it: their answers
-        // are forgotten. Asked in the search's own form, equal means what the search means.
-        Search(QStringLiteral(" SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = ") +
-               SqlQuoted(ncm));
-        QStringList equal;
-        for (; !QAuxiliar.Eof(); QAuxiliar.Next())
-            equal.append(QAuxiliar.FieldByName(QStringLiteral("CodClasFis")).AsString());
-        classificacoes_.ForgetAnswers(equal);
-    }
+    // Stored as it was searched, and that search found nothing: no remembered answer changes.
+    classificacoes_.Remember(ncm, code);
     return code;
 }
 

@@ -275,7 +275,7 @@ TEST_F(ProductImportTest, ConvertsTheStockTableIntoProductsStockAndDetails) {
                      {u"UNIDADEENT"_qs, u"CX"_qs},
                      {u"UNIDADESAIDA"_qs, u"CX"_qs},
                      {u"LUCRO"_qs, u"1000"_qs},
-                     {u"CODCLASFIS"_qs, u"0002"_qs},
+                     {u"CODCLASFIS"_qs, u"0001"_qs},
                      {u"CAMPOLIVRE1"_qs, u"EMS"_qs},
                      {u"PRINCIPALFORNEC"_qs, u"000015"_qs},
                      {u"PESO"_qs, u"0.25"_qs},
@@ -318,7 +318,7 @@ TEST_F(ProductImportTest, ConvertsTheStockTableIntoProductsStockAndDetails) {
                      {u"CODFABRIC"_qs, u"00001"_qs},
                      {u"UNIDADEENT"_qs, u"FRASCO"_qs},
                      {u"UNIDADESAIDA"_qs, u"FRASCO"_qs},
-                     {u"CODCLASFIS"_qs, u"0002"_qs},
+                     {u"CODCLASFIS"_qs, u"0001"_qs},
                      {u"PESO"_qs, u"0.1"_qs},
                      {u"ATIVO"_qs, u"N"_qs},
                      {u"CODTRIBUT00"_qs, u"060"_qs},
@@ -340,13 +340,13 @@ TEST_F(ProductImportTest, ConvertsTheStockTableIntoProductsStockAndDetails) {
                          }));
     EXPECT_EQ(Manufacturers(), (std::vector<QStringList>{{u"00001"_qs, u"Laboratório D'Or"_qs},
                                                          {u"00002"_qs, u"EMS"_qs}}));
-    // Only NCMs of five characters or more are looked up; the dotted one is stored cut.
+    // Only NCMs of five characters or more are looked up; the dotted one and the plain one are
+    // the same classification.
     EXPECT_EQ(
         target.Rows(u"SELECT CODCLASFIS, CODIGONCM, CODNBM, PISCONFRETIDO, CODNATRECEITA, "
                     u"ALIQIPI FROM CLASFISC ORDER BY CODCLASFIS"_qs),
         (std::vector<QStringList>{
-            {u"0001"_qs, u"3004.90."_qs, u"3004.90."_qs, u"<null>"_qs, u"999"_qs, u"<null>"_qs},
-            {u"0002"_qs, u"30049069"_qs, u"30049069"_qs, u"<null>"_qs, u"999"_qs, u"<null>"_qs},
+            {u"0001"_qs, u"30049069"_qs, u"30049069"_qs, u"<null>"_qs, u"999"_qs, u"<null>"_qs},
         }));
 
     QStringList captions;
@@ -394,6 +394,7 @@ TEST_F(ProductImportTest, EachColumnRuleOfTheMapping) {
         {"CODNCM", u" 12", "CODCLASFIS", u"0 12"},
         {"CODNCM", u"", "CODCLASFIS", u""},
         {"CODNCM", u"12345", "CODCLASFIS", u"0001"},
+        {"CODNCM", u"1234.5", "CODCLASFIS", u"0001"},
         {"UNIDADE", u"", "UNIDADESAIDA", u""},
         {"UNIDADE", u"caixa grande", "UNIDADESAIDA", u"caixa "},
         {"GRUPO", u"7", "CODGRUPO", u"007"},

@@ -108,23 +108,36 @@ TEST_F(LookupTest, FindOrCreateLookupsStartAtTheirFirstCodeAndCutTheirTexts) {
     }
 }
 
-TEST_F(LookupTest, FRetornaCodClasFisStoresEightDigitsAndFourCharacterCodes) {
-    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral("30049099")), u"0001"_qs);
-    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral("30049099")), u"0001"_qs);
-    // A longer number is stored cut, so the next search with it finds nothing again.
-    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral(" 3004909912")), u"0002"_qs);
-    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral(" 3004909912")), u"0003"_qs);
-    // Those rows have the first one's text, so its search may now find one of them first.
-    const QString firstFound =
-        Rows(QStringLiteral("SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = '30049099'"))
-            .front()
-            .front();
-    EXPECT_EQ(conversao.FRetornaCodClasFis(QStringLiteral("30049099")), firstFound);
+TEST_F(LookupTest, FRetornaCodClasFisFindsEveryFormOfOneNcmInTheStoredEightDigits) {
+    Execute({QStringLiteral("INSERT INTO CLASFISC (CODCLASFIS, CODIGONCM) VALUES "
+                            "('0007', '21069030')")});
+    struct Case {
+        const char16_t* ncm;
+        const char16_t* code;
+    };
+    const Case cases[] = {
+        {u"21069030", u"0007"}, // converted from the legacy table before
+        {u"2106.90.30", u"0007"},
+        {u"3004.90.99", u"0008"},
+        {u"30049099", u"0008"},
+        {u" 3004-90/99 ", u"0008"},
+        {u"(3004.90.99)", u"0008"},
+        {u"3004909912", u"0008"}, // stored in its first eight digits, like the legacy table's
+        {u"3004.90.69", u"0009"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.ncm).toStdString());
+        EXPECT_EQ(conversao.FRetornaCodClasFis(QString::fromUtf16(c.ncm)),
+                  QString::fromUtf16(c.code));
+    }
     EXPECT_EQ(Rows(QStringLiteral("SELECT CODCLASFIS, CODIGONCM, CODNBM, CODNATRECEITA FROM "
-                                  "CLASFISC ORDER BY 1"))
-                  .back(),
-              (QStringList{u"0003"_qs, u"30049099"_qs, u"30049099"_qs, u"999"_qs}));
+                                  "CLASFISC ORDER BY 1")),
+              (std::vector<QStringList>{{u"0007"_qs, u"21069030"_qs, u"<null>"_qs, u"<null>"_qs},
+                                        {u"0008"_qs, u"30049099"_qs, u"30049099"_qs, u"999"_qs},
+                                        {u"0009"_qs, u"30049069"_qs, u"30049069"_qs, u"999"_qs}}));
+}
 
+TEST_F(LookupTest, FRetornaCodClasFisKeepsFourCharacterCodes) {
     // Lookups count on being the only writer of their tables while they live, so rows written
     // from outside come before the object that looks up.
     Execute({QStringLiteral("INSERT INTO CLASFISC (CODCLASFIS) VALUES ('9999')")});
