@@ -70,6 +70,10 @@ double ParseDecimal(const QString& text) {
         if (read.ec == std::errc() && read.ptr == end && std::isfinite(value))
             return value;
     }
+    ThrowNotADecimal(text);
+}
+
+void ThrowNotADecimal(const QString& text) {
     throw Error(QStringLiteral("'%1' não é um valor numérico válido").arg(text));
 }
 

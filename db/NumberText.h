@@ -9,6 +9,9 @@ namespace vorlanda {
 // thousands separators) raises Error naming the value, so such text never becomes a number.
 double ParseDecimal(const QString& text);
 
+// Raises the error ParseDecimal raises for text that is no number, naming the text.
+[[noreturn]] void ThrowNotADecimal(const QString& text);
+
 // Reads a whole decimal number (optional sign, digits only, leading zeros allowed); anything
 // else, or a value outside 32 bits, raises Error naming the value.
 int ParseInteger(const QString& text);

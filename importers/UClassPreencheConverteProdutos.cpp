@@ -1,26 +1,14 @@
 #include "importers/UClassPreencheConverteProdutos.h"
 
-#include "db/NumberText.h"
 #include "db/SourceQuery.h"
 #include "importers/ImportLoop.h"
+#include "importers/LegacyNumber.h"
 #include "writers/CompProd.h"
 #include "writers/Produto.h"
 #include "writers/ProdutoDetalhe.h"
 #include "writers/TextRules.h"
 
 namespace vorlanda {
-
-namespace {
-
-// Several legacy number columns were typed in as free text: a NULL or blank value counts as
-// 0, while any other text must be a plain number, or the run stops with an error naming it
-// rather than storing a guess.
-double LegacyNumber(const SourceField& field) {
-    const QString text = field.AsString();
-    return Trim(text).isEmpty() ? 0.0 : ParseDecimal(text);
-}
-
-} // namespace
 
 SourceQuery& TClassPreencheDadosProdutos::BuscaProdutosBDOrigem(SourceQuery& qryBusca) {
     qryBusca.ClearSQL();
@@ -53,7 +41,7 @@ void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbO
         return qryBusca.FieldByName(QLatin1String(column)).AsString();
     };
     const auto number = [&qryBusca](const char* column) {
-        return LegacyNumber(qryBusca.FieldByName(QLatin1String(column)));
+        return LegacyNumber(qryBusca.FieldByName(QLatin1String(column)).AsString());
     };
     const auto convertRow = [&] {
         const QString codigo = text("CODIGO");

@@ -401,6 +401,7 @@ TEST_F(ProductImportTest, EachColumnRuleOfTheMapping) {
         {"PRECOVENDA", u"12,50", "PRECO", u"12.5"},
         {"PRECOVENDA", u"1e-05", "PRECO", u"1e-05"},
         {"PRECOVENDA", u"  ", "PRECO", u"0"},
+        {"PRECOVENDA", u" 1.234,56\t", "PRECO", u"1234.56"},
         {"LUCRO", u"-3", "LUCRO", u"-3"},
         {"PESO", nullptr, "PESO", u"0"},
         {"FABRICANTE", u"", "CODFABRIC", u""},
