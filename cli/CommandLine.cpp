@@ -157,7 +157,7 @@ QString UsageText() {
                "nenhuma tabela é convertida, mas a conversão termina com sucesso.\n"
                "\n"
                "Código de saída: 0 conversão concluída, 1 conversão com erro ou não\n"
-               "iniciada, 2 uso incorreto.\n")
+               "iniciada, 2 uso incorreto, 3 conversão concluída com avisos.\n")
         .arg(defaults.hostName, defaults.userName, defaults.database);
 }
 

@@ -13,7 +13,7 @@ namespace vorlanda {
 
 namespace {
 
-enum ExitStatus { kSuccess = 0, kFailure = 1 };
+enum ExitStatus { kSuccess = 0, kFailure = 1, kCompletedWithWarnings = 3 };
 
 // Connects as "Abrir" does and starts the transaction when the connection answers. A failure
 // to connect raises the server's error.
@@ -48,9 +48,9 @@ int Convert(const ConvertOptions& options, Gauge& barra, Label& lblInfo) {
     SourceConnection source(options.source);
     const ParameterList parameters = RunParameters(options.tables);
     TClassesConversaoController controller;
-    return controller.FEfetuaConversao(parameters, source, database, transaction, barra, lblInfo)
-               ? kSuccess
-               : kFailure;
+    if (!controller.FEfetuaConversao(parameters, source, database, transaction, barra, lblInfo))
+        return kFailure;
+    return controller.WarningCount() == 0 ? kSuccess : kCompletedWithWarnings;
 }
 
 } // namespace

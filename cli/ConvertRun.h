@@ -16,7 +16,8 @@ ParameterList RunParameters(const QStringList& tables);
 // One conversion as the window does it: opens the target as "Abrir" does, checks it as
 // "Converter" does and hands the selected tables to the conversion controller. Every message
 // goes through the installed user interface. Returns the exit status: 0 when the controller
-// reported success, 1 after a failed run or a refused start.
+// reported success, 1 after a failed run or a refused start, 3 when every table was converted
+// but the run showed warnings.
 int RunConversion(const ConvertOptions& options, Gauge& barra, Label& lblInfo);
 
 } // namespace vorlanda

@@ -1,6 +1,8 @@
 #include "importers/ImportLoop.h"
 
+#include "db/Error.h"
 #include "db/SourceQuery.h"
+#include "importers/LegacyValueError.h"
 #include "ui/UserInterface.h"
 
 #include <charconv>
@@ -19,9 +21,21 @@ QString RowCaption(const QString& caption, int row, const QString& ofTotal) {
     return text;
 }
 
+// "<table> <key column> <key>", and what a LegacyValueError names.
+QString RowOf(QStringView legacyTable, QStringView keyColumn, SourceQuery& qryBusca,
+              const Error& error) {
+    QString row =
+        QStringLiteral("%1 %2 %3")
+            .arg(legacyTable, keyColumn, qryBusca.FieldByName(keyColumn.toString()).AsString());
+    if (const auto* values = dynamic_cast<const LegacyValueError*>(&error))
+        row += QStringLiteral(", ") + values->Values();
+    return row;
+}
+
 } // namespace
 
 void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const QString& caption,
+                    QStringView legacyTable, QStringView keyColumn,
                     const std::function<void()>& convertRow) {
     Barra.SetMaxValue(qryBusca.RecordCount());
     int vContaRegistro = 1;
@@ -34,7 +48,12 @@ void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const Q
         }
         lblInfo.SetCaption(RowCaption(caption, vContaRegistro, ofTotal));
         CurrentUserInterface().ProcessPendingEvents();
-        convertRow();
+        try {
+            convertRow();
+        } catch (const Error& error) {
+            throw Error(error.Message() + u'\n' + RowOf(legacyTable, keyColumn, qryBusca, error),
+                        error.Code(), error.Sql());
+        }
         ++vContaRegistro;
         qryBusca.Next();
         Barra.SetProgress(Barra.Progress() + 1);

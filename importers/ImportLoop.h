@@ -12,8 +12,11 @@ class SourceQuery;
 // Walks the rows of an open legacy query the way every import shows its progress: the gauge
 // runs from 0 to the row count, one step per row; before each row the label names it
 // ("<caption>N de M") and the window may repaint; after the last row the label is cleared and
-// the gauge reset. An error of convertRow leaves at once, label and gauge as they are.
+// the gauge reset. An error of convertRow leaves at once, label and gauge as they are, its
+// message followed by a line naming the legacy row ("TBESTOQUE CODIGO 2626") and the values a
+// LegacyValueError names.
 void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const QString& caption,
+                    QStringView legacyTable, QStringView keyColumn,
                     const std::function<void()>& convertRow);
 
 } // namespace vorlanda

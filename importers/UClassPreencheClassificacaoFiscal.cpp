@@ -10,10 +10,14 @@
 
 namespace vorlanda {
 
+QString TClassPreencheDadosClassificacaoFiscal::LegacySelect() {
+    return QStringLiteral("SELECT CONTROLE, NCM FROM TB_CODIGO_NCM");
+}
+
 SourceQuery& TClassPreencheDadosClassificacaoFiscal::BuscaClassificacaoFiscalBDOrigem(
     SourceQuery& qryBusca) const {
     qryBusca.ClearSQL();
-    qryBusca.SetSQL(QStringLiteral("SELECT CONTROLE, NCM FROM TB_CODIGO_NCM"));
+    qryBusca.SetSQL(LegacySelect());
     qryBusca.Open();
     return qryBusca;
 }
@@ -43,19 +47,19 @@ void TClassPreencheDadosClassificacaoFiscal::PreencheConverteClassificacaoFiscal
     const auto ncm = [&qryBusca] {
         return FRemoveCaracter(qryBusca.FieldByName(QStringLiteral("NCM")).AsString());
     };
-    ConvertEachRow(qryBusca, Barra, lblInfo,
-                   QStringLiteral("Convertendo Classificacao Fiscal - Registro "), [&] {
-                       // The whole cleaned NCM is looked for, while CODIGONCM keeps only eight
-                       // characters: longer NCMs are never found, so each of their rows is written.
-                       if (!ClassificacaoJaExiste(ncm(), DbDestino)) {
-                           ConverteClassificacaoFiscal.SetCodClasFis(
-                               qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
-                           ConverteClassificacaoFiscal.SetCodNBM(ncm());
-                           ConverteClassificacaoFiscal.SetCodigoNCM(
-                               ConverteClassificacaoFiscal.CodNBM());
-                           ConverteClassificacaoFiscal.GravaClassificacaoFiscal(DbDestino);
-                       }
-                   });
+    ConvertEachRow(
+        qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Classificacao Fiscal - Registro "),
+        u"TB_CODIGO_NCM", u"CONTROLE", [&] {
+            // The whole cleaned NCM is looked for, while CODIGONCM keeps only eight
+            // characters: longer NCMs are never found, so each of their rows is written.
+            if (!ClassificacaoJaExiste(ncm(), DbDestino)) {
+                ConverteClassificacaoFiscal.SetCodClasFis(
+                    qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
+                ConverteClassificacaoFiscal.SetCodNBM(ncm());
+                ConverteClassificacaoFiscal.SetCodigoNCM(ConverteClassificacaoFiscal.CodNBM());
+                ConverteClassificacaoFiscal.GravaClassificacaoFiscal(DbDestino);
+            }
+        });
 }
 
 } // namespace vorlanda

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QString;
 
 namespace vorlanda {
@@ -13,6 +15,9 @@ class TargetDatabase;
 // Converts the legacy NCM table (TB_CODIGO_NCM) into CLASFISC, one row per distinct NCM.
 class TClassPreencheDadosClassificacaoFiscal {
 public:
+    // The SELECT that reads the legacy rows, every column the conversion takes.
+    static QString LegacySelect();
+
     void PreencheConverteClassificacaoFiscal(SourceConnection& DbOrigem, TargetDatabase& DbDestino,
                                              Gauge& Barra, Label& lblInfo);
 

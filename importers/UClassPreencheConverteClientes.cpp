@@ -2,6 +2,7 @@
 
 #include "db/DayNumber.h"
 #include "db/SourceQuery.h"
+#include "importers/CityLookup.h"
 #include "importers/ImportLoop.h"
 #include "ui/UserInterface.h"
 #include "writers/Cliente.h"
@@ -23,13 +24,17 @@ QString LegacyDate(const SourceField& field) {
 
 } // namespace
 
+QString TClassPreencheDadosClientes::LegacySelect() {
+    return QStringLiteral(
+        "SELECT CONTROLE, NOME, ENDERECO, BAIRRO, CIDADE, ESTADO, CEP, TELEFONE, DATA, CGC, CPF, "
+        "RESPONSAVEL, DATACADASTRO, PAI, MAE, IDENTIDADE, FAX, OBSERVACAO, EMPRESATRABALHO, "
+        "LIMITECREDITO, PESSOA, ESTADOCIVIL, REFERENCIA, ATIVO FROM TBCLIENTES");
+}
+
 SourceQuery& TClassPreencheDadosClientes::BuscaClientesBDOrigem(SourceConnection& /*DBOrigem*/,
                                                                 SourceQuery& qryBusca) {
     qryBusca.ClearSQL();
-    qryBusca.SetSQL(QStringLiteral(
-        "SELECT CONTROLE, NOME, ENDERECO, BAIRRO, CIDADE, ESTADO, CEP, TELEFONE, DATA, CGC, CPF, "
-        "RESPONSAVEL, DATACADASTRO, PAI, MAE, IDENTIDADE, FAX, OBSERVACAO, EMPRESATRABALHO, "
-        "LIMITECREDITO, PESSOA, ESTADOCIVIL, REFERENCIA, ATIVO FROM TBCLIENTES"));
+    qryBusca.SetSQL(LegacySelect());
     qryBusca.Open();
     return qryBusca;
 }
@@ -48,41 +53,42 @@ void TClassPreencheDadosClientes::PreencheConverteClientes(SourceConnection& DbO
     const auto text = [&qryBusca](const char* column) {
         return qryBusca.FieldByName(QLatin1String(column)).AsString();
     };
-    ConvertEachRow(
-        qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Clientes - Registro "), [&] {
-            ConverteClientes.SetCodCliente(text("CONTROLE"));
-            ConverteClientes.SetNome(text("NOME"));
-            ConverteClientes.SetEndereco(text("ENDERECO"));
-            ConverteClientes.SetBairro(text("BAIRRO"));
-            const QString cidade = text("CIDADE");
-            if (!Trim(cidade).isEmpty())
-                ConverteClientes.SetCodCidade(FConversao.FCidade(cidade, text("ESTADO")));
-            ConverteClientes.SetEstado(text("ESTADO"));
-            ConverteClientes.SetCep(text("CEP"));
-            const QString telefone = text("TELEFONE");
-            if (telefone != u"000000000000")
-                ConverteClientes.SetFone(telefone);
-            ConverteClientes.SetDT_Nascimento(
-                LegacyDate(qryBusca.FieldByName(QStringLiteral("DATA"))));
-            const QString cgc = text("CGC");
-            ConverteClientes.SetCgcCpf(Trim(cgc).isEmpty() ? text("CPF") : cgc);
-            ConverteClientes.SetContato(text("RESPONSAVEL"));
-            ConverteClientes.SetDT_Cadastro(
-                LegacyDate(qryBusca.FieldByName(QStringLiteral("DATACADASTRO"))));
-            ConverteClientes.SetCampoLivre1(text("IDENTIDADE"));
-            ConverteClientes.SetCampoLivre2(text("ESTADOCIVIL"));
-            ConverteClientes.SetCampoLivre3(text("PAI"));
-            ConverteClientes.SetCampoLivre4(text("MAE"));
-            ConverteClientes.SetFax(text("FAX"));
-            ConverteClientes.SetObsercacao(text("OBSERVACAO"));
-            ConverteClientes.SetCampoLivre5(text("EMPRESATRABALHO"));
-            ConverteClientes.SetLimiteCredito(
-                qryBusca.FieldByName(QStringLiteral("LIMITECREDITO")).AsFloat());
-            ConverteClientes.SetPessoa_FJ(text("PESSOA"));
-            ConverteClientes.SetCampoLivre6(text("REFERENCIA"));
-            ConverteClientes.SetAtivo(text("ATIVO"));
-            ConverteClientes.ExecutaSql(1);
-        });
+    ConvertEachRow(qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Clientes - Registro "),
+                   u"TBCLIENTES", u"CONTROLE", [&] {
+                       ConverteClientes.SetCodCliente(text("CONTROLE"));
+                       ConverteClientes.SetNome(text("NOME"));
+                       ConverteClientes.SetEndereco(text("ENDERECO"));
+                       ConverteClientes.SetBairro(text("BAIRRO"));
+                       const QString cidade = text("CIDADE");
+                       if (!Trim(cidade).isEmpty())
+                           ConverteClientes.SetCodCidade(
+                               LegacyCityCode(FConversao, cidade, text("ESTADO")));
+                       ConverteClientes.SetEstado(text("ESTADO"));
+                       ConverteClientes.SetCep(text("CEP"));
+                       const QString telefone = text("TELEFONE");
+                       if (telefone != u"000000000000")
+                           ConverteClientes.SetFone(telefone);
+                       ConverteClientes.SetDT_Nascimento(
+                           LegacyDate(qryBusca.FieldByName(QStringLiteral("DATA"))));
+                       const QString cgc = text("CGC");
+                       ConverteClientes.SetCgcCpf(Trim(cgc).isEmpty() ? text("CPF") : cgc);
+                       ConverteClientes.SetContato(text("RESPONSAVEL"));
+                       ConverteClientes.SetDT_Cadastro(
+                           LegacyDate(qryBusca.FieldByName(QStringLiteral("DATACADASTRO"))));
+                       ConverteClientes.SetCampoLivre1(text("IDENTIDADE"));
+                       ConverteClientes.SetCampoLivre2(text("ESTADOCIVIL"));
+                       ConverteClientes.SetCampoLivre3(text("PAI"));
+                       ConverteClientes.SetCampoLivre4(text("MAE"));
+                       ConverteClientes.SetFax(text("FAX"));
+                       ConverteClientes.SetObsercacao(text("OBSERVACAO"));
+                       ConverteClientes.SetCampoLivre5(text("EMPRESATRABALHO"));
+                       ConverteClientes.SetLimiteCredito(
+                           qryBusca.FieldByName(QStringLiteral("LIMITECREDITO")).AsFloat());
+                       ConverteClientes.SetPessoa_FJ(text("PESSOA"));
+                       ConverteClientes.SetCampoLivre6(text("REFERENCIA"));
+                       ConverteClientes.SetAtivo(text("ATIVO"));
+                       ConverteClientes.ExecutaSql(1);
+                   });
 }
 
 } // namespace vorlanda

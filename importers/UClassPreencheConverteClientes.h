@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vorlanda {
 
 class Gauge;
@@ -11,6 +13,9 @@ class TargetDatabase;
 // Converts the legacy clients (TBCLIENTES) into CLIENTE, creating the cities it lacks.
 class TClassPreencheDadosClientes {
 public:
+    // The SELECT that reads the legacy rows, every column the conversion takes.
+    static QString LegacySelect();
+
     void PreencheConverteClientes(SourceConnection& DbOrigem, TargetDatabase& DbDestino,
                                   Gauge& Barra, Label& lblInfo);
 

@@ -6,9 +6,13 @@
 
 namespace vorlanda {
 
+QString TClassPreencheDadosGruposProdutos::LegacySelect() {
+    return QStringLiteral("SELECT CONTROLE, GRUPO FROM TBGRUPO ");
+}
+
 SourceQuery& TClassPreencheDadosGruposProdutos::BuscaGruposProdutosBDOrigem(SourceQuery& qryBusca) {
     qryBusca.ClearSQL();
-    qryBusca.SetSQL(QStringLiteral("SELECT CONTROLE, GRUPO FROM TBGRUPO "));
+    qryBusca.SetSQL(LegacySelect());
     qryBusca.Open();
     return qryBusca;
 }
@@ -25,7 +29,8 @@ void TClassPreencheDadosGruposProdutos::PreencheConverteGruposProdutos(SourceCon
     ConverteGruposProdutos.LimpaTabela();
     BuscaGruposProdutosBDOrigem(qryBusca);
     ConvertEachRow(qryBusca, Barra, lblInfo,
-                   QStringLiteral("Convertendo Grupos de produtos - Registro "), [&] {
+                   QStringLiteral("Convertendo Grupos de produtos - Registro "), u"TBGRUPO",
+                   u"CONTROLE", [&] {
                        ConverteGruposProdutos.SetCodigo(
                            qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
                        ConverteGruposProdutos.SetDescricao(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vorlanda {
 
 class Gauge;
@@ -11,6 +13,9 @@ class TargetDatabase;
 // Converts the legacy product groups (TBGRUPO) into GRUPROD.
 class TClassPreencheDadosGruposProdutos {
 public:
+    // The SELECT that reads the legacy rows, every column the conversion takes.
+    static QString LegacySelect();
+
     void PreencheConverteGruposProdutos(SourceConnection& DbOrigem, TargetDatabase& DbDestino,
                                         Gauge& Barra, Label& lblInfo);
 

@@ -3,6 +3,7 @@
 #include "db/SourceQuery.h"
 #include "importers/ImportLoop.h"
 #include "importers/LegacyNumber.h"
+#include "importers/LegacyValueError.h"
 #include "writers/CompProd.h"
 #include "writers/Produto.h"
 #include "writers/ProdutoDetalhe.h"
@@ -10,13 +11,17 @@
 
 namespace vorlanda {
 
-SourceQuery& TClassPreencheDadosProdutos::BuscaProdutosBDOrigem(SourceQuery& qryBusca) {
-    qryBusca.ClearSQL();
-    qryBusca.SetSQL(QStringLiteral(
+QString TClassPreencheDadosProdutos::LegacySelect() {
+    return QStringLiteral(
         "SELECT CODIGO, CODIGOBARRA, PRODUTO, GRUPO, FABRICANTE, PRECOCUSTO, CUSTOMEDIO, "
         "PRECOVENDA, ESTMINIMO, UNIDADE, LUCRO, ESTMAXIMO, CODNCM, MARCA, CODFORNECEDOR, PESO, "
         "DESCRICAOSIMPLES, ATIVO, CST, APLICACAO, CFOP, FRACIONADO, PRECOPRAZO, PRECOPROMOCAO, "
-        "PRECOCINCO, REGISTROMS FROM TBESTOQUE"));
+        "PRECOCINCO, REGISTROMS FROM TBESTOQUE");
+}
+
+SourceQuery& TClassPreencheDadosProdutos::BuscaProdutosBDOrigem(SourceQuery& qryBusca) {
+    qryBusca.ClearSQL();
+    qryBusca.SetSQL(LegacySelect());
     qryBusca.Open();
     return qryBusca;
 }
@@ -40,8 +45,10 @@ void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbO
     const auto text = [&qryBusca](const char* column) {
         return qryBusca.FieldByName(QLatin1String(column)).AsString();
     };
-    const auto number = [&qryBusca](const char* column) {
-        return LegacyNumber(qryBusca.FieldByName(QLatin1String(column)).AsString());
+    const auto number = [&text](const char* column) {
+        const QString value = text(column);
+        return NamingLegacyValues([&] { return LegacyNumber(value); },
+                                  [&] { return ColumnValue(QString::fromLatin1(column), value); });
     };
     const auto convertRow = [&] {
         const QString codigo = text("CODIGO");
@@ -101,7 +108,7 @@ void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbO
         ConverteProdutoDetalhe.ExecutaSql();
     };
     ConvertEachRow(qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Produtos - Registro "),
-                   convertRow);
+                   u"TBESTOQUE", u"CODIGO", convertRow);
 }
 
 } // namespace vorlanda

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vorlanda {
 
 class Gauge;
@@ -13,6 +15,9 @@ class TargetDatabase;
 // target lacks. Rows without a product code are skipped.
 class TClassPreencheDadosProdutos {
 public:
+    // The SELECT that reads the legacy rows, every column the conversion takes.
+    static QString LegacySelect();
+
     void PreencheConverteProdutos(SourceConnection& DbOrigem, TargetDatabase& DbDestino,
                                   Gauge& Barra, Label& lblInfo);
 

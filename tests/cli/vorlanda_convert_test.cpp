@@ -325,3 +325,23 @@ TEST(VorlandaConvert, AFailedRunIsRolledBackAndNamesTheReason) {
         EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs).size(), 0u);
     }
 }
+
+TEST(VorlandaConvert, ARunWithWarningsEndsWithTheirSummaryAndStatusThree) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBESTOQUE (CODIGO, FABRICANTE) VALUES ('1', 'Alfa'), "
+                    u"('2', 'Beta')"_qs});
+    ReleasedTarget target;
+    target.Execute({u"INSERT INTO CADFABR (CODFABRIC, DESCRICAO) VALUES ('ZZZ', 'Velho')"_qs});
+
+    const Outcome outcome = RunConvert({u"--target"_qs, target.Path(), u"--tables"_qs,
+                                        u"PRODUTOS"_qs, u"--source-database"_qs, legacy.Name()});
+
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(outcome.out, QString());
+    EXPECT_EQ(outcome.err, u"Erro ao converter Fabricante. Motivo: \n'ZZZ' não é um valor inteiro "
+                           u"válido\nConversão concluída com avisos!\n2 avisos:\n- Erro ao "
+                           u"converter Fabricante. Motivo: 'ZZZ' não é um valor inteiro válido "
+                           u"(2 registros)\n"_qs);
+    EXPECT_EQ(target.Rows(u"SELECT CODPROD, CODFABRIC FROM PRODUTO ORDER BY 1"_qs),
+              (std::vector<QStringList>{{u"000001"_qs, u""_qs}, {u"000002"_qs, u""_qs}}));
+}

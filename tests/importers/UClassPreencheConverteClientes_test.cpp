@@ -211,3 +211,33 @@ TEST_F(ClientImportTest, DuplicateCodesEndTheRunAfterTheTableWasEmptied) {
     EXPECT_TRUE(ui->Messages()[0].text.contains(QStringLiteral("PK_CLIENTE")));
     EXPECT_TRUE(Clients().empty());
 }
+
+TEST_F(ClientImportTest, ACityOrStateWiderThanCidadesIsRefusedNamingTheRowAndTheValues) {
+    // Legacy databases in use have wider columns than the one the tool was made from.
+    legacy.Execute({QStringLiteral("ALTER TABLE TBCLIENTES MODIFY CIDADE VARCHAR(80), "
+                                   "MODIFY ESTADO VARCHAR(10)")});
+    struct Case {
+        QString cidade;
+        QString estado;
+    };
+    const Case cases[] = {{QString(55, u'c'), QStringLiteral("MG")},
+                          {QStringLiteral("Contagem"), QStringLiteral("ABCDE")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cidade.toStdString() + " " + c.estado.toStdString());
+        legacy.Execute({QStringLiteral("DELETE FROM TBCLIENTES"),
+                        QStringLiteral("INSERT INTO TBCLIENTES (CONTROLE, NOME, CIDADE, ESTADO) "
+                                       "VALUES (1, 'Ana', 'Betim', 'MG'), (2, 'Bia', '%1', '%2')")
+                            .arg(c.cidade, c.estado)});
+        ui->Clear();
+        EXPECT_FALSE(Run());
+        ASSERT_EQ(ui->Messages().size(), 1u);
+        const QString& message = ui->Messages()[0].text;
+        EXPECT_TRUE(message.contains(QStringLiteral("string right truncation")))
+            << message.toStdString();
+        EXPECT_TRUE(message.endsWith(QStringLiteral("\nTBCLIENTES CONTROLE 2, coluna CIDADE: "
+                                                    "'%1', coluna ESTADO: '%2'")
+                                         .arg(c.cidade, c.estado)))
+            << message.toStdString();
+        EXPECT_TRUE(target.Rows(QStringLiteral("SELECT * FROM CIDADES")).empty());
+    }
+}

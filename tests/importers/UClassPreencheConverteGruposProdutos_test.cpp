@@ -89,6 +89,8 @@ TEST_F(GroupImportTest, ADuplicateCodeEndsTheRunWithTheServersMessage) {
     EXPECT_TRUE(ui->Messages()[0].text.startsWith(QStringLiteral(
         "Ocorreu um erro durante a conversão! Motivo: violation of PRIMARY or UNIQUE KEY")))
         << ui->Messages()[0].text.toStdString();
+    EXPECT_TRUE(ui->Messages()[0].text.endsWith(QStringLiteral("\nTBGRUPO CONTROLE 2005")))
+        << ui->Messages()[0].text.toStdString();
     // The clearing was committed; the row written after it was rolled back with the failure.
     EXPECT_TRUE(Groups().empty());
     EXPECT_FALSE(target.Transaction().InTransaction());
@@ -97,11 +99,12 @@ TEST_F(GroupImportTest, ADuplicateCodeEndsTheRunWithTheServersMessage) {
               (QStringList{u"progress=0"_qs, u"max=0"_qs}));
 }
 
-TEST_F(GroupImportTest, AMissingLegacyTableFailsAfterTheTargetWasEmptied) {
+TEST_F(GroupImportTest, AMissingLegacyTableFailsBeforeTheTargetIsTouched) {
     legacy.Execute({QStringLiteral("DROP TABLE TBGRUPO")});
     target.Execute(
         {QStringLiteral("INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('900', 'velho')")});
     EXPECT_FALSE(Run());
-    EXPECT_TRUE(Groups().empty());
+    EXPECT_EQ(Groups(),
+              (std::vector<QStringList>{{u"900"_qs, u"velho"_qs, u"<null>"_qs, u"<null>"_qs}}));
     EXPECT_TRUE(ui->Messages()[0].text.contains(QStringLiteral("doesn't exist")));
 }

@@ -114,3 +114,94 @@ TEST(FEfetuaConversao, AllFiveTablesRunInTheirFixedOrderAgainstOneLegacyDatabase
     EXPECT_EQ(target.Rows(u"SELECT COUNT(*) FROM PRODUTODETALHE"_qs),
               (std::vector<QStringList>{{u"2"_qs}}));
 }
+
+TEST(FEfetuaConversao, ASourceThatCannotBeReadFailsTheRunBeforeAnythingIsEmptied) {
+    struct Case {
+        const char* what;
+        QStringList breakage;    // statements on the legacy database
+        SourceParameters source; // where the run looks for it
+    };
+    LegacyDatabase legacy;
+    SourceParameters elsewhere = legacy.Parameters();
+    elsewhere.socket = QStringLiteral("/nonexistent/mysqld.sock");
+    SourceParameters missing = legacy.Parameters();
+    missing.database = legacy.Name() + QStringLiteral("_missing");
+    const Case cases[] = {
+        {"no server", {}, elsewhere},
+        {"no such database", {}, missing},
+        {"a missing column",
+         {u"ALTER TABLE TB_CODIGO_NCM DROP COLUMN NCM"_qs},
+         legacy.Parameters()},
+        {"a missing table", {u"DROP TABLE TB_CODIGO_NCM"_qs}, legacy.Parameters()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        legacy.Execute(c.breakage);
+        ScratchTarget target;
+        target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('900', 'velho')"_qs,
+                        u"INSERT INTO CLASFISC (CODCLASFIS, CODIGONCM) VALUES ('0001', '1')"_qs});
+        ScopedRecordingUserInterface ui;
+        SourceConnection source(c.source);
+        RecordingGauge barra;
+        RecordingLabel info;
+        ParameterList params;
+        params.SetValue(u"GRUPOSPRODUTOS"_qs, u"S"_qs);
+        params.SetValue(u"CLASSIFICACAOFISCAL"_qs, u"S"_qs);
+
+        EXPECT_FALSE(TClassesConversaoController().FEfetuaConversao(
+            params, source, target.Database(), target.Transaction(), barra, info));
+
+        ASSERT_EQ(ui->Messages().size(), 1u);
+        EXPECT_EQ(ui->Messages()[0].kind, RecordingUserInterface::Kind::Error);
+        EXPECT_TRUE(
+            ui->Messages()[0].text.startsWith(u"Ocorreu um erro durante a conversão! Motivo: "_qs))
+            << ui->Messages()[0].text.toStdString();
+        EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),
+                  (std::vector<QStringList>{{u"900"_qs}}));
+        EXPECT_EQ(target.Rows(u"SELECT CODCLASFIS FROM CLASFISC"_qs),
+                  (std::vector<QStringList>{{u"0001"_qs}}));
+        EXPECT_TRUE(info.Captions().isEmpty());
+    }
+}
+
+TEST(FEfetuaConversao, EachWarningIsShownOnceAndTheRunEndsWithTheirSummaryNotSuccess) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBESTOQUE (CODIGO, FABRICANTE) VALUES "
+                    u"('1', 'Alfa'), ('2', 'Beta'), ('3', 'Alfa')"_qs});
+    ScratchTarget target;
+    // A code the column allows but no new code can follow.
+    target.Execute({u"INSERT INTO CADFABR (CODFABRIC, DESCRICAO) VALUES ('ZZZ', 'Velho')"_qs});
+    ScopedRecordingUserInterface ui;
+    SourceConnection source(legacy.Parameters());
+    RecordingGauge barra;
+    RecordingLabel info;
+    ParameterList params;
+    params.SetValue(u"PRODUTOS"_qs, u"S"_qs);
+    TClassesConversaoController controller;
+
+    EXPECT_TRUE(controller.FEfetuaConversao(params, source, target.Database(), target.Transaction(),
+                                            barra, info));
+
+    using Kind = RecordingUserInterface::Kind;
+    EXPECT_EQ(
+        ui->Messages(),
+        (std::vector<RecordingUserInterface::Message>{
+            {Kind::Warning,
+             u"Erro ao converter Fabricante. Motivo: \r'ZZZ' não é um valor inteiro válido"_qs},
+            {Kind::Warning, u"Conversão concluída com avisos!\n3 avisos:\n"
+                            u"- Erro ao converter Fabricante. Motivo: 'ZZZ' não é um valor inteiro "
+                            u"válido (3 registros)"_qs}}));
+    EXPECT_EQ(controller.WarningCount(), 3);
+    EXPECT_EQ(target.Rows(u"SELECT CODPROD, CODFABRIC FROM PRODUTO ORDER BY 1"_qs),
+              (std::vector<QStringList>{
+                  {u"000001"_qs, u""_qs}, {u"000002"_qs, u""_qs}, {u"000003"_qs, u""_qs}}));
+
+    // The next run without warnings is a plain success again.
+    target.Execute({u"DELETE FROM CADFABR"_qs});
+    ui->Clear();
+    EXPECT_TRUE(controller.FEfetuaConversao(params, source, target.Database(), target.Transaction(),
+                                            barra, info));
+    EXPECT_EQ(ui->Messages(), (std::vector<RecordingUserInterface::Message>{
+                                  {Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
+    EXPECT_EQ(controller.WarningCount(), 0);
+}

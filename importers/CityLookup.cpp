@@ -1,0 +1,17 @@
+#include "importers/CityLookup.h"
+
+#include "importers/LegacyValueError.h"
+#include "writers/classConversao.h"
+
+namespace vorlanda {
+
+QString LegacyCityCode(TConversao& conversao, const QString& cidade, const QString& estado) {
+    return NamingLegacyValues([&] { return conversao.FCidade(cidade, estado); },
+                              [&] {
+                                  return ColumnValue(QStringLiteral("CIDADE"), cidade) +
+                                         QStringLiteral(", ") +
+                                         ColumnValue(QStringLiteral("ESTADO"), estado);
+                              });
+}
+
+} // namespace vorlanda
