@@ -1,5 +1,6 @@
 #include "app/PaintThrottle.h"
 
+#include <QEvent>
 #include <QWidget>
 
 namespace vorlanda {
@@ -13,13 +14,22 @@ PaintThrottle::PaintThrottle(QWidget& widget, std::function<void()> catchUp)
     : widget_(widget), catchUp_(std::move(catchUp)) {
     resume_.setSingleShot(true);
     QObject::connect(&resume_, &QTimer::timeout, [this] { Resume(); });
+    widget_.installEventFilter(this);
 }
 
-void PaintThrottle::Changed() {
-    if (resume_.isActive())
-        return; // painting is already put off until the frame is over
-    if (!sincePaint_.isValid() || sincePaint_.elapsed() >= frameMilliseconds) {
+bool PaintThrottle::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        repaintAskedFor_ = false;
         sincePaint_.start();
+    }
+    return false;
+}
+
+void PaintThrottle::Changing() {
+    if (resume_.isActive() || repaintAskedFor_)
+        return; // painting is put off until the frame is over, or a repaint is on its way
+    if (!sincePaint_.isValid() || sincePaint_.elapsed() >= frameMilliseconds) {
+        repaintAskedFor_ = true;
         return;
     }
     widget_.setUpdatesEnabled(false);
@@ -30,7 +40,7 @@ void PaintThrottle::Resume() {
     if (catchUp_)
         catchUp_();
     widget_.setUpdatesEnabled(true); // schedules a repaint with the current state
-    sincePaint_.start();
+    repaintAskedFor_ = true;
 }
 
 } // namespace vorlanda

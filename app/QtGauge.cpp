@@ -34,13 +34,13 @@ void QtGauge::Show() {
     // While painting is put off, a step that keeps the percentage the bar shows waits for the
     // end of the frame: the bar's own work on a new value (does it need a repaint, what does
     // its text say) costs more than many a row it stands for.
+    throttle_.Changing();
     if (throttle_.PuttingOff() && max_ > 0 && bar_.maximum() == max_ &&
         Percent(std::clamp(progress_, 0, max_), max_) == Percent(bar_.value(), max_)) {
         barBehind_ = true;
         return;
     }
     PassToBar();
-    throttle_.Changed();
 }
 
 void QtGauge::CatchUp() {

@@ -11,8 +11,8 @@ QString QtLabel::Caption() const {
 }
 
 void QtLabel::SetCaption(const QString& text) {
+    throttle_.Changing();
     label_.setText(text);
-    throttle_.Changed();
 }
 
 } // namespace vorlanda
