@@ -1,5 +1,6 @@
 #include "app/ConversionApplication.h"
 
+#include "app/Translations.h"
 #include "db/Error.h"
 #include "ui/UserInterface.h"
 
@@ -7,7 +8,9 @@
 
 namespace vorlanda {
 
-ConversionApplication::ConversionApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ConversionApplication::ConversionApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    InstallPortugueseTranslations(*this);
+}
 
 bool ConversionApplication::notify(QObject* receiver, QEvent* event) {
     try {

@@ -13,13 +13,20 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QSettings>
+#include <QShowEvent>
+#include <algorithm>
 #include <utility>
 
 namespace vorlanda {
@@ -87,6 +94,9 @@ QCheckBox* CriaCaixa(QGroupBox* group, const char* name, const QString& text, co
     box->setGeometry(left, top, box->sizeHint().width(), 17);
     return box;
 }
+
+// Where the folder of the last target chosen is remembered between runs of the program.
+const QString kPastaDestino = QStringLiteral("destino/pasta");
 
 } // namespace
 
@@ -162,11 +172,17 @@ void TFPrincipal::CriaCampos() {
     Label1_ = CriaRotulo(this, "Label1", QStringLiteral("Caminho do Banco de Dados Orvalis: "),
                          Tahoma(8, true), 6, 130);
 
+    // The operator cannot type a path, but may select it and copy it.
     edtCaminhoBDDestino_ = Cria<QLineEdit>(this, "edtCaminhoBDDestino");
     edtCaminhoBDDestino_->setGeometry(5, 148, 516, 21);
-    edtCaminhoBDDestino_->setEnabled(false);
+    edtCaminhoBDDestino_->setReadOnly(true);
 
-    btnAbrir_ = CriaBotao(this, "btnAbrir", QStringLiteral("Abrir"), QRect(533, 145, 83, 25),
+    // Whether the file in the box is connected, on the free end of the line above it.
+    lblStatusDestino_ = Cria<QLabel>(this, "lblStatusDestino");
+    lblStatusDestino_->setGeometry(241, 130, 280, 15);
+    lblStatusDestino_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    btnAbrir_ = CriaBotao(this, "btnAbrir", QStringLiteral("&Abrir"), QRect(533, 145, 83, 25),
                           ":/vorlanda/abrir.svg");
 }
 
@@ -178,15 +194,15 @@ void TFPrincipal::CriaTabelas() {
 
     const QFont normal = Tahoma(8, false);
     chkCLientes_ =
-        CriaCaixa(gbxTabelasConverter_, "chkCLientes", QStringLiteral("Clientes"), normal, 10, 21);
+        CriaCaixa(gbxTabelasConverter_, "chkCLientes", QStringLiteral("C&lientes"), normal, 10, 21);
     chkFornecedores_ = CriaCaixa(gbxTabelasConverter_, "chkFornecedores",
-                                 QStringLiteral("Fornecedores"), normal, 155, 21);
-    chkProdutos_ =
-        CriaCaixa(gbxTabelasConverter_, "chkProdutos", QStringLiteral("Produtos"), normal, 320, 21);
+                                 QStringLiteral("&Fornecedores"), normal, 155, 21);
+    chkProdutos_ = CriaCaixa(gbxTabelasConverter_, "chkProdutos", QStringLiteral("&Produtos"),
+                             normal, 320, 21);
     chkGruposProdutos_ = CriaCaixa(gbxTabelasConverter_, "chkGruposProdutos",
-                                   QStringLiteral("Grupos de Produtos"), normal, 10, 52);
+                                   QStringLiteral("&Grupos de Produtos"), normal, 10, 52);
     chkClassificacaoFiscal_ = CriaCaixa(gbxTabelasConverter_, "chkClassificacaoFiscal",
-                                        QStringLiteral("Classificação Fiscal"), normal, 155, 52);
+                                        QStringLiteral("Classificação F&iscal"), normal, 155, 52);
 }
 
 void TFPrincipal::CriaProgresso() {
@@ -208,9 +224,11 @@ void TFPrincipal::CriaProgresso() {
 }
 
 void TFPrincipal::CriaBotoes() {
-    btnConverter_ = CriaBotao(this, "btnConverter", QStringLiteral("Converter"),
+    btnConverter_ = CriaBotao(this, "btnConverter", QStringLiteral("&Converter"),
                               QRect(445, 305, 83, 25), ":/vorlanda/converter.svg");
-    btnSair_ = CriaBotao(this, "btnSair", QStringLiteral("Sair"), QRect(533, 306, 83, 25),
+    // What Enter starts when the focus is on no other button.
+    btnConverter_->setDefault(true);
+    btnSair_ = CriaBotao(this, "btnSair", QStringLiteral("&Sair"), QRect(533, 306, 83, 25),
                          ":/vorlanda/sair.svg");
 }
 
@@ -236,18 +254,51 @@ void TFPrincipal::ConectaBotoes() {
 }
 
 void TFPrincipal::btnAbrirClick(QObject* /*Sender*/) {
-    ibtTransacaoOrvalis_.SetActive(false);
-    ibdOrvalis_.SetConnected(false);
+    QSettings settings;
+    const QString folder = settings.value(kPastaDestino).toString();
     const std::optional<QString> chosen = chooser_->ChooseFile(
-        this, QCoreApplication::applicationDirPath(), QStringLiteral("*.FB (*.FB)"));
+        this,
+        !folder.isEmpty() && QDir(folder).exists() ? folder
+                                                   : QCoreApplication::applicationDirPath(),
+        QStringLiteral("Bancos Firebird (*.FB *.FDB);;Todos os arquivos (*)"));
+    // Cancelling leaves the file connected before as it was, so the box keeps telling the truth.
     if (!chosen)
         return;
+    ibtTransacaoOrvalis_.SetActive(false);
+    ibdOrvalis_.SetConnected(false);
     const QString path = QDir::toNativeSeparators(*chosen);
+    settings.setValue(kPastaDestino, QFileInfo(*chosen).absolutePath());
     edtCaminhoBDDestino_->setText(path);
     ibdOrvalis_.SetDatabaseName(path);
-    ibdOrvalis_.SetConnected(true);
+    try {
+        ibdOrvalis_.SetConnected(true);
+    } catch (...) {
+        // A file the engine refused must not look chosen.
+        edtCaminhoBDDestino_->clear();
+        MostraEstadoDestino();
+        throw;
+    }
     if (ibdOrvalis_.TestConnected())
         ibtTransacaoOrvalis_.SetActive(true);
+    MostraEstadoDestino();
+}
+
+void TFPrincipal::MostraEstadoDestino() {
+    if (!ibdOrvalis_.Connected()) {
+        lblStatusDestino_->setText(
+            edtCaminhoBDDestino_->text().isEmpty() ? QString() : QStringLiteral("Não conectado"));
+        edtCaminhoBDDestino_->setToolTip(QStringLiteral("Nenhum banco de dados conectado"));
+        return;
+    }
+    QString estado = QStringLiteral("Conectado: dialeto %1").arg(ibdOrvalis_.Dialect());
+    // A file of this machine has a size to show; one behind a server does not.
+    const QFileInfo file(ibdOrvalis_.DatabaseName());
+    if (file.isFile())
+        estado += QStringLiteral(", ") +
+                  QLocale(QLocale::Portuguese, QLocale::Brazil)
+                      .formattedDataSize(file.size(), 1, QLocale::DataSizeTraditionalFormat);
+    lblStatusDestino_->setText(estado);
+    edtCaminhoBDDestino_->setToolTip(QStringLiteral("Conectado a ") + ibdOrvalis_.DatabaseName());
 }
 
 void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
@@ -257,9 +308,13 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         return;
     // Whatever the run does, even an error that escapes the controller, the operator gets the
     // buttons back; the list is released before.
+    // The focus goes back to "Converter": left where the disabled buttons pushed it, on a box,
+    // the operator's next Space would untick it.
     const auto reabilita = qScopeGuard([this] {
         running_ = false;
         HabilitaBotoes();
+        MostraEstadoDestino();
+        btnConverter_->setFocus();
     });
     running_ = true;
     DesabilitaBotoes();
@@ -289,7 +344,9 @@ bool TFPrincipal::VerificaCaminhoBDVazio() {
 }
 
 bool TFPrincipal::VerificaConexaoBD() {
-    if (ibdOrvalis_.TestConnected())
+    const bool connected = ibdOrvalis_.TestConnected();
+    MostraEstadoDestino();
+    if (connected)
         return false;
     CurrentUserInterface().ShowWarning(
         QStringLiteral("Não foi possível se conectar ao Banco de Dados! Verifique sua conexão ou "
@@ -330,6 +387,48 @@ void TFPrincipal::SetBotoesEnabled(bool enabled) {
     btnConverter_->setEnabled(enabled);
     btnSair_->setEnabled(enabled);
     gbxTabelasConverter_->setEnabled(enabled);
+}
+
+void TFPrincipal::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: {
+        // Enter presses the button that has the focus, and "Converter" from anywhere else.
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* button = focused ? focused : btnConverter_;
+        if (button->isEnabled())
+            button->click();
+        return;
+    }
+    case Qt::Key_Escape:
+        if (!running_ && btnSair_->isEnabled())
+            btnSair_->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TFPrincipal::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_)
+        return;
+    placed_ = true;
+    // Queued, so that the window system has given the window its frame by then.
+    QMetaObject::invokeMethod(this, &TFPrincipal::MoveOntoScreen, Qt::QueuedConnection);
+}
+
+void TFPrincipal::MoveOntoScreen() {
+    // The designed place may lie partly off a small or scaled screen, buttons included: the
+    // window moves just as far as it takes to be wholly on it.
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left = std::clamp(frame.left(), screen.left(),
+                                std::max(screen.left(), screen.right() + 1 - frame.width()));
+    const int top = std::clamp(frame.top(), screen.top(),
+                               std::max(screen.top(), screen.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        move(pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
 void TFPrincipal::closeEvent(QCloseEvent* event) {

@@ -58,6 +58,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CriaCabecalho();
@@ -68,6 +70,9 @@ private:
     void DefineOrdemTabulacao();
     void ConectaBotoes();
     void SetBotoesEnabled(bool enabled);
+    // Shows beside the path whether the target is connected, with its dialect and size.
+    void MostraEstadoDestino();
+    void MoveOntoScreen();
 
     QFrame* pnlCabecalho_ = nullptr;
     QLabel* imgLogo_ = nullptr;
@@ -76,6 +81,7 @@ private:
     QLineEdit* edtCaminhoBDOrigem_ = nullptr;
     QLabel* Label1_ = nullptr;
     QLineEdit* edtCaminhoBDDestino_ = nullptr;
+    QLabel* lblStatusDestino_ = nullptr;
     QPushButton* btnAbrir_ = nullptr;
     QGroupBox* gbxTabelasConverter_ = nullptr;
     QCheckBox* chkCLientes_ = nullptr;
@@ -100,6 +106,7 @@ private:
     std::unique_ptr<QtGauge> gauge_;
     std::unique_ptr<QtLabel> info_;
     bool running_ = false;
+    bool placed_ = false; // moved onto the screen when first shown
 };
 
 // The program's main form while it is open.

@@ -5,6 +5,7 @@ packages=(
     g++ cmake ninja-build pkg-config          # build
     qt6-base-dev                              # window (Qt 6 Widgets) and QtCore for the core
     qt6-svg-dev                               # the window's pictures and button glyphs (SVG)
+    qt6-translations-l10n                     # Qt's own dialogs and buttons in Portuguese
     firebird-dev libfbclient2                 # target database client (OO API)
     firebird3.0-server-core firebird3.0-utils # embedded engine and isql-fb for new target files
     libmariadb-dev mariadb-server mariadb-client # source client library and the private server

@@ -1,5 +1,6 @@
 #include "app/ConversionApplication.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -10,6 +11,9 @@ namespace {
 class QtApplicationEnvironment final : public ::testing::Environment {
 public:
     void SetUp() override {
+        // What the window remembers between runs goes to a folder of this test run, not to the
+        // settings of whoever runs the tests.
+        qputenv("XDG_CONFIG_HOME", settings_.path().toLocal8Bit());
         application_ = std::make_unique<vorlanda::ConversionApplication>(argc_, argv_);
     }
     void TearDown() override { application_.reset(); }
@@ -18,6 +22,7 @@ private:
     int argc_ = 1;
     char name_[10] = "app_tests";
     char* argv_[2] = {name_, nullptr};
+    QTemporaryDir settings_;
     std::unique_ptr<vorlanda::ConversionApplication> application_;
 };
 

@@ -9,13 +9,18 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
@@ -167,21 +172,21 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
         {"edtCaminhoBDOrigem", "FPrincipal", {5, 105, 164, 21}, "velarim", true},
         {"Label1", "FPrincipal", {6, 130, 0, 0}, "Caminho do Banco de Dados Orvalis: ", true},
         {"edtCaminhoBDDestino", "FPrincipal", {5, 148, 516, 21}, "", false},
-        {"btnAbrir", "FPrincipal", {533, 145, 83, 25}, "Abrir", false},
+        {"btnAbrir", "FPrincipal", {533, 145, 83, 25}, "&Abrir", false},
         {"gbxTabelasConverter", "FPrincipal", {5, 176, 612, 86}, "Tabelas à converter", true},
-        {"chkCLientes", "gbxTabelasConverter", {10, 21, 0, 0}, "Clientes", false},
-        {"chkFornecedores", "gbxTabelasConverter", {155, 21, 0, 0}, "Fornecedores", false},
-        {"chkProdutos", "gbxTabelasConverter", {320, 21, 0, 0}, "Produtos", false},
-        {"chkGruposProdutos", "gbxTabelasConverter", {10, 52, 0, 0}, "Grupos de Produtos", false},
+        {"chkCLientes", "gbxTabelasConverter", {10, 21, 0, 0}, "C&lientes", false},
+        {"chkFornecedores", "gbxTabelasConverter", {155, 21, 0, 0}, "&Fornecedores", false},
+        {"chkProdutos", "gbxTabelasConverter", {320, 21, 0, 0}, "&Produtos", false},
+        {"chkGruposProdutos", "gbxTabelasConverter", {10, 52, 0, 0}, "&Grupos de Produtos", false},
         {"chkClassificacaoFiscal",
          "gbxTabelasConverter",
          {155, 52, 0, 0},
-         "Classificação Fiscal",
+         "Classificação F&iscal",
          false},
         {"lblInfo", "FPrincipal", {8, 267, 0, 0}, "", true},
         {"Barra", "FPrincipal", {6, 283, 611, 15}, "0%", false},
-        {"btnConverter", "FPrincipal", {445, 305, 83, 25}, "Converter", false},
-        {"btnSair", "FPrincipal", {533, 306, 83, 25}, "Sair", false},
+        {"btnConverter", "FPrincipal", {445, 305, 83, 25}, "&Converter", false},
+        {"btnSair", "FPrincipal", {533, 306, 83, 25}, "&Sair", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,7 +196,9 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
         if (c.place.width() > 0) {
             EXPECT_EQ(widget.size(), c.place.size());
         } else if (!TextOf(widget).isEmpty()) {
-            EXPECT_GE(widget.width(), widget.fontMetrics().horizontalAdvance(TextOf(widget)));
+            // A mnemonic's "&" is not drawn.
+            EXPECT_GE(widget.width(),
+                      widget.fontMetrics().horizontalAdvance(QString(TextOf(widget)).remove(u'&')));
         }
         EXPECT_EQ(TextOf(widget), QString::fromUtf8(c.text));
         EXPECT_EQ(widget.font().bold(), c.bold);
@@ -222,7 +229,9 @@ TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheG
     const auto& origem = w.Find<QLineEdit>("edtCaminhoBDOrigem");
     EXPECT_FALSE(origem.isEnabled());
     EXPECT_TRUE(origem.isReadOnly());
-    EXPECT_FALSE(w.Find("edtCaminhoBDDestino").isEnabled());
+    // The path cannot be typed, but can be selected and copied.
+    EXPECT_TRUE(w.Find<QLineEdit>("edtCaminhoBDDestino").isEnabled());
+    EXPECT_TRUE(w.Find<QLineEdit>("edtCaminhoBDDestino").isReadOnly());
     for (const QCheckBox* box : w.window.findChildren<QCheckBox*>()) {
         SCOPED_TRACE(box->objectName().toStdString());
         EXPECT_FALSE(box->isChecked());
@@ -306,28 +315,37 @@ TEST(TFPrincipalAbrir, ConfirmedFileIsShownConnectedAndItsTransactionStarted) {
 
     ASSERT_EQ(w.chooser->requests.size(), 1u);
     EXPECT_EQ(w.chooser->requests[0].initialFolder, QCoreApplication::applicationDirPath());
-    EXPECT_EQ(w.chooser->requests[0].filter, QStringLiteral("*.FB (*.FB)"));
+    EXPECT_EQ(w.chooser->requests[0].filter,
+              QStringLiteral("Bancos Firebird (*.FB *.FDB);;Todos os arquivos (*)"));
     EXPECT_EQ(w.Find<QLineEdit>("edtCaminhoBDDestino").text(), target.Path());
+    EXPECT_TRUE(w.Find<QLabel>("lblStatusDestino").text().startsWith(u"Conectado: dialeto 1, "_qs))
+        << w.Find<QLabel>("lblStatusDestino").text().toStdString();
+    EXPECT_EQ(w.Find("edtCaminhoBDDestino").toolTip(), u"Conectado a "_qs + target.Path());
     EXPECT_EQ(w.window.ibdOrvalis().DatabaseName(), target.Path());
     EXPECT_TRUE(w.window.ibdOrvalis().Connected());
     EXPECT_TRUE(w.window.ibtTransacaoOrvalis().InTransaction());
     EXPECT_TRUE(ui.Messages().empty());
 }
 
-TEST(TFPrincipalAbrir, CancelKeepsTheOldPathButLeavesTheTargetDisconnected) {
+TEST(TFPrincipalAbrir, CancelKeepsTheFileConnectedAndTheDialogStartsInItsFolder) {
     ScratchTarget target;
     RecordingUserInterface ui;
     WindowUnderTest w(ui);
     w.Abrir(target.Path());
     w.Abrir(std::nullopt);
 
+    ASSERT_EQ(w.chooser->requests.size(), 2u);
+    EXPECT_EQ(w.chooser->requests[1].initialFolder, QFileInfo(target.Path()).absolutePath());
     EXPECT_EQ(w.Find<QLineEdit>("edtCaminhoBDDestino").text(), target.Path());
-    EXPECT_FALSE(w.window.ibdOrvalis().Connected());
-    EXPECT_FALSE(w.window.ibtTransacaoOrvalis().InTransaction());
+    EXPECT_TRUE(w.window.ibdOrvalis().Connected());
+    EXPECT_TRUE(w.window.ibtTransacaoOrvalis().InTransaction());
+    EXPECT_TRUE(w.Find<QLabel>("lblStatusDestino").text().startsWith(u"Conectado"_qs));
 
-    w.Find<QPushButton>("btnConverter").click();
-    EXPECT_EQ(ui.Messages(), (Messages{{Kind::Warning, kSemConexao}}));
-    ExpectControlsEnabled(w, true);
+    // The folder is remembered by the next window too.
+    WindowUnderTest next(ui);
+    next.Abrir(std::nullopt);
+    EXPECT_EQ(next.chooser->requests[0].initialFolder, QFileInfo(target.Path()).absolutePath());
+    EXPECT_TRUE(ui.Messages().empty());
 }
 
 TEST(TFPrincipalAbrir, ChoosingTheSameFileAgainRollsBackAndReconnects) {
@@ -364,7 +382,9 @@ TEST(TFPrincipalAbrir, AFileThatIsNoDatabaseShowsTheServersMessageAndStaysDiscon
     ASSERT_EQ(ui.Messages().size(), 1u);
     EXPECT_EQ(ui.Messages()[0].kind, Kind::Error);
     EXPECT_FALSE(ui.Messages()[0].text.isEmpty());
-    EXPECT_EQ(w.Find<QLineEdit>("edtCaminhoBDDestino").text(), path);
+    // The refused path does not stay in the box as if it were connected.
+    EXPECT_EQ(w.Find<QLineEdit>("edtCaminhoBDDestino").text(), QString());
+    EXPECT_EQ(w.Find("edtCaminhoBDDestino").toolTip(), u"Nenhum banco de dados conectado"_qs);
     EXPECT_FALSE(w.window.ibdOrvalis().Connected());
     EXPECT_FALSE(w.window.ibtTransacaoOrvalis().InTransaction());
     ExpectControlsEnabled(w, true);
@@ -505,4 +525,64 @@ TEST(TFPrincipalSair, RollsBackTheOpenTransactionClosesAndReleasesTheMainForm) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     delete window.data();
+}
+
+TEST(TFPrincipalTeclado, EnterPressesTheFocusedButtonOrConverterAndEscapeLeaves) {
+    ScratchTarget target;
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.window.show();
+    QApplication::setActiveWindow(&w.window);
+    const auto press = [&](QWidget& focus, int key) {
+        focus.setFocus();
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&focus, &down);
+    };
+
+    // On "Abrir", Enter opens a file.
+    w.chooser->answers.push_back(target.Path());
+    press(w.Find("btnAbrir"), Qt::Key_Return);
+    EXPECT_TRUE(w.window.ibdOrvalis().Connected());
+    // On a box, Enter converts (nothing ticked: a run of no table) and the focus comes back
+    // to "Converter", not to a box the next Space would untick.
+    press(w.Find("chkCLientes"), Qt::Key_Enter);
+    EXPECT_EQ(ui.Messages(),
+              (Messages{{Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
+    EXPECT_EQ(QApplication::focusWidget(), &w.Find("btnConverter"));
+    EXPECT_TRUE(w.Find<QPushButton>("btnConverter").isDefault());
+
+    // Each control has its own mnemonic.
+    QStringList keys;
+    for (const QAbstractButton* button : w.window.findChildren<QAbstractButton*>())
+        keys.append(QKeySequence::mnemonic(button->text()).toString());
+    keys.sort();
+    EXPECT_EQ(keys, (QStringList{u"Alt+A"_qs, u"Alt+C"_qs, u"Alt+F"_qs, u"Alt+G"_qs, u"Alt+I"_qs,
+                                 u"Alt+L"_qs, u"Alt+P"_qs, u"Alt+S"_qs}));
+
+    press(w.Find("chkProdutos"), Qt::Key_Escape);
+    EXPECT_FALSE(w.window.isVisible());
+    EXPECT_FALSE(w.window.ibtTransacaoOrvalis().InTransaction());
+}
+
+TEST(TFPrincipalTela, TheWindowMovesWhollyOntoASmallScreen) {
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.window.show();
+    QApplication::processEvents();
+    const QRect screen = w.window.screen()->availableGeometry();
+    // The designed place, 342 + 628 pixels across, does not fit the test's screen.
+    ASSERT_LT(screen.width(), 342 + 628);
+    const QRect frame = w.window.frameGeometry();
+    EXPECT_TRUE(screen.contains(frame))
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
+        << " in " << screen.x() << "," << screen.y() << " " << screen.width() << "x"
+        << screen.height();
+    EXPECT_EQ(w.Find("btnSair").size(), QSize(83, 25));
+}
+
+TEST(TFPrincipalIdioma, QtsOwnButtonsAndDialogsSpeakPortuguese) {
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Open);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), u"Cancelar"_qs);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text(), u"Abrir"_qs);
 }
