@@ -1,7 +1,9 @@
 #include "db/SourceConnection.h"
 
 #include "db/Error.h"
+#include "db/SourceError.h"
 
+#include <cerrno>
 #include <mysql.h>
 
 namespace vorlanda {
@@ -37,8 +39,11 @@ void SourceConnection::Open() {
     if (!handle)
         throw Error(
             QStringLiteral("Memória insuficiente para abrir a conexão com o banco de origem"));
-    const unsigned timeout = parameters_.connectTimeout;
-    mysql_optionsv(handle.get(), MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
+    const unsigned connectTimeout = parameters_.connectTimeout;
+    const unsigned readWriteTimeout = parameters_.readWriteTimeout;
+    mysql_optionsv(handle.get(), MYSQL_OPT_CONNECT_TIMEOUT, &connectTimeout);
+    mysql_optionsv(handle.get(), MYSQL_OPT_READ_TIMEOUT, &readWriteTimeout);
+    mysql_optionsv(handle.get(), MYSQL_OPT_WRITE_TIMEOUT, &readWriteTimeout);
     mysql_optionsv(handle.get(), MYSQL_SET_CHARSET_NAME, "utf8mb4");
     const QByteArray host = parameters_.hostName.toUtf8();
     const QByteArray user = parameters_.userName.toUtf8();
@@ -48,8 +53,7 @@ void SourceConnection::Open() {
     if (!mysql_real_connect(handle.get(), host.constData(), user.constData(), password.constData(),
                             database.constData(), parameters_.port,
                             socket.isEmpty() ? nullptr : socket.constData(), 0))
-        throw Error(QString::fromUtf8(mysql_error(handle.get())),
-                    static_cast<long>(mysql_errno(handle.get())));
+        RaiseSourceError(handle.get(), errno, connectTimeout);
     handle_ = std::move(handle);
 }
 

@@ -19,6 +19,9 @@ struct SourceParameters {
     unsigned port = 0;
     QString socket;
     unsigned connectTimeout = 60;
+    // Seconds a read from the server or a write to it may wait before the connection is given
+    // up: a source that stops answering ends the run instead of holding it forever.
+    unsigned readWriteTimeout = 600;
 };
 
 // The connection to the legacy database. It is never opened explicitly: the first query
