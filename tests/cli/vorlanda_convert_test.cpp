@@ -6,6 +6,7 @@
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
@@ -225,6 +226,7 @@ TEST(VorlandaConvert, UsageErrorsExitWithTwoAndTheUsageOnStandardError) {
         {u"--tables"_qs, u"clientes"_qs},
         {u"--target"_qs, u"x.fb"_qs, u"--verbose"_qs},
         {u"--target"_qs, u"x.fb"_qs, u"--tables"_qs, u"GRUPOSPRODUTOS,ESTOQUE"_qs},
+        {u"--target"_qs, u"x.fb"_qs, u"--source-password-file"_qs, u"/nao/existe/senha"_qs},
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
@@ -508,5 +510,69 @@ TEST(VorlandaConvert, ASignalEndsTheRunAtItsNextRowAsAFailureAndASecondOneAtOnce
         EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD ORDER BY 1"_qs),
                   (std::vector<QStringList>{{u"001"_qs}, {u"002"_qs}, {u"003"_qs}}));
         EXPECT_EQ(target.Rows(u"SELECT CODCLASFIS FROM CLASFISC"_qs).size(), 0u);
+    }
+}
+
+TEST(VorlandaConvert, TheSourcePasswordComesFromTheCommandLineTheOptionFilesOrMysqlPwdInThatOrder) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Genéricos')"_qs});
+    const QString user = legacy.AddUser(u"S3cr3t-certa"_qs);
+    ReleasedTarget target;
+    QTemporaryDir dir;
+    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            throw std::runtime_error("cannot write " + path.toStdString());
+        return path;
+    };
+    const QString rightFile = write(u"certa"_qs, "S3cr3t-certa\n");
+    const QString wrongFile = write(u"errada"_qs, "S3cr3t-errada\n");
+    // Homes whose option file names a password, a character set of its own and a socket that
+    // leads nowhere: MYSQL_UNIX_PORT, which leads to the test's server, must win over it.
+    for (const QString& home : {u"vazio"_qs, u"certo"_qs, u"errado"_qs})
+        QDir(dir.path()).mkdir(home);
+    const QByteArray options = "[client]\ndefault-character-set = latin1\n"
+                               "socket = /nao/existe.sock\npassword = ";
+    write(u"certo/.my.cnf"_qs, options + "S3cr3t-certa\n");
+    write(u"errado/.my.cnf"_qs, options + "S3cr3t-errada\n");
+    const QString noHome = u"HOME="_qs + dir.filePath(u"vazio"_qs);
+    const QString rightHome = u"HOME="_qs + dir.filePath(u"certo"_qs);
+    const QString wrongHome = u"HOME="_qs + dir.filePath(u"errado"_qs);
+    const QString rightPwd = u"MYSQL_PWD=S3cr3t-certa"_qs;
+    const QString wrongPwd = u"MYSQL_PWD=S3cr3t-errada"_qs;
+    const QString denied =
+        kFailurePrefix +
+        QStringLiteral("Access denied for user '%1'@'localhost' (using password: ").arg(user);
+
+    struct Case {
+        QStringList arguments;
+        QStringList environment;
+        QString err; // empty: the run succeeds
+    };
+    const Case cases[] = {
+        {{u"--source-password-file"_qs, rightFile}, {noHome}, {}},
+        {{}, {noHome, rightPwd}, {}},
+        {{}, {rightHome}, {}},
+        {{}, {rightHome, wrongPwd}, {}},
+        {{u"--source-password-file"_qs, rightFile}, {wrongHome, wrongPwd}, {}},
+        {{u"--source-password"_qs, u"S3cr3t-certa"_qs}, {wrongHome}, {}},
+        {{}, {noHome, wrongPwd}, denied + u"YES)\n"_qs},
+        {{u"--source-password-file"_qs, wrongFile}, {rightHome}, denied + u"YES)\n"_qs},
+        {{}, {wrongHome, rightPwd}, denied + u"YES)\n"_qs},
+        {{}, {noHome}, denied + u"NO)\n"_qs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.arguments + c.environment).join(u' ').toStdString());
+        const Outcome outcome = RunConvert(
+            QStringList{u"--target"_qs, target.Path(), u"--tables=gruposprodutos"_qs,
+                        u"--source-database"_qs, legacy.Name(), u"--source-user"_qs, user} +
+                c.arguments,
+            StandardOutput::File, {{u"MYSQL_PWD"_qs}, c.environment});
+        EXPECT_EQ(outcome.err, c.err);
+        EXPECT_EQ(outcome.status, c.err.isEmpty() ? 0 : 1);
+        const std::vector<QStringList> converted{{u"001"_qs, u"Genéricos"_qs}};
+        EXPECT_EQ(target.Rows(u"SELECT CODGRUPO, DESCRICAO FROM GRUPROD"_qs),
+                  c.err.isEmpty() ? converted : std::vector<QStringList>());
     }
 }
