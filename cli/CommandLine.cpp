@@ -186,9 +186,16 @@ QString UsageText() {
                "opções (/etc/my.cnf, /etc/mysql/my.cnf, ~/.my.cnf), depois a variável\n"
                "MYSQL_PWD, senão nenhuma.\n"
                "\n"
-               "Código de saída: 0 conversão concluída, 1 conversão com erro ou não\n"
-               "iniciada, 2 uso incorreto.\n")
-        .arg(defaults.hostName, defaults.userName, defaults.database);
+               "Uma leitura ou escrita na origem que espera mais de %4 segundos encerra a\n"
+               "conversão com erro. SIGINT (Ctrl+C) ou SIGTERM interrompe a conversão no\n"
+               "próximo registro, como um erro: as tabelas já convertidas ficam, a tabela em\n"
+               "conversão volta ao último ponto gravado. Um segundo sinal encerra o programa\n"
+               "na hora.\n"
+               "\n"
+               "Código de saída: 0 conversão concluída, 1 conversão com erro, não iniciada\n"
+               "ou interrompida, 2 uso incorreto, 130 encerrada por um segundo sinal.\n")
+        .arg(defaults.hostName, defaults.userName, defaults.database,
+             QString::number(defaults.readWriteTimeout));
 }
 
 } // namespace vorlanda
