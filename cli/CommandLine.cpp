@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <QFile>
 #include <optional>
 
 namespace vorlanda {
@@ -15,12 +16,13 @@ const QString kSourcePort = QStringLiteral("--source-port");
 const QString kSourceSocket = QStringLiteral("--source-socket");
 const QString kSourceUser = QStringLiteral("--source-user");
 const QString kSourcePassword = QStringLiteral("--source-password");
+const QString kSourcePasswordFile = QStringLiteral("--source-password-file");
 const QString kSourceDatabase = QStringLiteral("--source-database");
 
 bool TakesValue(const QString& name) {
     return name == kTarget || name == kTables || name == kSourceHost || name == kSourcePort ||
            name == kSourceSocket || name == kSourceUser || name == kSourcePassword ||
-           name == kSourceDatabase;
+           name == kSourcePasswordFile || name == kSourceDatabase;
 }
 
 // Adds the keys of a comma-separated list to the selection; the error text when one is unknown.
@@ -39,6 +41,24 @@ std::optional<QString> SelectTables(const QString& list, QStringList& selected) 
         if (!known)
             return QStringLiteral("tabela desconhecida: \"%1\"").arg(key);
     }
+    return std::nullopt;
+}
+
+// Reads the password from the first line of a file, without its line end; the error text when
+// the file cannot be read.
+std::optional<QString> ReadPasswordFile(const QString& path, std::optional<QString>& password) {
+    QFile file(path);
+    QByteArray line;
+    if (file.open(QIODevice::ReadOnly))
+        line = file.readLine();
+    if (file.error() != QFileDevice::NoError)
+        return QStringLiteral("não foi possível ler o arquivo de senha \"%1\" (%2)")
+            .arg(path, file.errorString());
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    password = QString::fromUtf8(line);
     return std::nullopt;
 }
 
@@ -119,6 +139,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             options.source.userName = *value;
         } else if (name == kSourcePassword) {
             options.source.password = *value;
+        } else if (name == kSourcePasswordFile) {
+            if (const auto error = ReadPasswordFile(*value, options.source.password))
+                return Failure(*error);
         } else if (name == kSourceDatabase) {
             options.source.database = *value;
         }
@@ -144,21 +167,36 @@ QString UsageText() {
                "                           CLASSIFICACAOFISCAL, PRODUTOS\n"
                "  --all                    converte as cinco tabelas\n"
                "  --source-host HOST       servidor de origem (padrão: %1)\n"
-               "  --source-port PORTA      porta TCP da origem (padrão: a da biblioteca\n"
-               "                           cliente, MYSQL_TCP_PORT)\n"
-               "  --source-socket CAMINHO  socket da origem (padrão: o da biblioteca cliente,\n"
-               "                           MYSQL_UNIX_PORT)\n"
+               "  --source-port PORTA      porta TCP da origem (padrão: MYSQL_TCP_PORT, senão\n"
+               "                           a dos arquivos de opções ou a da biblioteca cliente)\n"
+               "  --source-socket CAMINHO  socket da origem (padrão: MYSQL_UNIX_PORT, senão o\n"
+               "                           dos arquivos de opções ou o da biblioteca cliente)\n"
                "  --source-user USUÁRIO    usuário da origem (padrão: %2)\n"
-               "  --source-password SENHA  senha da origem (padrão: vazia)\n"
+               "  --source-password SENHA  senha da origem; fica visível a outros usuários da\n"
+               "                           máquina (ps): prefira --source-password-file\n"
+               "  --source-password-file ARQUIVO\n"
+               "                           senha da origem na primeira linha de ARQUIVO\n"
                "  --source-database BANCO  banco de dados de origem (padrão: %3)\n"
                "  -h, --help               mostra esta ajuda\n"
                "\n"
                "As tabelas são convertidas sempre na ordem acima. Sem --tables nem --all\n"
                "nenhuma tabela é convertida, mas a conversão termina com sucesso.\n"
                "\n"
-               "Código de saída: 0 conversão concluída, 1 conversão com erro ou não\n"
-               "iniciada, 2 uso incorreto, 3 conversão concluída com avisos.\n")
-        .arg(defaults.hostName, defaults.userName, defaults.database);
+               "Sem senha na linha de comando vale a do grupo [client] dos arquivos de\n"
+               "opções (/etc/my.cnf, /etc/mysql/my.cnf, ~/.my.cnf), depois a variável\n"
+               "MYSQL_PWD, senão nenhuma.\n"
+               "\n"
+               "Uma leitura ou escrita na origem que espera mais de %4 segundos encerra a\n"
+               "conversão com erro. SIGINT (Ctrl+C) ou SIGTERM interrompe a conversão no\n"
+               "próximo registro, como um erro: as tabelas já convertidas ficam, a tabela em\n"
+               "conversão volta ao último ponto gravado. Um segundo sinal encerra o programa\n"
+               "na hora.\n"
+               "\n"
+               "Código de saída: 0 conversão concluída, 1 conversão com erro, não iniciada\n"
+               "ou interrompida, 2 uso incorreto, 3 conversão concluída com avisos, 130\n"
+               "encerrada por um segundo sinal.\n")
+        .arg(defaults.hostName, defaults.userName, defaults.database,
+             QString::number(defaults.readWriteTimeout));
 }
 
 } // namespace vorlanda

@@ -3,23 +3,59 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ConvertRun.h"
+#include "db/Error.h"
+#include "db/InterruptSignals.h"
 #include "ui/ConsoleUi.h"
+#include "ui/Interruption.h"
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <string>
+#include <string_view>
 #include <unistd.h>
 
 namespace {
+
+// The exit status of a run ended by a second SIGINT or SIGTERM, as a shell reports a process
+// that SIGINT killed.
+constexpr int kEndedBySignal = 130;
 
 void Print(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
+// Written in one piece, from the client library's thread, beside whatever the run writes; on a
+// terminal it starts below the progress line.
+void Notice(std::string_view line) {
+    const std::string text = (isatty(STDERR_FILENO) == 1 ? "\n" : "") + std::string(line) + '\n';
+    [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, text.data(), text.size());
+}
+
+// The first signal ends the run at its next row the way an error does: rolled back to its last
+// commit point, the target detached. A second one ends the process at once, for a run that
+// waits on its source.
+void OnInterruptSignal(int count) {
+    if (count == 1) {
+        vorlanda::RequestInterruption();
+        Notice("vorlanda-convert: sinal recebido, a conversão será interrompida (outro sinal "
+               "encerra o programa imediatamente)");
+        return;
+    }
+    Notice("vorlanda-convert: encerrado por um segundo sinal");
+    _exit(kEndedBySignal);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const QCoreApplication application(argc, argv);
+    try {
+        vorlanda::RedirectInterruptSignals(OnInterruptSignal);
+    } catch (const vorlanda::Error& error) {
+        Print(stderr, error.Message() + u'\n');
+        return 1;
+    }
     const vorlanda::CommandLine line =
         vorlanda::ParseCommandLine(QCoreApplication::arguments().mid(1));
     if (!line.error.isEmpty()) {

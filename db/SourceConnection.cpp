@@ -1,8 +1,13 @@
 #include "db/SourceConnection.h"
 
 #include "db/Error.h"
+#include "db/SourceError.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <mysql.h>
+#include <optional>
 
 namespace vorlanda {
 
@@ -37,19 +42,37 @@ void SourceConnection::Open() {
     if (!handle)
         throw Error(
             QStringLiteral("Memória insuficiente para abrir a conexão com o banco de origem"));
-    const unsigned timeout = parameters_.connectTimeout;
-    mysql_optionsv(handle.get(), MYSQL_OPT_CONNECT_TIMEOUT, &timeout);
+    const unsigned connectTimeout = parameters_.connectTimeout;
+    const unsigned readWriteTimeout = parameters_.readWriteTimeout;
+    mysql_optionsv(handle.get(), MYSQL_OPT_CONNECT_TIMEOUT, &connectTimeout);
+    mysql_optionsv(handle.get(), MYSQL_OPT_READ_TIMEOUT, &readWriteTimeout);
+    mysql_optionsv(handle.get(), MYSQL_OPT_WRITE_TIMEOUT, &readWriteTimeout);
     mysql_optionsv(handle.get(), MYSQL_SET_CHARSET_NAME, "utf8mb4");
+    // What the parameters leave open (above all a password) comes from the client groups of the
+    // standard option files, as for the server's own client programs.
+    mysql_optionsv(handle.get(), MYSQL_READ_DEFAULT_GROUP, "client");
     const QByteArray host = parameters_.hostName.toUtf8();
     const QByteArray user = parameters_.userName.toUtf8();
-    const QByteArray password = parameters_.password.toUtf8();
+    const std::optional<QByteArray> password =
+        parameters_.password ? std::optional(parameters_.password->toUtf8()) : std::nullopt;
     const QByteArray database = parameters_.database.toUtf8();
-    const QByteArray socket = parameters_.socket.toUtf8();
-    if (!mysql_real_connect(handle.get(), host.constData(), user.constData(), password.constData(),
-                            database.constData(), parameters_.port,
+    // The files are read while connecting, and a socket or port there would beat the library's
+    // own MYSQL_UNIX_PORT and MYSQL_TCP_PORT, which name a server on purpose: they are passed
+    // on as if they had been given.
+    QByteArray socket = parameters_.socket.toUtf8();
+    if (socket.isEmpty())
+        socket = qgetenv("MYSQL_UNIX_PORT");
+    unsigned port = parameters_.port;
+    if (port == 0)
+        port = static_cast<unsigned>(std::max(qEnvironmentVariableIntValue("MYSQL_TCP_PORT"), 0));
+    if (!mysql_real_connect(handle.get(), host.constData(), user.constData(),
+                            password ? password->constData() : nullptr, database.constData(), port,
                             socket.isEmpty() ? nullptr : socket.constData(), 0))
-        throw Error(QString::fromUtf8(mysql_error(handle.get())),
-                    static_cast<long>(mysql_errno(handle.get())));
+        RaiseSourceError(handle.get(), errno, connectTimeout);
+    // A default-character-set of the option files replaces the one asked for above.
+    if (std::strcmp(mysql_character_set_name(handle.get()), "utf8mb4") != 0 &&
+        mysql_set_character_set(handle.get(), "utf8mb4") != 0)
+        RaiseSourceError(handle.get(), errno, readWriteTimeout);
     handle_ = std::move(handle);
 }
 

@@ -2,23 +2,28 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 struct st_mysql;
 
 namespace vorlanda {
 
 // Where the legacy database is. The defaults are the tool's fixed parameters: the MySQL
-// server of this machine, database "velarim", user root without password. An empty socket
-// and port 0 leave the choice to the client library (and so to MYSQL_UNIX_PORT and
-// MYSQL_TCP_PORT).
+// server of this machine, database "velarim", user root. An empty socket and port 0 leave the
+// choice to MYSQL_UNIX_PORT and MYSQL_TCP_PORT, then to the client groups of the standard
+// option files, then to the client library's defaults.
 struct SourceParameters {
     QString hostName = QStringLiteral("localhost");
     QString database = QStringLiteral("velarim");
     QString userName = QStringLiteral("root");
-    QString password;
+    // Without one, the option files' password, then MYSQL_PWD, then none.
+    std::optional<QString> password;
     unsigned port = 0;
     QString socket;
     unsigned connectTimeout = 60;
+    // Seconds a read from the server or a write to it may wait before the connection is given
+    // up: a source that stops answering ends the run instead of holding it forever.
+    unsigned readWriteTimeout = 600;
 };
 
 // The connection to the legacy database. It is never opened explicitly: the first query

@@ -4,8 +4,10 @@
 #include "db/Error.h"
 #include "db/NumberText.h"
 #include "db/SourceConnection.h"
+#include "db/SourceError.h"
 
 #include <QDateTime>
+#include <cerrno>
 #include <mysql.h>
 
 namespace vorlanda {
@@ -61,11 +63,6 @@ const SourceField* WithNameIgnoringCase(const std::vector<SourceField>& fields, 
             field.FieldName().compare(name, Qt::CaseInsensitive) == 0)
             return &field;
     return nullptr;
-}
-
-[[noreturn]] void RaiseFrom(MYSQL* handle, const QString& sql) {
-    throw Error(QString::fromUtf8(mysql_error(handle)), static_cast<long>(mysql_errno(handle)),
-                sql);
 }
 
 // Whether the bytes are the text, character for character, in ASCII.
@@ -150,11 +147,11 @@ void SourceQuery::Open() {
     // The rows are streamed, not stored: memory stays the same however large the table is.
     const QByteArray text = sql_.toUtf8();
     if (mysql_real_query(handle, text.constData(), static_cast<unsigned long>(text.size())) != 0)
-        RaiseFrom(handle, sql_);
+        RaiseFrom(handle, errno);
     result_.reset(mysql_use_result(handle));
     if (!result_) {
         if (mysql_errno(handle) != 0)
-            RaiseFrom(handle, sql_);
+            RaiseFrom(handle, errno);
         throw Error(QStringLiteral("O comando não retornou registros"), 0, sql_);
     }
     handle_ = handle;
@@ -173,11 +170,11 @@ int SourceQuery::CountRows(MYSQL* handle) const {
     const QByteArray count =
         (QStringLiteral("SELECT COUNT(*) FROM (") + sql_ + QStringLiteral(") AS counted")).toUtf8();
     if (mysql_real_query(handle, count.constData(), static_cast<unsigned long>(count.size())) != 0)
-        RaiseFrom(handle, sql_);
+        RaiseFrom(handle, errno);
     const std::unique_ptr<MYSQL_RES, ResultFreer> result(mysql_store_result(handle));
     MYSQL_ROW row = result ? mysql_fetch_row(result.get()) : nullptr;
     if (!row || !row[0])
-        RaiseFrom(handle, sql_);
+        RaiseFrom(handle, errno);
     return static_cast<int>(QByteArray(row[0]).toLongLong());
 }
 
@@ -199,7 +196,7 @@ void SourceQuery::FetchRow() {
     MYSQL_ROW row = mysql_fetch_row(result_.get());
     // A streamed result reports a lost connection as the end of the rows, with an error set.
     if (!row && mysql_errno(handle_) != 0)
-        RaiseFrom(handle_, sql_);
+        RaiseFrom(handle_, errno);
     eof_ = row == nullptr;
     if (eof_) {
         for (SourceField& field : fields_)
@@ -234,6 +231,10 @@ const SourceField& SourceQuery::FieldByName(QLatin1StringView name) const {
     if (const SourceField* field = WithNameIgnoringCase(fields_, name))
         return *field;
     RaiseNoField(name);
+}
+
+void SourceQuery::RaiseFrom(MYSQL* handle, int systemError) const {
+    RaiseSourceError(handle, systemError, connection_->Parameters().readWriteTimeout, sql_);
 }
 
 void SourceQuery::RaiseNoField(const QString& name) const {

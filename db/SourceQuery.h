@@ -75,6 +75,8 @@ private:
 
     void FetchRow();
     int CountRows(st_mysql* handle) const;
+    // The driver's error after a failed call; `systemError` is errno as that call left it.
+    [[noreturn]] void RaiseFrom(st_mysql* handle, int systemError) const;
     [[noreturn]] void RaiseNoField(const QString& name) const;
 
     SourceConnection* connection_ = nullptr;

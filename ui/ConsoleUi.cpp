@@ -1,5 +1,8 @@
 #include "ui/ConsoleUi.h"
 
+#include "db/Error.h"
+#include "ui/Interruption.h"
+
 #include <QByteArray>
 #include <algorithm>
 
@@ -43,6 +46,11 @@ void ConsoleUserInterface::ShowError(const QString& text) {
 
 void ConsoleUserInterface::ShowInformation(const QString& text) {
     Show(out_, text);
+}
+
+void ConsoleUserInterface::ProcessPendingEvents() {
+    if (InterruptionRequested())
+        throw Error(QStringLiteral("Conversão interrompida pelo operador (sinal recebido)"));
 }
 
 void ConsoleUserInterface::ProgressChanged() {

@@ -62,8 +62,9 @@ public:
     void ShowWarning(const QString& text) override;
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
-    // Nothing waits to be painted on a console: the line is redrawn as the values change.
-    void ProcessPendingEvents() override {}
+    // Nothing waits to be painted on a console: the line is redrawn as the values change. An
+    // interruption the operator asked for raises Error here, which ends the run as a failure.
+    void ProcessPendingEvents() override;
 
     // For the gauge and the label.
     void ProgressChanged();

@@ -267,7 +267,7 @@ TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheG
     EXPECT_EQ(source.hostName, QStringLiteral("localhost"));
     EXPECT_EQ(source.database, QStringLiteral("velarim"));
     EXPECT_EQ(source.userName, QStringLiteral("root"));
-    EXPECT_TRUE(source.password.isEmpty());
+    EXPECT_FALSE(source.password.has_value());
     EXPECT_EQ(source.connectTimeout, 60u);
     EXPECT_FALSE(w.window.scoBdOrigem().Connected());
 }

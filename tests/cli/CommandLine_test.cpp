@@ -1,6 +1,8 @@
 #include "cli/CommandLine.h"
 #include "support/QtPrinters.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace vorlanda;
@@ -86,6 +88,50 @@ TEST(ParseCommandLine, RefusesWhatItCannotUseAndNamesTheCulprit) {
     for (const Case& c : cases) {
         SCOPED_TRACE(QString::fromUtf16(c.arguments).toStdString());
         EXPECT_EQ(ParseCommandLine(Split(c.arguments)).error, QString::fromUtf16(c.error));
+    }
+}
+
+TEST(ParseCommandLine, ThePasswordIsGivenOrNotAndAFileGivesItsFirstLine) {
+    QTemporaryDir dir;
+    struct Case {
+        QByteArray file; // the password file's bytes; empty with no file
+        QStringList arguments;
+        std::optional<QString> password;
+    };
+    const Case cases[] = {
+        {{}, Split(u"--target x.fb"), std::nullopt},
+        {{}, Split(u"--target x.fb --source-password="), u""_qs},
+        {"s3nha\n", {}, u"s3nha"_qs},
+        {"s3nha\r\nsegunda linha\n", {}, u"s3nha"_qs},
+        {" com espaços e sem fim de linha ", {}, u" com espaços e sem fim de linha "_qs},
+        {"\n", {}, u""_qs},
+        // The last of the two forms counts, as for every option given twice.
+        {"do arquivo\n", Split(u"--source-password=da-linha"), u"do arquivo"_qs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString() + " " + c.arguments.join(u' ').toStdString());
+        QStringList arguments = c.arguments;
+        if (!c.file.isEmpty()) {
+            const QString path = dir.filePath(u"senha"_qs);
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(c.file);
+            file.close();
+            arguments +=
+                QStringList{u"--target"_qs, u"x.fb"_qs, u"--source-password-file"_qs, path};
+        }
+        const CommandLine line = ParseCommandLine(arguments);
+        ASSERT_EQ(line.error, QString());
+        EXPECT_EQ(line.options.source.password, c.password);
+    }
+    for (const QString& unreadable : {dir.filePath(u"falta"_qs), dir.path()}) {
+        SCOPED_TRACE(unreadable.toStdString());
+        const QString error =
+            ParseCommandLine({u"--target"_qs, u"x.fb"_qs, u"--source-password-file"_qs, unreadable})
+                .error;
+        EXPECT_TRUE(error.startsWith(
+            QStringLiteral("não foi possível ler o arquivo de senha \"%1\" (").arg(unreadable)))
+            << error.toStdString();
     }
 }
 

@@ -1,5 +1,8 @@
 #include "ui/ConsoleUi.h"
 
+#include "db/Error.h"
+#include "ui/Interruption.h"
+
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -99,4 +102,26 @@ TEST(ConsoleUserInterface, WithoutProgressOnlyMessagesAreWrittenAndTheValuesAreK
     }
     EXPECT_EQ(out.Text(), "Conversão concluída com sucesso!\n");
     EXPECT_EQ(err.Text(), "Ocorreu um erro durante a conversão! Motivo: x\n");
+}
+
+TEST(ConsoleUserInterface, AnInterruptionAskedForEndsTheRunAtItsNextPendingEvents) {
+    Capture out;
+    Capture err;
+    ConsoleUserInterface console(out.Stream(), err.Stream(), false, 0ms);
+    EXPECT_NO_THROW(console.ProcessPendingEvents());
+    RequestInterruption();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        try {
+            console.ProcessPendingEvents();
+            ADD_FAILURE() << "not interrupted";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.Message(), u"Conversão interrompida pelo operador (sinal recebido)"_qs);
+        }
+    }
+    ClearInterruption();
+    EXPECT_NO_THROW(console.ProcessPendingEvents());
+    // The run's error goes to the user through the controller, not from here.
+    EXPECT_EQ(out.Text(), "");
+    EXPECT_EQ(err.Text(), "");
 }

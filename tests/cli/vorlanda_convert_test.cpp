@@ -1,12 +1,17 @@
 #include "db/Error.h"
+#include "db/SourceConnection.h"
+#include "db/SourceQuery.h"
 #include "db/TargetDatabase.h"
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <spawn.h>
@@ -53,82 +58,145 @@ void Check(int result, const char* what) {
         throw std::runtime_error(std::string(what) + ": " + std::strerror(result));
 }
 
-// Runs vorlanda-convert with the test's environment (which points the client library at the
-// private MariaDB) minus the named variables. Standard error always goes to a file; standard
-// output to a file or to a raw terminal.
-Outcome RunConvert(const QStringList& arguments, StandardOutput kind = StandardOutput::File,
-                   const QStringList& unset = {}) {
-    QTemporaryDir dir;
-    const QByteArray outPath = dir.filePath(u"out"_qs).toLocal8Bit();
-    const QByteArray errPath = dir.filePath(u"err"_qs).toLocal8Bit();
+// Changes to the test's environment (which points the client library at the private MariaDB)
+// for one run: variables taken away, and "NAME=value" entries that replace or add one.
+struct Environment {
+    QStringList unset;
+    QStringList set;
+};
 
-    posix_spawn_file_actions_t actions;
-    Check(posix_spawn_file_actions_init(&actions), "posix_spawn_file_actions_init");
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.constData(), O_WRONLY | O_CREAT, 0600);
-    int master = -1;
-    int slave = -1;
-    if (kind == StandardOutput::Terminal) {
-        master = posix_openpt(O_RDWR | O_NOCTTY);
-        if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
-            throw std::runtime_error("no pseudo terminal");
-        slave = open(ptsname(master), O_RDWR | O_NOCTTY);
-        // Raw, so the bytes arrive as the program wrote them ("\n" stays "\n").
-        termios mode{};
-        tcgetattr(slave, &mode);
-        cfmakeraw(&mode);
-        tcsetattr(slave, TCSANOW, &mode);
-        posix_spawn_file_actions_adddup2(&actions, slave, 1);
-        posix_spawn_file_actions_addclose(&actions, slave);
-        posix_spawn_file_actions_addclose(&actions, master);
-    } else {
-        posix_spawn_file_actions_addopen(&actions, 1, outPath.constData(), O_WRONLY | O_CREAT,
+// vorlanda-convert started with the test's environment as changed. Standard error always goes
+// to a file; standard output to a file or to a raw terminal.
+class ConvertProcess {
+public:
+    ConvertProcess(const QStringList& arguments, StandardOutput kind,
+                   const Environment& environment)
+        : outPath_(dir_.filePath(u"out"_qs).toLocal8Bit()),
+          errPath_(dir_.filePath(u"err"_qs).toLocal8Bit()), kind_(kind) {
+        posix_spawn_file_actions_t actions;
+        Check(posix_spawn_file_actions_init(&actions), "posix_spawn_file_actions_init");
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, errPath_.constData(), O_WRONLY | O_CREAT,
                                          0600);
+        int slave = -1;
+        if (kind == StandardOutput::Terminal) {
+            master_ = posix_openpt(O_RDWR | O_NOCTTY);
+            if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0)
+                throw std::runtime_error("no pseudo terminal");
+            slave = open(ptsname(master_), O_RDWR | O_NOCTTY);
+            // Raw, so the bytes arrive as the program wrote them ("\n" stays "\n").
+            termios mode{};
+            tcgetattr(slave, &mode);
+            cfmakeraw(&mode);
+            tcsetattr(slave, TCSANOW, &mode);
+            posix_spawn_file_actions_adddup2(&actions, slave, 1);
+            posix_spawn_file_actions_addclose(&actions, slave);
+            posix_spawn_file_actions_addclose(&actions, master_);
+        } else {
+            posix_spawn_file_actions_addopen(&actions, 1, outPath_.constData(), O_WRONLY | O_CREAT,
+                                             0600);
+        }
+
+        std::vector<QByteArray> argumentBytes{QByteArray(VORLANDA_CONVERT)};
+        for (const QString& argument : arguments)
+            argumentBytes.push_back(argument.toUtf8());
+        std::vector<char*> argv;
+        for (QByteArray& argument : argumentBytes)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        QStringList replaced = environment.unset;
+        std::vector<QByteArray> added;
+        for (const QString& variable : environment.set) {
+            replaced.append(variable.section(u'=', 0, 0));
+            added.push_back(variable.toLocal8Bit());
+        }
+        std::vector<char*> envp;
+        for (char** variable = environ; *variable; ++variable) {
+            const QString name = QString::fromLocal8Bit(*variable).section(u'=', 0, 0);
+            if (!replaced.contains(name))
+                envp.push_back(*variable);
+        }
+        for (QByteArray& variable : added)
+            envp.push_back(variable.data());
+        envp.push_back(nullptr);
+
+        const int spawned =
+            posix_spawn(&pid_, VORLANDA_CONVERT, &actions, nullptr, argv.data(), envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        if (slave >= 0)
+            close(slave);
+        Check(spawned, "posix_spawn");
     }
 
-    std::vector<QByteArray> argumentBytes{QByteArray(VORLANDA_CONVERT)};
-    for (const QString& argument : arguments)
-        argumentBytes.push_back(argument.toUtf8());
-    std::vector<char*> argv;
-    for (QByteArray& argument : argumentBytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (char** variable = environ; *variable; ++variable) {
-        const QString name = QString::fromLocal8Bit(*variable).section(u'=', 0, 0);
-        if (!unset.contains(name))
-            envp.push_back(*variable);
+    ~ConvertProcess() {
+        if (master_ >= 0)
+            close(master_);
+        if (pid_ > 0 && !waited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
     }
-    envp.push_back(nullptr);
 
-    pid_t child = 0;
-    const int spawned =
-        posix_spawn(&child, VORLANDA_CONVERT, &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (slave >= 0)
-        close(slave);
-    Check(spawned, "posix_spawn");
+    ConvertProcess(const ConvertProcess&) = delete;
+    ConvertProcess& operator=(const ConvertProcess&) = delete;
 
-    Outcome outcome;
-    QByteArray out;
-    if (master >= 0) {
-        out = Drain(master);
-        close(master);
-    }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (master < 0) {
-        QFile file(QString::fromLocal8Bit(outPath));
+    pid_t Pid() const { return pid_; }
+
+    // What the program has written to standard error so far.
+    QString ErrorSoFar() const {
+        QFile file(QString::fromLocal8Bit(errPath_));
         file.open(QIODevice::ReadOnly);
-        out = file.readAll();
+        return QString::fromUtf8(file.readAll());
     }
-    QFile errFile(QString::fromLocal8Bit(errPath));
-    errFile.open(QIODevice::ReadOnly);
-    outcome.out = QString::fromUtf8(out);
-    outcome.err = QString::fromUtf8(errFile.readAll());
-    return outcome;
+
+    // Whether the program has ended; its status is then kept for Wait.
+    bool Ended() {
+        if (!waited_) {
+            const pid_t ended = waitpid(pid_, &status_, WNOHANG);
+            waited_ = ended == pid_;
+        }
+        return waited_;
+    }
+
+    Outcome Wait() {
+        QByteArray out;
+        if (master_ >= 0) {
+            out = Drain(master_);
+            close(master_);
+            master_ = -1;
+        }
+        while (!waited_) {
+            if (waitpid(pid_, &status_, 0) == pid_)
+                waited_ = true;
+            else if (errno != EINTR)
+                throw std::runtime_error("waitpid");
+        }
+        if (kind_ != StandardOutput::Terminal) {
+            QFile file(QString::fromLocal8Bit(outPath_));
+            file.open(QIODevice::ReadOnly);
+            out = file.readAll();
+        }
+        Outcome outcome;
+        outcome.status = WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
+        outcome.out = QString::fromUtf8(out);
+        outcome.err = ErrorSoFar();
+        return outcome;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray outPath_;
+    QByteArray errPath_;
+    StandardOutput kind_;
+    int master_ = -1;
+    pid_t pid_ = 0;
+    int status_ = 0;
+    bool waited_ = false;
+};
+
+Outcome RunConvert(const QStringList& arguments, StandardOutput kind = StandardOutput::File,
+                   const Environment& environment = {}) {
+    return ConvertProcess(arguments, kind, environment).Wait();
 }
 
 // The target as the program must find it: a file no other engine instance holds open.
@@ -158,6 +226,7 @@ TEST(VorlandaConvert, UsageErrorsExitWithTwoAndTheUsageOnStandardError) {
         {u"--tables"_qs, u"clientes"_qs},
         {u"--target"_qs, u"x.fb"_qs, u"--verbose"_qs},
         {u"--target"_qs, u"x.fb"_qs, u"--tables"_qs, u"GRUPOSPRODUTOS,ESTOQUE"_qs},
+        {u"--target"_qs, u"x.fb"_qs, u"--source-password-file"_qs, u"/nao/existe/senha"_qs},
     };
     for (const QStringList& arguments : cases) {
         SCOPED_TRACE(arguments.join(u' ').toStdString());
@@ -316,7 +385,7 @@ TEST(VorlandaConvert, AFailedRunIsRolledBackAndNamesTheReason) {
         const Outcome outcome = RunConvert(
             QStringList{u"--target"_qs, target.Path(), u"--tables"_qs, u"GRUPOSPRODUTOS"_qs} +
                 c.source,
-            StandardOutput::File, c.unset);
+            StandardOutput::File, {c.unset, {}});
         EXPECT_EQ(outcome.status, 1);
         EXPECT_TRUE(outcome.err.startsWith(kFailurePrefix)) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.reason)) << outcome.err.toStdString();
@@ -344,4 +413,190 @@ TEST(VorlandaConvert, ARunWithWarningsEndsWithTheirSummaryAndStatusThree) {
                            u"(2 registros)\n"_qs);
     EXPECT_EQ(target.Rows(u"SELECT CODPROD, CODFABRIC FROM PRODUTO ORDER BY 1"_qs),
               (std::vector<QStringList>{{u"000001"_qs, u""_qs}, {u"000002"_qs, u""_qs}}));
+}
+
+namespace {
+
+const QString kInterrupted = u"Conversão interrompida pelo operador (sinal recebido)"_qs;
+const QString kSignalNotice = u"vorlanda-convert: sinal recebido, a conversão será interrompida "
+                              u"(outro sinal encerra o programa imediatamente)\n"_qs;
+
+// The first column of the first row a SELECT gives.
+QString FirstValue(SourceConnection& connection, const QString& sql) {
+    SourceQuery query;
+    query.SetSQLConnection(&connection);
+    query.SetSQL(sql);
+    query.Open();
+    return query.Eof() ? QString() : query.FieldByName(u"VALOR"_qs).AsString();
+}
+
+// A legacy database with three product groups and 3,000 fiscal classifications whose row 2,000
+// waits for a lock the test holds: a run of both tables stops there, with the groups committed
+// and the classifications half read, as it would on a source that stopped answering.
+class StalledLegacy {
+public:
+    StalledLegacy() {
+        legacy_.Execute(
+            {u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'A'), (2, 'B'), (3, 'C')"_qs,
+             u"RENAME TABLE TB_CODIGO_NCM TO TB_CODIGO_NCM_DADOS"_qs,
+             u"INSERT INTO TB_CODIGO_NCM_DADOS (CONTROLE, NCM) "
+             u"SELECT seq, LPAD(seq, 8, '0') FROM seq_1_to_3000"_qs,
+             QStringLiteral("CREATE VIEW TB_CODIGO_NCM AS SELECT CONTROLE, "
+                            "IF(CONTROLE <> 2000 OR GET_LOCK('%1', 600) >= 0, NCM, NULL) AS NCM "
+                            "FROM TB_CODIGO_NCM_DADOS")
+                 .arg(legacy_.Name())});
+        if (FirstValue(holder_,
+                       QStringLiteral("SELECT GET_LOCK('%1', 0) AS VALOR").arg(legacy_.Name())) !=
+            u"1")
+            throw std::runtime_error("the lock is taken");
+    }
+
+    const QString& Name() const { return legacy_.Name(); }
+
+    // Waits until the run waits on the lock; false when the process ended first.
+    bool AwaitStall(ConvertProcess& process) {
+        const QString waiting = QStringLiteral("SELECT COUNT(*) AS VALOR FROM "
+                                               "information_schema.PROCESSLIST WHERE DB = '%1' "
+                                               "AND STATE = 'User lock'")
+                                    .arg(legacy_.Name());
+        while (FirstValue(watcher_, waiting) != u"1") {
+            if (process.Ended())
+                return false;
+            QThread::msleep(20);
+        }
+        return true;
+    }
+
+    // The source answers again: the connection that holds the lock goes.
+    void Release() { holder_.Close(); }
+
+private:
+    LegacyDatabase legacy_;
+    SourceConnection holder_{legacy_.Parameters()};
+    SourceConnection watcher_{legacy_.Parameters()};
+};
+
+// Waits until the program has written `text` to standard error; false when it ended first.
+bool AwaitError(ConvertProcess& process, const QString& text) {
+    while (!process.ErrorSoFar().contains(text)) {
+        if (process.Ended())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(VorlandaConvert, ASignalEndsTheRunAtItsNextRowAsAFailureAndASecondOneAtOnce) {
+    struct Case {
+        int sent;
+        int status;
+        QString err;
+    };
+    const Case cases[] = {
+        // The run goes on to its next row, rolls back to its last commit point and detaches.
+        {1, 1, kSignalNotice + kFailurePrefix + kInterrupted + u'\n'},
+        // The run waits on its source, and the second signal ends the process there.
+        {2, 130, kSignalNotice + u"vorlanda-convert: encerrado por um segundo sinal\n"_qs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sent);
+        StalledLegacy legacy;
+        ReleasedTarget target;
+        target.Execute({u"INSERT INTO CLASFISC (CODCLASFIS, CODIGONCM) VALUES ('9999', 'X')"_qs});
+        ConvertProcess process({u"--target"_qs, target.Path(), u"--source-database"_qs,
+                                legacy.Name(), u"--tables=gruposprodutos,classificacaofiscal"_qs},
+                               StandardOutput::File, {});
+        ASSERT_TRUE(legacy.AwaitStall(process)) << process.Wait().err.toStdString();
+        kill(process.Pid(), SIGTERM);
+        ASSERT_TRUE(AwaitError(process, kSignalNotice)) << process.Wait().err.toStdString();
+        if (c.sent == 1) {
+            legacy.Release();
+        } else {
+            // A signal that arrives while the client library still handles the one before is
+            // not passed on, so the second is sent until one is.
+            while (!process.Ended()) {
+                kill(process.Pid(), SIGTERM);
+                QThread::msleep(20);
+            }
+        }
+        const Outcome outcome = process.Wait();
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(outcome.err, c.err);
+        EXPECT_EQ(outcome.out, QString());
+        // The groups were committed before; the classifications were emptied and committed,
+        // and the rows written after that are gone.
+        EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD ORDER BY 1"_qs),
+                  (std::vector<QStringList>{{u"001"_qs}, {u"002"_qs}, {u"003"_qs}}));
+        EXPECT_EQ(target.Rows(u"SELECT CODCLASFIS FROM CLASFISC"_qs).size(), 0u);
+    }
+}
+
+TEST(VorlandaConvert, TheSourcePasswordComesFromTheCommandLineTheOptionFilesOrMysqlPwdInThatOrder) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Genéricos')"_qs});
+    const QString user = legacy.AddUser(u"S3cr3t-certa"_qs);
+    ReleasedTarget target;
+    QTemporaryDir dir;
+    const auto write = [&dir](const QString& name, const QByteArray& bytes) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            throw std::runtime_error("cannot write " + path.toStdString());
+        return path;
+    };
+    const QString rightFile = write(u"certa"_qs, "S3cr3t-certa\n");
+    const QString wrongFile = write(u"errada"_qs, "S3cr3t-errada\n");
+    // Homes whose option file names a password, a character set of its own and a socket that
+    // leads nowhere: MYSQL_UNIX_PORT, which leads to the test's server, must win over it.
+    for (const QString& home : {u"vazio"_qs, u"certo"_qs, u"errado"_qs})
+        QDir(dir.path()).mkdir(home);
+    const QByteArray options = "[client]\ndefault-character-set = latin1\n"
+                               "socket = /nao/existe.sock\npassword = ";
+    write(u"certo/.my.cnf"_qs, options + "S3cr3t-certa\n");
+    write(u"errado/.my.cnf"_qs, options + "S3cr3t-errada\n");
+    const QString noHome = u"HOME="_qs + dir.filePath(u"vazio"_qs);
+    const QString rightHome = u"HOME="_qs + dir.filePath(u"certo"_qs);
+    const QString wrongHome = u"HOME="_qs + dir.filePath(u"errado"_qs);
+    const QString rightPwd = u"MYSQL_PWD=S3cr3t-certa"_qs;
+    const QString wrongPwd = u"MYSQL_PWD=S3cr3t-errada"_qs;
+    const QString denied =
+        kFailurePrefix +
+        QStringLiteral("Access denied for user '%1'@'localhost' (using password: ").arg(user);
+
+    struct Case {
+        QStringList arguments;
+        QStringList environment;
+        QString err; // empty: the run succeeds
+    };
+    const Case cases[] = {
+        {{u"--source-password-file"_qs, rightFile}, {noHome}, {}},
+        {{}, {noHome, rightPwd}, {}},
+        {{}, {rightHome}, {}},
+        {{}, {rightHome, wrongPwd}, {}},
+        {{u"--source-password-file"_qs, rightFile}, {wrongHome, wrongPwd}, {}},
+        {{u"--source-password"_qs, u"S3cr3t-certa"_qs}, {wrongHome}, {}},
+        {{}, {noHome, wrongPwd}, denied + u"YES)\n"_qs},
+        {{u"--source-password-file"_qs, wrongFile}, {rightHome}, denied + u"YES)\n"_qs},
+        {{}, {wrongHome, rightPwd}, denied + u"YES)\n"_qs},
+        {{}, {noHome}, denied + u"NO)\n"_qs},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.arguments + c.environment).join(u' ').toStdString());
+        target.Execute({u"DELETE FROM GRUPROD"_qs,
+                        u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('999', 'Antigo')"_qs});
+        const Outcome outcome = RunConvert(
+            QStringList{u"--target"_qs, target.Path(), u"--tables=gruposprodutos"_qs,
+                        u"--source-database"_qs, legacy.Name(), u"--source-user"_qs, user} +
+                c.arguments,
+            StandardOutput::File, {{u"MYSQL_PWD"_qs}, c.environment});
+        EXPECT_EQ(outcome.err, c.err);
+        EXPECT_EQ(outcome.status, c.err.isEmpty() ? 0 : 1);
+        // A source that refuses the run refuses it before anything is emptied.
+        const std::vector<QStringList> converted{{u"001"_qs, u"Genéricos"_qs}};
+        const std::vector<QStringList> untouched{{u"999"_qs, u"Antigo"_qs}};
+        EXPECT_EQ(target.Rows(u"SELECT CODGRUPO, DESCRICAO FROM GRUPROD"_qs),
+                  c.err.isEmpty() ? converted : untouched);
+    }
 }

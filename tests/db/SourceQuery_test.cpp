@@ -6,7 +6,11 @@
 #include "support/QtPrinters.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace vorlanda;
 
@@ -227,4 +231,67 @@ TEST_F(SourceQueryTest, AConnectionLostWhileTheRowsStreamInIsAnErrorNotTheEnd) {
         EXPECT_LT(read, 400000);
         EXPECT_FALSE(error.Message().isEmpty());
     }
+}
+
+TEST_F(SourceQueryTest, AServerThatTakesLongerThanTheReadTimeoutEndsTheQueryWithTheWaitNamed) {
+    SourceParameters parameters = legacy.Parameters();
+    parameters.readWriteTimeout = 1;
+    SourceConnection impatient(parameters);
+    SourceQuery slow;
+    slow.SetSQLConnection(&impatient);
+    // A server that stops answering before the first row, and one that stops after many rows
+    // have arrived.
+    for (const QString& sql :
+         {u"SELECT SLEEP(5) AS ESPERA"_qs,
+          u"SELECT seq, IF(seq = 90000, SLEEP(5), 0) AS ESPERA FROM seq_1_to_100000"_qs}) {
+        SCOPED_TRACE(sql.toStdString());
+        slow.SetSQL(sql);
+        try {
+            slow.Open();
+            while (!slow.Eof())
+                slow.Next();
+            ADD_FAILURE() << "answered in time";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.Message(), u"O banco de origem não respondeu em 1 segundo (Lost "
+                                       u"connection to server during query)"_qs);
+            EXPECT_EQ(error.Code(), 2013);
+            EXPECT_EQ(error.Sql(), sql);
+        }
+    }
+    // The connection given up is opened again by the next query.
+    slow.SetSQL(u"SELECT 1 AS UM"_qs);
+    slow.Open();
+    EXPECT_EQ(slow.FieldByName(u"UM"_qs).AsString(), u"1"_qs);
+}
+
+TEST(SourceConnection, AServerThatDoesNotGreetWithinTheConnectTimeoutIsNamedLikewise) {
+    // A socket that takes connections and never says a word, as a frozen server does.
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(u"mudo.sock"_qs).toLocal8Bit();
+    struct Listener {
+        int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        ~Listener() { close(fd); }
+    } listener;
+    ASSERT_GE(listener.fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    ASSERT_EQ(bind(listener.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(listener.fd, 1), 0);
+
+    SourceParameters parameters;
+    parameters.socket = QString::fromLocal8Bit(path);
+    parameters.connectTimeout = 1;
+    SourceConnection silent(parameters);
+    try {
+        silent.LiveHandle();
+        ADD_FAILURE() << "connected";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.Message().startsWith(
+            u"O banco de origem não respondeu em 1 segundo (Lost connection to server at "_qs))
+            << error.what();
+        EXPECT_EQ(error.Code(), 2013);
+    }
+    EXPECT_FALSE(silent.Connected());
 }

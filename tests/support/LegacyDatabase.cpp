@@ -65,6 +65,8 @@ LegacyDatabase::LegacyDatabase() {
 LegacyDatabase::~LegacyDatabase() {
     try {
         Connection server = Connect({});
+        for (const QString& user : users_)
+            Run(server.get(), QStringLiteral("DROP USER IF EXISTS '%1'@'localhost'").arg(user));
         Run(server.get(), QStringLiteral("DROP DATABASE IF EXISTS %1").arg(name_));
     } catch (...) {
         // The server goes away at the end of the test run anyway.
@@ -81,4 +83,14 @@ void LegacyDatabase::Execute(const QStringList& statements) const {
     Connection database = Connect(name_);
     for (const QString& statement : statements)
         Run(database.get(), statement);
+}
+
+QString LegacyDatabase::AddUser(const QString& password) {
+    const QString user = QStringLiteral("%1_u%2").arg(name_).arg(users_.size());
+    Connection server = Connect({});
+    Run(server.get(), QStringLiteral("CREATE USER '%1'@'localhost' IDENTIFIED BY '%2'; "
+                                     "GRANT ALL PRIVILEGES ON %3.* TO '%1'@'localhost'")
+                          .arg(user, password, name_));
+    users_.append(user);
+    return user;
 }

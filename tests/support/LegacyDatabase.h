@@ -19,6 +19,12 @@ public:
     // Runs statements in this database (fixtures: INSERTs, UPDATEs).
     void Execute(const QStringList& statements) const;
 
+    // Creates a user of the server, with this password, allowed everything in this database,
+    // and gives its name. Users belong to the whole server: each one is named after this
+    // database and dropped with it.
+    QString AddUser(const QString& password);
+
 private:
     QString name_;
+    QStringList users_;
 };
