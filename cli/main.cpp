@@ -37,7 +37,7 @@ void Notice(std::string_view line) {
 // waits on its source.
 void OnInterruptSignal(int count) {
     if (count == 1) {
-        vorlanda::RequestInterruption();
+        vorlanda::RequestInterruption(u"Conversão interrompida pelo operador (sinal recebido)");
         Notice("vorlanda-convert: sinal recebido, a conversão será interrompida (outro sinal "
                "encerra o programa imediatamente)");
         return;

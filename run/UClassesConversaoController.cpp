@@ -9,6 +9,7 @@
 #include "importers/UClassPreencheConverteProdutos.h"
 #include "run/ParameterList.h"
 #include "run/RunWarnings.h"
+#include "ui/Interruption.h"
 #include "ui/UserInterface.h"
 #include "writers/classConversao.h"
 
@@ -59,6 +60,8 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         for (const KeyedStep& step : Steps())
             if (MParams.Value(QString::fromUtf16(step.key)) == u"S")
                 (this->*step.step)(BDOrigem, BDDestino, Barra, lblInfo);
+        // An interruption that came after the last row still ends the run as one.
+        EndIfInterrupted();
         conversao.PConfirmaTransacao(Transacao);
         // Warnings let the run carry on, but what they were about (a product without its
         // manufacturer) is missing from the target: such a run is never called a plain success.

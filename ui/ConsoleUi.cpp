@@ -1,6 +1,5 @@
 #include "ui/ConsoleUi.h"
 
-#include "db/Error.h"
 #include "ui/Interruption.h"
 
 #include <QByteArray>
@@ -49,8 +48,7 @@ void ConsoleUserInterface::ShowInformation(const QString& text) {
 }
 
 void ConsoleUserInterface::ProcessPendingEvents() {
-    if (InterruptionRequested())
-        throw Error(QStringLiteral("Conversão interrompida pelo operador (sinal recebido)"));
+    EndIfInterrupted();
 }
 
 void ConsoleUserInterface::ProgressChanged() {

@@ -1,25 +1,33 @@
 #include "ui/Interruption.h"
 
+#include "db/Error.h"
+
+#include <QString>
 #include <atomic>
 
 namespace vorlanda {
 
 namespace {
 
-std::atomic<bool> requested{false};
+std::atomic<const char16_t*> requested{nullptr};
 
 } // namespace
 
-void RequestInterruption() noexcept {
-    requested = true;
+void RequestInterruption(const char16_t* reason) noexcept {
+    requested = reason;
 }
 
 bool InterruptionRequested() noexcept {
-    return requested;
+    return requested != nullptr;
 }
 
 void ClearInterruption() noexcept {
-    requested = false;
+    requested = nullptr;
+}
+
+void EndIfInterrupted() {
+    if (const char16_t* reason = requested)
+        throw Error(QString::fromUtf16(reason));
 }
 
 } // namespace vorlanda

@@ -109,7 +109,7 @@ TEST(ConsoleUserInterface, AnInterruptionAskedForEndsTheRunAtItsNextPendingEvent
     Capture err;
     ConsoleUserInterface console(out.Stream(), err.Stream(), false, 0ms);
     EXPECT_NO_THROW(console.ProcessPendingEvents());
-    RequestInterruption();
+    RequestInterruption(u"Conversão interrompida pelo operador (sinal recebido)");
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
         try {

@@ -5,6 +5,7 @@
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
+#include "ui/Interruption.h"
 #include "ui/RecordingUi.h"
 
 #include <gtest/gtest.h>
@@ -204,4 +205,28 @@ TEST(FEfetuaConversao, EachWarningIsShownOnceAndTheRunEndsWithTheirSummaryNotSuc
     EXPECT_EQ(ui->Messages(), (std::vector<RecordingUserInterface::Message>{
                                   {Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
     EXPECT_EQ(controller.WarningCount(), 0);
+}
+
+TEST(FEfetuaConversao, AnInterruptionAfterTheLastRowStillEndsTheRunWithoutSuccess) {
+    ScratchTarget target;
+    ScopedRecordingUserInterface ui;
+    SourceConnection source;
+    RecordingGauge barra;
+    RecordingLabel info;
+    target.Transaction().StartTransaction();
+    TargetQuery query(target.Database());
+    query.SetSQL(u"INSERT INTO GRUPROD (CODGRUPO) VALUES ('001')"_qs);
+    query.ExecSQL();
+
+    RequestInterruption(u"Conversão interrompida"); // as the last row is done
+    const bool converted = TClassesConversaoController().FEfetuaConversao(
+        ParameterList(), source, target.Database(), target.Transaction(), barra, info);
+    ClearInterruption();
+
+    EXPECT_FALSE(converted);
+    EXPECT_EQ(ui->Messages(),
+              (std::vector<RecordingUserInterface::Message>{
+                  {RecordingUserInterface::Kind::Error,
+                   u"Ocorreu um erro durante a conversão! Motivo: Conversão interrompida"_qs}}));
+    EXPECT_TRUE(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs).empty()); // rolled back
 }
