@@ -24,6 +24,9 @@ public:
     void ShowError(const QString& text) override { shown_.ShowError(text); }
     void ShowInformation(const QString& text) override { shown_.ShowInformation(text); }
     void ProcessPendingEvents() override { shown_.ProcessPendingEvents(); }
+    void TableStarted(int number, int count, const QString& name) override {
+        shown_.TableStarted(number, count, name);
+    }
 
     // The user interface the warnings reach.
     UserInterface& Shown() const noexcept { return shown_; }

@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 #include "db/SourceQuery.h"
+#include "db/TargetQuery.h"
 #include "importers/UClassPreencheClassificacaoFiscal.h"
 #include "importers/UClassPreencheConverteClientes.h"
 #include "importers/UClassPreencheConverteFornecedores.h"
@@ -13,6 +14,8 @@
 #include "ui/UserInterface.h"
 #include "writers/classConversao.h"
 
+#include <QLocale>
+
 namespace vorlanda {
 
 const std::vector<TClassesConversaoController::KeyedStep>& TClassesConversaoController::Steps() {
@@ -20,29 +23,70 @@ const std::vector<TClassesConversaoController::KeyedStep>& TClassesConversaoCont
     // joins as its importer is built.
     static const std::vector<KeyedStep> steps{
         {u"CLIENTES", &TClassesConversaoController::PConverteClientes,
-         &TClassPreencheDadosClientes::LegacySelect},
+         &TClassPreencheDadosClientes::LegacySelect, u"Clientes", u"CLIENTE"},
         {u"FORNECEDORES", &TClassesConversaoController::PConverteFornecedores,
-         &TClassPreencheDadosFornecedores::LegacySelect},
+         &TClassPreencheDadosFornecedores::LegacySelect, u"Fornecedores", u"FORNECE"},
         {u"GRUPOSPRODUTOS", &TClassesConversaoController::PConverteGruposProdutos,
-         &TClassPreencheDadosGruposProdutos::LegacySelect},
+         &TClassPreencheDadosGruposProdutos::LegacySelect, u"Grupos de Produtos", u"GRUPROD"},
         {u"CLASSIFICACAOFISCAL", &TClassesConversaoController::PConverteClassificacaoFiscal,
-         &TClassPreencheDadosClassificacaoFiscal::LegacySelect},
+         &TClassPreencheDadosClassificacaoFiscal::LegacySelect, u"Classificação Fiscal",
+         u"CLASFISC"},
         {u"PRODUTOS", &TClassesConversaoController::PConverteProdutos,
-         &TClassPreencheDadosProdutos::LegacySelect},
+         &TClassPreencheDadosProdutos::LegacySelect, u"Produtos", u"PRODUTO"},
     };
     return steps;
 }
 
-void TClassesConversaoController::ProbeSource(const ParameterList& MParams,
+std::vector<const TClassesConversaoController::KeyedStep*>
+TClassesConversaoController::Ticked(const ParameterList& MParams) {
+    std::vector<const KeyedStep*> ticked;
+    for (const KeyedStep& step : Steps())
+        if (MParams.Value(QString::fromUtf16(step.key)) == u"S")
+            ticked.push_back(&step);
+    return ticked;
+}
+
+void TClassesConversaoController::ProbeSource(const std::vector<const KeyedStep*>& ticked,
                                               SourceConnection& BDOrigem) {
-    for (const KeyedStep& step : Steps()) {
-        if (MParams.Value(QString::fromUtf16(step.key)) != u"S")
-            continue;
+    for (const KeyedStep* step : ticked) {
         SourceQuery probe;
         probe.SetSQLConnection(&BDOrigem);
-        probe.SetSQL(step.legacySelect() + QStringLiteral(" LIMIT 0"));
+        probe.SetSQL(step->legacySelect() + QStringLiteral(" LIMIT 0"));
         probe.Open();
     }
+}
+
+QString TClassesConversaoController::TableStates(const std::vector<const KeyedStep*>& ticked,
+                                                 std::size_t finished, bool nextStarted,
+                                                 TargetDatabase& BDDestino) {
+    const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    QString states;
+    for (std::size_t i = 0; i < ticked.size(); ++i) {
+        const QString name = QString::fromUtf16(ticked[i]->name);
+        const QString table = QString::fromUtf16(ticked[i]->targetTable);
+        if (i > finished || (i == finished && !nextStarted)) {
+            states += QStringLiteral("\n%1: não tocada").arg(name);
+            continue;
+        }
+        QString rows;
+        try {
+            TargetQuery count(BDDestino);
+            count.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + table);
+            count.Open();
+            rows =
+                QStringLiteral(", %1 registros em %2")
+                    .arg(brasil.toString(count.FieldByName(QStringLiteral("QUANTOS")).AsInteger()),
+                         table);
+        } catch (const Error&) {
+            // A target that cannot be read now still gets the states, without the counts.
+        }
+        states +=
+            QStringLiteral("\n%1: %2%3")
+                .arg(name,
+                     i < finished ? QStringLiteral("convertida") : QStringLiteral("interrompida"),
+                     rows);
+    }
+    return states;
 }
 
 bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
@@ -53,13 +97,21 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
     bool result = false;
     const TConversao conversao(BDDestino);
     RunWarnings warnings;
+    const std::vector<const KeyedStep*> ticked = Ticked(MParams);
+    std::size_t finished = 0;
+    bool nextStarted = false;
     Barra.SetProgress(0);
     conversao.PIniciaTransacao(Transacao);
     try {
-        ProbeSource(MParams, BDOrigem);
-        for (const KeyedStep& step : Steps())
-            if (MParams.Value(QString::fromUtf16(step.key)) == u"S")
-                (this->*step.step)(BDOrigem, BDDestino, Barra, lblInfo);
+        ProbeSource(ticked, BDOrigem);
+        for (; finished < ticked.size(); ++finished) {
+            nextStarted = true;
+            warnings.Shown().TableStarted(static_cast<int>(finished) + 1,
+                                          static_cast<int>(ticked.size()),
+                                          QString::fromUtf16(ticked[finished]->name));
+            (this->*ticked[finished]->step)(BDOrigem, BDDestino, Barra, lblInfo);
+            nextStarted = false;
+        }
         // An interruption that came after the last row still ends the run as one.
         EndIfInterrupted();
         conversao.PConfirmaTransacao(Transacao);
@@ -74,8 +126,11 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         Barra.SetProgress(0);
     } catch (const Error& error) {
         conversao.PCancelaTransacao(Transacao);
+        const QString states = TableStates(ticked, finished, nextStarted, BDDestino);
+        // Counting the rows started a transaction of its own; the run leaves none behind.
+        conversao.PCancelaTransacao(Transacao);
         warnings.Shown().ShowError(QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") +
-                                   error.Message());
+                                   error.Message() + states);
         Barra.SetProgress(0);
         Barra.SetMaxValue(0);
     }

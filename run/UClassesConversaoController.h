@@ -17,9 +17,10 @@ class TargetTransaction;
 class TClassesConversaoController {
 public:
     // True when every ticked table was converted and committed. A failure is rolled back
-    // (back to the last commit point), shown to the operator and answered with false. Before
-    // anything is emptied, every ticked legacy table is read once with the columns its
-    // conversion takes, so that a source that cannot be read fails the run untouched.
+    // (back to the last commit point), shown to the operator with what became of each ticked
+    // table, and answered with false. Before anything is emptied, every ticked legacy table is
+    // read once with the columns its conversion takes, so that a source that cannot be read
+    // fails the run untouched.
     bool FEfetuaConversao(const ParameterList& MParams, SourceConnection& BDOrigem,
                           TargetDatabase& BDDestino, TargetTransaction& Transacao, Gauge& Barra,
                           Label& lblInfo);
@@ -37,9 +38,17 @@ private:
         const char16_t* key;
         Step step;
         QString (*legacySelect)();
+        const char16_t* name;        // as the window's box names it
+        const char16_t* targetTable; // the one whose rows tell what the run left
     };
     static const std::vector<KeyedStep>& Steps();
-    static void ProbeSource(const ParameterList& MParams, SourceConnection& BDOrigem);
+    static std::vector<const KeyedStep*> Ticked(const ParameterList& MParams);
+    static void ProbeSource(const std::vector<const KeyedStep*>& ticked,
+                            SourceConnection& BDOrigem);
+    // A line per ticked table: converted, stopped in the middle or untouched, with the rows
+    // its target table holds after the rollback.
+    static QString TableStates(const std::vector<const KeyedStep*>& ticked, std::size_t finished,
+                               bool nextStarted, TargetDatabase& BDDestino);
 
     void PConverteClientes(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
                            Label& lblInfo);

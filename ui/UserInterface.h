@@ -31,6 +31,8 @@ public:
     virtual void ShowError(const QString& text) = 0;
     virtual void ShowInformation(const QString& text) = 0;
     virtual void ProcessPendingEvents() = 0;
+    // A run starts the number-th of its count tables, named as the window's box names it.
+    virtual void TableStarted(int /*number*/, int /*count*/, const QString& /*name*/) {}
 };
 
 // The program's user interface, installed once at start-up by the window, the console runner

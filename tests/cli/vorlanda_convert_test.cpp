@@ -496,7 +496,10 @@ TEST(VorlandaConvert, ASignalEndsTheRunAtItsNextRowAsAFailureAndASecondOneAtOnce
     };
     const Case cases[] = {
         // The run goes on to its next row, rolls back to its last commit point and detaches.
-        {1, 1, kSignalNotice + kFailurePrefix + kInterrupted + u'\n'},
+        {1, 1,
+         kSignalNotice + kFailurePrefix + kInterrupted +
+             u"\nGrupos de Produtos: convertida, 3 registros em GRUPROD\nClassificação Fiscal: "
+             u"interrompida, 0 registros em CLASFISC\n"_qs},
         // The run waits on its source, and the second signal ends the process there.
         {2, 130, kSignalNotice + u"vorlanda-convert: encerrado por um segundo sinal\n"_qs},
     };
@@ -577,10 +580,12 @@ TEST(VorlandaConvert, TheSourcePasswordComesFromTheCommandLineTheOptionFilesOrMy
         {{}, {rightHome, wrongPwd}, {}},
         {{u"--source-password-file"_qs, rightFile}, {wrongHome, wrongPwd}, {}},
         {{u"--source-password"_qs, u"S3cr3t-certa"_qs}, {wrongHome}, {}},
-        {{}, {noHome, wrongPwd}, denied + u"YES)\n"_qs},
-        {{u"--source-password-file"_qs, wrongFile}, {rightHome}, denied + u"YES)\n"_qs},
-        {{}, {wrongHome, rightPwd}, denied + u"YES)\n"_qs},
-        {{}, {noHome}, denied + u"NO)\n"_qs},
+        {{}, {noHome, wrongPwd}, denied + u"YES)\nGrupos de Produtos: não tocada\n"_qs},
+        {{u"--source-password-file"_qs, wrongFile},
+         {rightHome},
+         denied + u"YES)\nGrupos de Produtos: não tocada\n"_qs},
+        {{}, {wrongHome, rightPwd}, denied + u"YES)\nGrupos de Produtos: não tocada\n"_qs},
+        {{}, {noHome}, denied + u"NO)\nGrupos de Produtos: não tocada\n"_qs},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE((c.arguments + c.environment).join(u' ').toStdString());

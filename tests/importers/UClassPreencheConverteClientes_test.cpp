@@ -235,7 +235,8 @@ TEST_F(ClientImportTest, ACityOrStateWiderThanCidadesIsRefusedNamingTheRowAndThe
         EXPECT_TRUE(message.contains(QStringLiteral("string right truncation")))
             << message.toStdString();
         EXPECT_TRUE(message.endsWith(QStringLiteral("\nTBCLIENTES CONTROLE 2, coluna CIDADE: "
-                                                    "'%1', coluna ESTADO: '%2'")
+                                                    "'%1', coluna ESTADO: '%2'\nClientes: "
+                                                    "interrompida, 0 registros em CLIENTE")
                                          .arg(c.cidade, c.estado)))
             << message.toStdString();
         EXPECT_TRUE(target.Rows(QStringLiteral("SELECT * FROM CIDADES")).empty());

@@ -89,7 +89,9 @@ TEST_F(GroupImportTest, ADuplicateCodeEndsTheRunWithTheServersMessage) {
     EXPECT_TRUE(ui->Messages()[0].text.startsWith(QStringLiteral(
         "Ocorreu um erro durante a conversão! Motivo: violation of PRIMARY or UNIQUE KEY")))
         << ui->Messages()[0].text.toStdString();
-    EXPECT_TRUE(ui->Messages()[0].text.endsWith(QStringLiteral("\nTBGRUPO CONTROLE 2005")))
+    EXPECT_TRUE(ui->Messages()[0].text.endsWith(
+        QStringLiteral("\nTBGRUPO CONTROLE 2005\nGrupos de Produtos: interrompida, 0 registros em "
+                       "GRUPROD")))
         << ui->Messages()[0].text.toStdString();
     // The clearing was committed; the row written after it was rolled back with the failure.
     EXPECT_TRUE(Groups().empty());
