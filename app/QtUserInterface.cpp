@@ -35,6 +35,16 @@ void QtUserInterface::ShowInformation(const QString& text) {
     ShowBox(parent_, QMessageBox::Information, QStringLiteral("Informação"), text);
 }
 
+bool QtUserInterface::Confirm(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmação"), MessageBoxText(question),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setTextFormat(Qt::PlainText);
+    // Answering without reading keeps things as they are.
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}
+
 void QtUserInterface::ProcessPendingEvents() {
     QCoreApplication::processEvents();
 }

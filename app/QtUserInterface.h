@@ -17,6 +17,7 @@ public:
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
     void ProcessPendingEvents() override;
+    bool Confirm(const QString& question) override;
 
 private:
     QWidget* parent_;

@@ -5,10 +5,13 @@
 #include "app/QtLabel.h"
 #include "app/QtUserInterface.h"
 #include "app/Resources.h"
+#include "app/RunProgress.h"
 #include "app/TargetFileChooser.h"
 #include "run/ParameterList.h"
 #include "run/UClassesConversaoController.h"
+#include "ui/Interruption.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -228,18 +231,32 @@ void TFPrincipal::CriaBotoes() {
                               QRect(445, 305, 83, 25), ":/vorlanda/converter.svg");
     // What Enter starts when the focus is on no other button.
     btnConverter_->setDefault(true);
+
+    // Shown only while a run goes, on the free end of the buttons' line.
+    btnCancelar_ = CriaBotao(this, "btnCancelar", QStringLiteral("Ca&ncelar"),
+                             QRect(357, 305, 83, 25), ":/vorlanda/sair.svg");
+    btnCancelar_->hide();
+    lblAndamento_ = Cria<QLabel>(this, "lblAndamento");
+    lblAndamento_->setGeometry(8, 310, 340, 15);
     btnSair_ = CriaBotao(this, "btnSair", QStringLiteral("&Sair"), QRect(533, 306, 83, 25),
                          ":/vorlanda/sair.svg");
 }
 
 void TFPrincipal::DefineOrdemTabulacao() {
     // The group box, the target path box, the header, "Abrir", "Converter", "Sair", the source
-    // name box. The group box and the header take no focus themselves: the group's boxes
-    // stand for it, and the header has nothing to focus.
-    const QList<QWidget*> order{chkCLientes_,       chkFornecedores_,        chkProdutos_,
-                                chkGruposProdutos_, chkClassificacaoFiscal_, edtCaminhoBDDestino_,
-                                btnAbrir_,          btnConverter_,           btnSair_,
-                                edtCaminhoBDOrigem_};
+    // name box, then "Cancelar", which only a run shows. The group box and the header take no focus
+    // themselves: the group's boxes stand for it, and the header has nothing to focus.
+    const QList<QWidget*> order{chkCLientes_,
+                                chkFornecedores_,
+                                chkProdutos_,
+                                chkGruposProdutos_,
+                                chkClassificacaoFiscal_,
+                                edtCaminhoBDDestino_,
+                                btnAbrir_,
+                                btnConverter_,
+                                btnSair_,
+                                edtCaminhoBDOrigem_,
+                                btnCancelar_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -251,6 +268,7 @@ void TFPrincipal::ConectaBotoes() {
             [this] { RunShowingErrors([this] { btnConverterClick(btnConverter_); }); });
     connect(btnSair_, &QPushButton::clicked, this,
             [this] { RunShowingErrors([this] { btnSairClick(btnSair_); }); });
+    connect(btnCancelar_, &QPushButton::clicked, this, [this] { CancelaConversao(); });
 }
 
 void TFPrincipal::btnAbrirClick(QObject* /*Sender*/) {
@@ -312,15 +330,26 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
     // the operator's next Space would untick it.
     const auto reabilita = qScopeGuard([this] {
         running_ = false;
+        progress_ = nullptr;
+        btnCancelar_->hide();
         HabilitaBotoes();
         MostraEstadoDestino();
         btnConverter_->setFocus();
+        if (closeAfterRun_)
+            QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
     });
     running_ = true;
+    ClearInterruption();
     DesabilitaBotoes();
+    btnCancelar_->setEnabled(true);
+    btnCancelar_->show();
     ParameterList MParams;
     pIniciaListaParametros(MParams);
     pCarregaParametros(MParams);
+    RunProgress progress(*lblAndamento_, *gauge_);
+    progress_ = &progress;
+    if (endingBySignal_)
+        progress.PrintMessagesInstead();
     TClassesConversaoController controller;
     controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_, *gauge_,
                                 *info_);
@@ -431,13 +460,45 @@ void TFPrincipal::MoveOntoScreen() {
         move(pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
+void TFPrincipal::CancelaConversao() {
+    if (!running_)
+        return;
+    btnCancelar_->setEnabled(false); // once is enough; the run stops at its next row
+    RequestInterruption(u"Conversão cancelada pelo operador");
+}
+
+void TFPrincipal::EndBySignal() {
+    endingBySignal_ = true;
+    // A box waiting for the operator (the end of a run, a question) would keep the program
+    // open; it is answered as if closed.
+    while (QWidget* box = QApplication::activeModalWidget()) {
+        if (!box->close())
+            break;
+    }
+    if (!running_) {
+        close();
+        return;
+    }
+    closeAfterRun_ = true;
+    if (progress_)
+        progress_->PrintMessagesInstead();
+    RequestInterruption(u"Conversão interrompida (sinal recebido)");
+}
+
 void TFPrincipal::closeEvent(QCloseEvent* event) {
     // The run lets the event loop turn while it works; the title bar must not close the
-    // window from under it.
-    if (running_)
-        event->ignore();
-    else
+    // window from under it, but may ask to cancel the run and close once it has stopped.
+    if (!running_) {
         event->accept();
+        return;
+    }
+    event->ignore();
+    if (!closeAfterRun_ && CurrentUserInterface().Confirm(QStringLiteral(
+                               "Uma conversão está em andamento. Cancelar a conversão e fechar o "
+                               "programa?"))) {
+        closeAfterRun_ = true;
+        CancelaConversao();
+    }
 }
 
 } // namespace vorlanda

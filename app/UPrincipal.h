@@ -22,6 +22,7 @@ class QPushButton;
 namespace vorlanda {
 
 class ParameterList;
+class RunProgress;
 
 // The program's window: the operator chooses the target database file, ticks the tables to
 // convert and starts a run. It owns the target connection, its transaction and the source
@@ -51,6 +52,13 @@ public:
 
     void DesabilitaBotoes();
     void HabilitaBotoes();
+
+    // "Cancelar": the run in progress stops at its next row and is rolled back to its last
+    // commit point, like a failed run.
+    void CancelaConversao();
+    // The program was asked to end (SIGTERM, SIGINT): a run in progress is cancelled with its
+    // messages written to standard error instead of boxes, and the window closes.
+    void EndBySignal();
 
     TargetDatabase& ibdOrvalis() noexcept { return ibdOrvalis_; }
     TargetTransaction& ibtTransacaoOrvalis() noexcept { return ibtTransacaoOrvalis_; }
@@ -93,6 +101,8 @@ private:
     QProgressBar* Barra_ = nullptr;
     QPushButton* btnConverter_ = nullptr;
     QPushButton* btnSair_ = nullptr;
+    QPushButton* btnCancelar_ = nullptr;
+    QLabel* lblAndamento_ = nullptr;
 
     // The transaction comes before the database: the database, destroyed first, rolls back
     // its default transaction and lets go of it while both still exist.
@@ -106,7 +116,10 @@ private:
     std::unique_ptr<QtGauge> gauge_;
     std::unique_ptr<QtLabel> info_;
     bool running_ = false;
-    bool placed_ = false; // moved onto the screen when first shown
+    bool closeAfterRun_ = false;
+    bool endingBySignal_ = false;
+    RunProgress* progress_ = nullptr; // while a run goes
+    bool placed_ = false;             // moved onto the screen when first shown
 };
 
 // The program's main form while it is open.

@@ -1,10 +1,12 @@
 #include "app/ConversionApplication.h"
+#include "app/SignalEnding.h"
 #include "app/TurquoiseGray.h"
 #include "app/UPrincipal.h"
 
 #include <QPointer>
 
 int main(int argc, char** argv) {
+    vorlanda::BlockInterruptSignals();
     vorlanda::ConversionApplication application(argc, argv);
     // The window's button on the taskbar carries the program's name and icon.
     vorlanda::ConversionApplication::setApplicationName(QStringLiteral("FarmaciaVorlanda"));
@@ -14,6 +16,15 @@ int main(int argc, char** argv) {
     } catch (...) {
         // Without its look the program still works, in Qt's own.
     }
+
+    // The first SIGTERM or SIGINT cancels a run in progress as "Cancelar" does and closes the
+    // window once it has stopped.
+    vorlanda::EndOnSignals([] {
+        if (vorlanda::FPrincipal)
+            vorlanda::FPrincipal->EndBySignal();
+        else
+            vorlanda::ConversionApplication::quit();
+    });
 
     vorlanda::FPrincipal = new vorlanda::TFPrincipal();
     // "Sair" releases the window itself; the guard learns of it.

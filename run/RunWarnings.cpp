@@ -2,14 +2,6 @@
 
 namespace vorlanda {
 
-RunWarnings::RunWarnings() : shown_(CurrentUserInterface()) {
-    InstallUserInterface(this);
-}
-
-RunWarnings::~RunWarnings() {
-    InstallUserInterface(&shown_);
-}
-
 void RunWarnings::ShowWarning(const QString& text) {
     ++count_;
     if (const auto known = positions_.constFind(text); known != positions_.constEnd()) {
@@ -18,7 +10,7 @@ void RunWarnings::ShowWarning(const QString& text) {
     }
     positions_.insert(text, distinct_.size());
     distinct_.emplace_back(text, 1);
-    shown_.ShowWarning(text);
+    Shown().ShowWarning(text);
 }
 
 QString RunWarnings::Summary() const {

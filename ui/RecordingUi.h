@@ -40,7 +40,7 @@ private:
 
 class RecordingUserInterface final : public UserInterface {
 public:
-    enum class Kind { Warning, Error, Information };
+    enum class Kind { Warning, Error, Information, Question };
     struct Message {
         Kind kind;
         QString text;
@@ -53,6 +53,12 @@ public:
         messages_.push_back({Kind::Information, text});
     }
     void ProcessPendingEvents() override { ++eventRounds_; }
+    bool Confirm(const QString& question) override {
+        messages_.push_back({Kind::Question, question});
+        return answer_;
+    }
+    // What every later question is answered.
+    void SetAnswer(bool answer) noexcept { answer_ = answer; }
 
     const std::vector<Message>& Messages() const noexcept { return messages_; }
     int EventRounds() const noexcept { return eventRounds_; }
@@ -64,6 +70,7 @@ public:
 private:
     std::vector<Message> messages_;
     int eventRounds_ = 0;
+    bool answer_ = false;
 };
 
 // Installs a recording user interface for the lifetime of the guard.

@@ -33,6 +33,8 @@ public:
     virtual void ProcessPendingEvents() = 0;
     // A run starts the number-th of its count tables, named as the window's box names it.
     virtual void TableStarted(int /*number*/, int /*count*/, const QString& /*name*/) {}
+    // Asks the operator a yes-or-no question; where nobody can answer, the answer is no.
+    virtual bool Confirm(const QString& /*question*/) { return false; }
 };
 
 // The program's user interface, installed once at start-up by the window, the console runner

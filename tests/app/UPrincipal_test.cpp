@@ -1,10 +1,13 @@
 #include "app/UPrincipal.h"
 
+#include "app/RunProgress.h"
+
 #include "db/TargetQuery.h"
 #include "run/ParameterList.h"
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
+#include "ui/Interruption.h"
 #include "ui/RecordingUi.h"
 
 #include <QApplication>
@@ -23,6 +26,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -218,7 +222,8 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
     EXPECT_EQ(order, (QStringList{u"chkCLientes"_qs, u"chkFornecedores"_qs, u"chkProdutos"_qs,
                                   u"chkGruposProdutos"_qs, u"chkClassificacaoFiscal"_qs,
                                   u"edtCaminhoBDDestino"_qs, u"btnAbrir"_qs, u"btnConverter"_qs,
-                                  u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs}));
+                                  u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs,
+                                  u"btnCancelar"_qs})); // shown only during a run
 }
 
 TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheGaugeAtZero) {
@@ -557,7 +562,7 @@ TEST(TFPrincipalTeclado, EnterPressesTheFocusedButtonOrConverterAndEscapeLeaves)
         keys.append(QKeySequence::mnemonic(button->text()).toString());
     keys.sort();
     EXPECT_EQ(keys, (QStringList{u"Alt+A"_qs, u"Alt+C"_qs, u"Alt+F"_qs, u"Alt+G"_qs, u"Alt+I"_qs,
-                                 u"Alt+L"_qs, u"Alt+P"_qs, u"Alt+S"_qs}));
+                                 u"Alt+L"_qs, u"Alt+N"_qs, u"Alt+P"_qs, u"Alt+S"_qs}));
 
     press(w.Find("chkProdutos"), Qt::Key_Escape);
     EXPECT_FALSE(w.window.isVisible());
@@ -574,9 +579,8 @@ TEST(TFPrincipalTela, TheWindowMovesWhollyOntoASmallScreen) {
     ASSERT_LT(screen.width(), 342 + 628);
     const QRect frame = w.window.frameGeometry();
     EXPECT_TRUE(screen.contains(frame))
-        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
-        << " in " << screen.x() << "," << screen.y() << " " << screen.width() << "x"
-        << screen.height();
+        << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height() << " in "
+        << screen.x() << "," << screen.y() << " " << screen.width() << "x" << screen.height();
     EXPECT_EQ(w.Find("btnSair").size(), QSize(83, 25));
 }
 
@@ -585,4 +589,142 @@ TEST(TFPrincipalIdioma, QtsOwnButtonsAndDialogsSpeakPortuguese) {
                              QDialogButtonBox::Open);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), u"Cancelar"_qs);
     EXPECT_EQ(buttons.button(QDialogButtonBox::Open)->text(), u"Abrir"_qs);
+}
+
+namespace {
+
+// A recording user interface that lets events through and, at one pending-events point of a
+// run, does what a test asks of the window (click "Cancelar", close it, end it by a signal).
+class ActingUserInterface final : public UserInterface {
+public:
+    void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
+    void ShowError(const QString& text) override { recorder.ShowError(text); }
+    void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
+    bool Confirm(const QString& question) override { return recorder.Confirm(question); }
+    void ProcessPendingEvents() override {
+        QCoreApplication::processEvents();
+        ++rounds;
+        if (watched)
+            progress.append(watched->Find<QLabel>("lblAndamento").text());
+        if (rounds == actAt && act)
+            act();
+    }
+
+    RecordingUserInterface recorder;
+    WindowUnderTest* watched = nullptr;
+    int rounds = 0;
+    int actAt = 0;
+    std::function<void()> act;
+    QStringList progress;
+};
+
+struct CancelCase {
+    const char* what;
+    std::function<void(WindowUnderTest&)> act;
+    bool answer;    // to the question closing the window asks
+    bool boxes;     // whether the run's end is shown in a box
+    bool closes;    // whether the window closes after the run
+    QString reason; // as the error names it
+};
+
+} // namespace
+
+TEST(TFPrincipalCancelar, ARunStopsAtTheNextRowRolledBackAndSaysWhatBecameOfEachTable) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Medicamentos')"_qs,
+                    u"INSERT INTO TBESTOQUE (CODIGO, PRODUTO) VALUES ('1', 'A'), ('2', 'B'), "
+                    u"('3', 'C'), ('4', 'D')"_qs});
+    const CancelCase cases[] = {
+        {"Cancelar", [](WindowUnderTest& w) { w.Find<QPushButton>("btnCancelar").click(); }, false,
+         true, false, u"Conversão cancelada pelo operador"_qs},
+        {"closing, answered yes", [](WindowUnderTest& w) { w.window.close(); }, true, true, true,
+         u"Conversão cancelada pelo operador"_qs},
+        {"a signal", [](WindowUnderTest& w) { w.window.EndBySignal(); }, false, false, true,
+         u"Conversão interrompida (sinal recebido)"_qs},
+    };
+    for (const CancelCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScratchTarget target;
+        target.Execute({u"INSERT INTO PRODUTO (CODPROD) VALUES ('999999')"_qs});
+        ActingUserInterface ui;
+        ui.recorder.SetAnswer(c.answer);
+        WindowUnderTest w(ui);
+        ui.watched = &w;
+        w.window.scoBdOrigem().SetParameters(legacy.Parameters());
+        w.window.show();
+        w.Abrir(target.Path());
+        w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+        w.Find<QCheckBox>("chkProdutos").setChecked(true);
+        // Rounds: the group's row, then the products' rows; the second product's is the
+        // third round.
+        ui.actAt = 3;
+        ui.act = [&] {
+            EXPECT_TRUE(w.Find("btnCancelar").isVisible());
+            c.act(w);
+        };
+
+        w.Find<QPushButton>("btnConverter").click();
+        QApplication::processEvents();
+
+        const QString expected = u"Ocorreu um erro durante a conversão! Motivo: "_qs + c.reason +
+                                 u"\nGrupos de Produtos: convertida, 1 registros em GRUPROD"
+                                 u"\nProdutos: interrompida, 0 registros em PRODUTO"_qs;
+        Messages messages;
+        if (c.answer)
+            messages.push_back({Kind::Question,
+                                u"Uma conversão está em andamento. Cancelar a conversão e "
+                                u"fechar o programa?"_qs});
+        if (c.boxes)
+            messages.push_back({Kind::Error, expected});
+        EXPECT_EQ(ui.recorder.Messages(), messages);
+        EXPECT_EQ(ui.rounds, 3); // no row after the one that cancelled
+        EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),
+                  (std::vector<QStringList>{{u"001"_qs}}));
+        EXPECT_TRUE(target.Rows(u"SELECT CODPROD FROM PRODUTO"_qs).empty());
+        EXPECT_FALSE(w.Find("btnCancelar").isVisible());
+        EXPECT_EQ(w.window.isVisible(), !c.closes);
+        EXPECT_FALSE(w.window.ibtTransacaoOrvalis().InTransaction());
+        ASSERT_EQ(ui.progress.size(), 3);
+        EXPECT_TRUE(ui.progress[0].startsWith(u"Tabela 1 de 2: Grupos de Produtos - 00:0"_qs))
+            << ui.progress[0].toStdString();
+        EXPECT_TRUE(ui.progress[1].startsWith(u"Tabela 2 de 2: Produtos - 00:0"_qs))
+            << ui.progress[1].toStdString();
+        EXPECT_TRUE(w.Find<QLabel>("lblAndamento").text().startsWith(u"Tempo total: 00:0"_qs));
+        ClearInterruption();
+    }
+}
+
+TEST(TFPrincipalCancelar, ClosingDuringARunAnsweredNoGoesOn) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'A'), (2, 'B')"_qs});
+    ScratchTarget target;
+    ActingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
+    w.window.show();
+    w.Abrir(target.Path());
+    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+    ui.actAt = 1;
+    ui.act = [&] { w.window.close(); };
+
+    w.Find<QPushButton>("btnConverter").click();
+
+    EXPECT_EQ(ui.recorder.Messages().back(),
+              (RecordingUserInterface::Message{Kind::Information,
+                                               u"Conversão concluída com sucesso!"_qs}));
+    EXPECT_EQ(ui.recorder.Messages().front().kind, Kind::Question);
+    EXPECT_TRUE(w.window.isVisible());
+    EXPECT_EQ(target.Rows(u"SELECT COUNT(*) FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"2"_qs}}));
+}
+
+TEST(RunProgress, ClockTextShowsMinutesAndSecondsAndHoursFromTheFirstOn) {
+    struct Case {
+        qint64 milliseconds;
+        const char* shown;
+    };
+    const Case cases[] = {{0, "00:00"},         {999, "00:00"},         {61'000, "01:01"},
+                          {3'599'999, "59:59"}, {3'600'000, "1:00:00"}, {36'125'000, "10:02:05"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ClockText(c.milliseconds), QString::fromLatin1(c.shown)) << c.milliseconds;
 }
