@@ -6,7 +6,9 @@
 #include "app/QtUserInterface.h"
 #include "app/Resources.h"
 #include "app/RunProgress.h"
+#include "app/SourceDialog.h"
 #include "app/TargetFileChooser.h"
+#include "run/LegacyCounts.h"
 #include "run/ParameterList.h"
 #include "run/UClassesConversaoController.h"
 #include "ui/Interruption.h"
@@ -95,11 +97,19 @@ QCheckBox* CriaCaixa(QGroupBox* group, const char* name, const QString& text, co
     box->setFont(font);
     box->setText(text);
     box->setGeometry(left, top, box->sizeHint().width(), 17);
+    // The text without the legacy row count a test of the source adds to it.
+    box->setProperty("texto", text);
     return box;
 }
 
-// Where the folder of the last target chosen is remembered between runs of the program.
+// Where the folder of the last target chosen and the source's settings are remembered between
+// runs of the program.
 const QString kPastaDestino = QStringLiteral("destino/pasta");
+const QString kServidor = QStringLiteral("origem/servidor");
+const QString kPorta = QStringLiteral("origem/porta");
+const QString kUsuario = QStringLiteral("origem/usuario");
+const QString kBanco = QStringLiteral("origem/banco");
+const QString kSenha = QStringLiteral("origem/senha");
 
 } // namespace
 
@@ -131,6 +141,7 @@ TFPrincipal::TFPrincipal(UserInterface* ui, std::unique_ptr<TargetFileChooser> c
     ibdOrvalis_.SetPassword(QStringLiteral("kelpstone"));
     ibdOrvalis_.SetDefaultTransaction(&ibtTransacaoOrvalis_);
 
+    CarregaOrigem();
     gauge_ = std::make_unique<QtGauge>(*Barra_);
     info_ = std::make_unique<QtLabel>(*lblInfo_);
     InstallUserInterface(userInterface_);
@@ -171,6 +182,8 @@ void TFPrincipal::CriaCampos() {
     edtCaminhoBDOrigem_->setText(QStringLiteral("velarim"));
     edtCaminhoBDOrigem_->setReadOnly(true);
     edtCaminhoBDOrigem_->setEnabled(false);
+    btnOrigem_ = CriaBotao(this, "btnOrigem", QStringLiteral("&Origem..."), QRect(175, 103, 83, 25),
+                           ":/vorlanda/abrir.svg");
 
     Label1_ = CriaRotulo(this, "Label1", QStringLiteral("Caminho do Banco de Dados Orvalis: "),
                          Tahoma(8, true), 6, 130);
@@ -244,8 +257,9 @@ void TFPrincipal::CriaBotoes() {
 
 void TFPrincipal::DefineOrdemTabulacao() {
     // The group box, the target path box, the header, "Abrir", "Converter", "Sair", the source
-    // name box, then "Cancelar", which only a run shows. The group box and the header take no focus
-    // themselves: the group's boxes stand for it, and the header has nothing to focus.
+    // name box, then "Origem..." and "Cancelar", which only a run shows. The group box and the
+    // header take no focus themselves: the group's boxes stand for it, and the header has nothing
+    // to focus.
     const QList<QWidget*> order{chkCLientes_,
                                 chkFornecedores_,
                                 chkProdutos_,
@@ -256,6 +270,7 @@ void TFPrincipal::DefineOrdemTabulacao() {
                                 btnConverter_,
                                 btnSair_,
                                 edtCaminhoBDOrigem_,
+                                btnOrigem_,
                                 btnCancelar_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -269,6 +284,8 @@ void TFPrincipal::ConectaBotoes() {
     connect(btnSair_, &QPushButton::clicked, this,
             [this] { RunShowingErrors([this] { btnSairClick(btnSair_); }); });
     connect(btnCancelar_, &QPushButton::clicked, this, [this] { CancelaConversao(); });
+    connect(btnOrigem_, &QPushButton::clicked, this,
+            [this] { RunShowingErrors([this] { btnOrigemClick(); }); });
 }
 
 void TFPrincipal::btnAbrirClick(QObject* /*Sender*/) {
@@ -299,6 +316,77 @@ void TFPrincipal::btnAbrirClick(QObject* /*Sender*/) {
     if (ibdOrvalis_.TestConnected())
         ibtTransacaoOrvalis_.SetActive(true);
     MostraEstadoDestino();
+}
+
+void TFPrincipal::CarregaOrigem() {
+    const QSettings settings;
+    if (!settings.contains(kBanco))
+        return; // the fixed parameters stand
+    SourceParameters parameters;
+    const QString servidor = settings.value(kServidor).toString();
+    parameters.socket = servidor.startsWith(u'/') ? servidor : QString();
+    parameters.hostName =
+        parameters.socket.isEmpty() && !servidor.isEmpty() ? servidor : QStringLiteral("localhost");
+    parameters.port = settings.value(kPorta).toUInt();
+    parameters.userName = settings.value(kUsuario, parameters.userName).toString();
+    parameters.database = settings.value(kBanco).toString();
+    if (settings.contains(kSenha))
+        parameters.password = settings.value(kSenha).toString();
+    scoBdOrigem_.SetParameters(parameters);
+    edtCaminhoBDOrigem_->setText(parameters.database);
+}
+
+void TFPrincipal::AplicaOrigem(const SourceParameters& parameters, bool lembrarSenha) {
+    scoBdOrigem_.SetParameters(parameters);
+    edtCaminhoBDOrigem_->setText(parameters.database);
+    QSettings settings;
+    settings.setValue(kServidor,
+                      parameters.socket.isEmpty() ? parameters.hostName : parameters.socket);
+    settings.setValue(kPorta, parameters.port);
+    settings.setValue(kUsuario, parameters.userName);
+    settings.setValue(kBanco, parameters.database);
+    // The password is kept on disk only when the operator asked for it.
+    if (lembrarSenha && parameters.password)
+        settings.setValue(kSenha, *parameters.password);
+    else
+        settings.remove(kSenha);
+}
+
+QString TFPrincipal::TestaOrigem(const SourceParameters& parameters) {
+    SourceConnection source(parameters);
+    const std::vector<LegacyCount> counts = CountLegacyRows(source);
+    const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    QStringList found;
+    for (const LegacyCount& count : counts) {
+        QCheckBox* box = CaixaDaTabela(count.key);
+        const QString shown = brasil.toString(count.rows);
+        box->setText(QStringLiteral("%1 (%2)").arg(box->property("texto").toString(), shown));
+        box->resize(box->sizeHint().width(), box->height());
+        found.append(QStringLiteral("%1: %2").arg(count.table, shown));
+    }
+    return QStringLiteral("Conectado. Registros: ") + found.join(QStringLiteral(", "));
+}
+
+QCheckBox* TFPrincipal::CaixaDaTabela(const QString& key) const {
+    const std::pair<QCheckBox*, const char16_t*> boxes[] = {
+        {chkCLientes_, u"CLIENTES"},
+        {chkFornecedores_, u"FORNECEDORES"},
+        {chkGruposProdutos_, u"GRUPOSPRODUTOS"},
+        {chkClassificacaoFiscal_, u"CLASSIFICACAOFISCAL"},
+        {chkProdutos_, u"PRODUTOS"},
+    };
+    for (const auto& [box, boxKey] : boxes)
+        if (key == QStringView(boxKey))
+            return box;
+    return nullptr;
+}
+
+void TFPrincipal::btnOrigemClick() {
+    SourceDialog dialog(
+        scoBdOrigem_.Parameters(), QSettings().contains(kSenha),
+        [this](const SourceParameters& parameters) { return TestaOrigem(parameters); }, this);
+    if (dialog.exec() == QDialog::Accepted)
+        AplicaOrigem(dialog.Parameters(), dialog.RememberPassword());
 }
 
 void TFPrincipal::MostraEstadoDestino() {
@@ -416,6 +504,7 @@ void TFPrincipal::SetBotoesEnabled(bool enabled) {
     btnConverter_->setEnabled(enabled);
     btnSair_->setEnabled(enabled);
     gbxTabelasConverter_->setEnabled(enabled);
+    btnOrigem_->setEnabled(enabled);
 }
 
 void TFPrincipal::keyPressEvent(QKeyEvent* event) {

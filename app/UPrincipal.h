@@ -56,6 +56,14 @@ public:
     // "Cancelar": the run in progress stops at its next row and is rolled back to its last
     // commit point, like a failed run.
     void CancelaConversao();
+    // "Origem...": the dialog of the source's settings.
+    void btnOrigemClick();
+    // The conversion reads this source from now on; its settings (the password only when
+    // asked to) are remembered for the next start.
+    void AplicaOrigem(const SourceParameters& parameters, bool lembrarSenha);
+    // Connects to this source, counts its legacy rows and shows each count beside its box
+    // ("Clientes (5.000)"); what it found, or the driver's error.
+    QString TestaOrigem(const SourceParameters& parameters);
     // The program was asked to end (SIGTERM, SIGINT): a run in progress is cancelled with its
     // messages written to standard error instead of boxes, and the window closes.
     void EndBySignal();
@@ -80,6 +88,8 @@ private:
     void SetBotoesEnabled(bool enabled);
     // Shows beside the path whether the target is connected, with its dialect and size.
     void MostraEstadoDestino();
+    void CarregaOrigem();
+    QCheckBox* CaixaDaTabela(const QString& key) const;
     void MoveOntoScreen();
 
     QFrame* pnlCabecalho_ = nullptr;
@@ -87,6 +97,7 @@ private:
     QLabel* imgComp_ = nullptr;
     QLabel* Label2_ = nullptr;
     QLineEdit* edtCaminhoBDOrigem_ = nullptr;
+    QPushButton* btnOrigem_ = nullptr;
     QLabel* Label1_ = nullptr;
     QLineEdit* edtCaminhoBDDestino_ = nullptr;
     QLabel* lblStatusDestino_ = nullptr;

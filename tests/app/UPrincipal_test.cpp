@@ -1,7 +1,9 @@
 #include "app/UPrincipal.h"
 
 #include "app/RunProgress.h"
+#include "app/SourceDialog.h"
 
+#include "db/Error.h"
 #include "db/TargetQuery.h"
 #include "run/ParameterList.h"
 #include "support/LegacyDatabase.h"
@@ -222,8 +224,8 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
     EXPECT_EQ(order, (QStringList{u"chkCLientes"_qs, u"chkFornecedores"_qs, u"chkProdutos"_qs,
                                   u"chkGruposProdutos"_qs, u"chkClassificacaoFiscal"_qs,
                                   u"edtCaminhoBDDestino"_qs, u"btnAbrir"_qs, u"btnConverter"_qs,
-                                  u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs,
-                                  u"btnCancelar"_qs})); // shown only during a run
+                                  u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs, u"btnOrigem"_qs,
+                                  u"btnCancelar"_qs})); // the last, during a run
 }
 
 TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheGaugeAtZero) {
@@ -562,7 +564,7 @@ TEST(TFPrincipalTeclado, EnterPressesTheFocusedButtonOrConverterAndEscapeLeaves)
         keys.append(QKeySequence::mnemonic(button->text()).toString());
     keys.sort();
     EXPECT_EQ(keys, (QStringList{u"Alt+A"_qs, u"Alt+C"_qs, u"Alt+F"_qs, u"Alt+G"_qs, u"Alt+I"_qs,
-                                 u"Alt+L"_qs, u"Alt+N"_qs, u"Alt+P"_qs, u"Alt+S"_qs}));
+                                 u"Alt+L"_qs, u"Alt+N"_qs, u"Alt+O"_qs, u"Alt+P"_qs, u"Alt+S"_qs}));
 
     press(w.Find("chkProdutos"), Qt::Key_Escape);
     EXPECT_FALSE(w.window.isVisible());
@@ -727,4 +729,87 @@ TEST(RunProgress, ClockTextShowsMinutesAndSecondsAndHoursFromTheFirstOn) {
                           {3'599'999, "59:59"}, {3'600'000, "1:00:00"}, {36'125'000, "10:02:05"}};
     for (const Case& c : cases)
         EXPECT_EQ(ClockText(c.milliseconds), QString::fromLatin1(c.shown)) << c.milliseconds;
+}
+
+TEST(TFPrincipalOrigem, AnotherSourceWithAPasswordIsTestedRememberedAndConverted) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'A'), (2, 'B')"_qs,
+                    u"INSERT INTO TBCLIENTES (CONTROLE, NOME) VALUES (1, 'Ana')"_qs});
+    const QString user = legacy.AddUser(u"S3cr3t"_qs);
+    SourceParameters parameters;
+    parameters.socket = qEnvironmentVariable("MYSQL_UNIX_PORT");
+    parameters.userName = user;
+    parameters.database = legacy.Name();
+    ScratchTarget target;
+    RecordingUserInterface ui;
+    {
+        WindowUnderTest w(ui);
+        SourceParameters wrong = parameters;
+        wrong.password = u"errada"_qs;
+        EXPECT_THROW(w.window.TestaOrigem(wrong), Error);
+
+        parameters.password = u"S3cr3t"_qs;
+        EXPECT_EQ(w.window.TestaOrigem(parameters),
+                  u"Conectado. Registros: TBCLIENTES: 1, TBFORNECEDOR: 0, TBGRUPO: 2, "
+                  u"TB_CODIGO_NCM: 0, TBESTOQUE: 0"_qs);
+        EXPECT_EQ(w.Find<QCheckBox>("chkGruposProdutos").text(), u"&Grupos de Produtos (2)"_qs);
+        EXPECT_EQ(w.Find<QCheckBox>("chkCLientes").text(), u"C&lientes (1)"_qs);
+        w.window.AplicaOrigem(parameters, false);
+        EXPECT_EQ(w.Find<QLineEdit>("edtCaminhoBDOrigem").text(), legacy.Name());
+    }
+    // The next start reads the same source, without the password it was not asked to keep.
+    WindowUnderTest w(ui);
+    SourceParameters remembered = w.window.scoBdOrigem().Parameters();
+    EXPECT_EQ(remembered.socket, parameters.socket);
+    EXPECT_EQ(remembered.userName, user);
+    EXPECT_EQ(remembered.database, legacy.Name());
+    EXPECT_FALSE(remembered.password.has_value());
+    w.window.AplicaOrigem(parameters, true);
+    WindowUnderTest next(ui);
+    EXPECT_EQ(next.window.scoBdOrigem().Parameters().password, u"S3cr3t"_qs);
+
+    // The conversion reads exactly that source.
+    next.Abrir(target.Path());
+    next.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+    next.Find<QPushButton>("btnConverter").click();
+    EXPECT_EQ(ui.Messages(),
+              (Messages{{Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD ORDER BY 1"_qs),
+              (std::vector<QStringList>{{u"001"_qs}, {u"002"_qs}}));
+}
+
+TEST(SourceDialog, TheFieldsGiveTheParametersAndTestarShowsWhatTheTestFound) {
+    SourceParameters parameters;
+    parameters.hostName = u"servidor"_qs;
+    parameters.port = 3307;
+    parameters.userName = u"farmacia"_qs;
+    parameters.password = u"x"_qs;
+    parameters.database = u"legado"_qs;
+    int tests = 0;
+    SourceDialog dialog(parameters, true, [&](const SourceParameters& tested) {
+        ++tests;
+        if (tested.socket.isEmpty())
+            throw Error(u"Unknown server host 'servidor'"_qs);
+        return u"Conectado"_qs;
+    });
+    const SourceParameters read = dialog.Parameters();
+    EXPECT_EQ(read.hostName, u"servidor"_qs);
+    EXPECT_EQ(read.port, 3307u);
+    EXPECT_EQ(read.userName, u"farmacia"_qs);
+    EXPECT_EQ(read.password, u"x"_qs);
+    EXPECT_EQ(read.database, u"legado"_qs);
+    EXPECT_TRUE(dialog.RememberPassword());
+
+    dialog.findChild<QPushButton*>(u"btnTestar"_qs)->click();
+    EXPECT_EQ(dialog.TestResult(),
+              u"Não foi possível ler a origem: Unknown server host 'servidor'"_qs);
+    // A path is a socket of this machine; an empty password is left to the option files.
+    dialog.findChild<QLineEdit*>(u"edtServidor"_qs)->setText(u"/run/legado.sock"_qs);
+    dialog.findChild<QLineEdit*>(u"edtSenha"_qs)->clear();
+    dialog.Test();
+    EXPECT_EQ(dialog.TestResult(), u"Conectado"_qs);
+    EXPECT_EQ(dialog.Parameters().socket, u"/run/legado.sock"_qs);
+    EXPECT_EQ(dialog.Parameters().hostName, u"localhost"_qs);
+    EXPECT_FALSE(dialog.Parameters().password.has_value());
+    EXPECT_EQ(tests, 2);
 }
