@@ -66,10 +66,7 @@ SourceDialog::SourceDialog(const SourceParameters& parameters, bool rememberPass
 
 SourceParameters SourceDialog::Parameters() const {
     SourceParameters parameters = base_;
-    const QString host = host_->text().trimmed();
-    parameters.socket = host.startsWith(u'/') ? host : QString();
-    parameters.hostName =
-        host.isEmpty() || host.startsWith(u'/') ? QStringLiteral("localhost") : host;
+    SetServer(parameters, host_->text().trimmed());
     parameters.port = static_cast<unsigned>(port_->value());
     parameters.userName = user_->text();
     // An empty box leaves the password to the option files and MYSQL_PWD.
@@ -93,6 +90,13 @@ void SourceDialog::Test() {
     } catch (const Error& error) {
         result_->setText(QStringLiteral("Não foi possível ler a origem: ") + error.Message());
     }
+}
+
+void SetServer(SourceParameters& parameters, const QString& serverOrSocket) {
+    const bool socket = serverOrSocket.startsWith(u'/');
+    parameters.socket = socket ? serverOrSocket : QString();
+    parameters.hostName =
+        socket || serverOrSocket.isEmpty() ? QStringLiteral("localhost") : serverOrSocket;
 }
 
 } // namespace vorlanda

@@ -40,4 +40,9 @@ private:
     QLabel* result_;
 };
 
+// Sets where parameters point from one text, as the dialog and the remembered settings hold
+// it: a socket of this machine when it starts with "/", otherwise a server name (empty: this
+// machine).
+void SetServer(SourceParameters& parameters, const QString& serverOrSocket);
+
 } // namespace vorlanda

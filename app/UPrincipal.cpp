@@ -323,10 +323,7 @@ void TFPrincipal::CarregaOrigem() {
     if (!settings.contains(kBanco))
         return; // the fixed parameters stand
     SourceParameters parameters;
-    const QString servidor = settings.value(kServidor).toString();
-    parameters.socket = servidor.startsWith(u'/') ? servidor : QString();
-    parameters.hostName =
-        parameters.socket.isEmpty() && !servidor.isEmpty() ? servidor : QStringLiteral("localhost");
+    SetServer(parameters, settings.value(kServidor).toString());
     parameters.port = settings.value(kPorta).toUInt();
     parameters.userName = settings.value(kUsuario, parameters.userName).toString();
     parameters.database = settings.value(kBanco).toString();
