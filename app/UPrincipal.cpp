@@ -69,6 +69,7 @@ QLabel* CriaRotulo(QWidget* parent, const char* name, const QString& text, const
     label->setText(text);
     label->adjustSize();
     label->move(left, top);
+    label->setProperty("tamanhoDoTexto", true);
     return label;
 }
 
@@ -76,6 +77,7 @@ QLabel* CriaFigura(QWidget* parent, const char* name, const QRect& frame, const 
     auto* picture = Cria<QLabel>(parent, name);
     picture->setGeometry(frame);
     picture->setAlignment(Qt::AlignCenter);
+    picture->setProperty("figura", QString::fromLatin1(resource));
     picture->setPixmap(
         SvgPicture(QString::fromLatin1(resource), frame.size(), picture->devicePixelRatioF()));
     return picture;
@@ -136,6 +138,7 @@ TFPrincipal::TFPrincipal(UserInterface* ui, std::unique_ptr<TargetFileChooser> c
     CriaBotoes();
     DefineOrdemTabulacao();
     ConectaBotoes();
+    AmpliaComAFonte();
 
     ibdOrvalis_.SetUserName(QStringLiteral("SYSDBA"));
     ibdOrvalis_.SetPassword(QStringLiteral("kelpstone"));
@@ -253,6 +256,35 @@ void TFPrincipal::CriaBotoes() {
     lblAndamento_->setGeometry(8, 310, 340, 15);
     btnSair_ = CriaBotao(this, "btnSair", QStringLiteral("&Sair"), QRect(533, 306, 83, 25),
                          ":/vorlanda/sair.svg");
+}
+
+void TFPrincipal::AmpliaComAFonte() {
+    // The design is in pixels of a 96-dpi screen. Qt scales the whole window on a screen of
+    // more pixels, but where only the fonts are set larger (144 dpi without scaling), the texts
+    // would be cut and the boxes overlap: places and sizes then grow with the font. At 96 dpi
+    // nothing moves.
+    const double scale = logicalDpiY() / 96.0;
+    if (scale <= 1.0)
+        return;
+    const auto scaled = [scale](int pixels) { return qRound(pixels * scale); };
+    for (QWidget* child : findChildren<QWidget*>()) {
+        if (child->isWindow())
+            continue;
+        const QRect design = child->geometry();
+        QSize size(scaled(design.width()), scaled(design.height()));
+        if (child->property("tamanhoDoTexto").toBool())
+            size = child->size(); // already as large as its text in the larger font
+        else if (qobject_cast<QCheckBox*>(child))
+            size.setWidth(child->sizeHint().width());
+        child->setGeometry(QRect(QPoint(scaled(design.x()), scaled(design.y())), size));
+        if (const QString figura = child->property("figura").toString(); !figura.isEmpty())
+            static_cast<QLabel*>(child)->setPixmap(
+                SvgPicture(figura, size, child->devicePixelRatioF()));
+        if (auto* button = qobject_cast<QPushButton*>(child))
+            button->setIconSize(QSize(scaled(16), scaled(16)));
+    }
+    lblInfo_->setFixedSize(scaled(609), lblInfo_->fontMetrics().height());
+    setFixedSize(scaled(628), scaled(334));
 }
 
 void TFPrincipal::DefineOrdemTabulacao() {

@@ -84,6 +84,7 @@ private:
     void CriaProgresso();
     void CriaBotoes();
     void DefineOrdemTabulacao();
+    void AmpliaComAFonte();
     void ConectaBotoes();
     void SetBotoesEnabled(bool enabled);
     // Shows beside the path whether the target is connected, with its dialect and size.
