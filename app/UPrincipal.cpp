@@ -397,17 +397,20 @@ QString TFPrincipal::TestaOrigem(const SourceParameters& parameters) {
 }
 
 QCheckBox* TFPrincipal::CaixaDaTabela(const QString& key) const {
-    const std::pair<QCheckBox*, const char16_t*> boxes[] = {
+    for (const auto& [box, boxKey] : CaixasPorChave())
+        if (key == QStringView(boxKey))
+            return box;
+    return nullptr;
+}
+
+std::array<std::pair<QCheckBox*, const char16_t*>, 5> TFPrincipal::CaixasPorChave() const {
+    return {{
         {chkCLientes_, u"CLIENTES"},
         {chkFornecedores_, u"FORNECEDORES"},
         {chkGruposProdutos_, u"GRUPOSPRODUTOS"},
         {chkClassificacaoFiscal_, u"CLASSIFICACAOFISCAL"},
         {chkProdutos_, u"PRODUTOS"},
-    };
-    for (const auto& [box, boxKey] : boxes)
-        if (key == QStringView(boxKey))
-            return box;
-    return nullptr;
+    }};
 }
 
 void TFPrincipal::btnOrigemClick() {
@@ -508,14 +511,7 @@ void TFPrincipal::pIniciaListaParametros(ParameterList& MParams) const {
 }
 
 void TFPrincipal::pCarregaParametros(ParameterList& MParams) const {
-    const std::pair<const QCheckBox*, const char16_t*> boxes[] = {
-        {chkCLientes_, u"CLIENTES"},
-        {chkFornecedores_, u"FORNECEDORES"},
-        {chkGruposProdutos_, u"GRUPOSPRODUTOS"},
-        {chkClassificacaoFiscal_, u"CLASSIFICACAOFISCAL"},
-        {chkProdutos_, u"PRODUTOS"},
-    };
-    for (const auto& [box, key] : boxes)
+    for (const auto& [box, key] : CaixasPorChave())
         if (box->isChecked())
             MParams.SetValue(QString::fromUtf16(key), QStringLiteral("S"));
 }

@@ -9,7 +9,9 @@
 #include "ui/UserInterface.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
+#include <utility>
 
 class QCheckBox;
 class QFrame;
@@ -91,6 +93,8 @@ private:
     void MostraEstadoDestino();
     void CarregaOrigem();
     QCheckBox* CaixaDaTabela(const QString& key) const;
+    // Each table's box with its selection key, in the order the parameters are loaded.
+    std::array<std::pair<QCheckBox*, const char16_t*>, 5> CaixasPorChave() const;
     void MoveOntoScreen();
 
     QFrame* pnlCabecalho_ = nullptr;

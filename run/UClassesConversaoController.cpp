@@ -9,6 +9,7 @@
 #include "importers/UClassPreencheConverteGruposProdutos.h"
 #include "importers/UClassPreencheConverteProdutos.h"
 #include "run/ParameterList.h"
+#include "run/RunTables.h"
 #include "run/RunWarnings.h"
 #include "ui/Interruption.h"
 #include "ui/UserInterface.h"
@@ -21,18 +22,18 @@ namespace vorlanda {
 const std::vector<TClassesConversaoController::KeyedStep>& TClassesConversaoController::Steps() {
     // The tables in run order, whatever the order of the boxes on the window; each table
     // joins as its importer is built.
+    const auto& tables = RunTables();
     static const std::vector<KeyedStep> steps{
-        {u"CLIENTES", &TClassesConversaoController::PConverteClientes,
-         &TClassPreencheDadosClientes::LegacySelect, u"Clientes", u"CLIENTE"},
-        {u"FORNECEDORES", &TClassesConversaoController::PConverteFornecedores,
-         &TClassPreencheDadosFornecedores::LegacySelect, u"Fornecedores", u"FORNECE"},
-        {u"GRUPOSPRODUTOS", &TClassesConversaoController::PConverteGruposProdutos,
-         &TClassPreencheDadosGruposProdutos::LegacySelect, u"Grupos de Produtos", u"GRUPROD"},
-        {u"CLASSIFICACAOFISCAL", &TClassesConversaoController::PConverteClassificacaoFiscal,
-         &TClassPreencheDadosClassificacaoFiscal::LegacySelect, u"Classificação Fiscal",
-         u"CLASFISC"},
-        {u"PRODUTOS", &TClassesConversaoController::PConverteProdutos,
-         &TClassPreencheDadosProdutos::LegacySelect, u"Produtos", u"PRODUTO"},
+        {tables[0], &TClassesConversaoController::PConverteClientes,
+         &TClassPreencheDadosClientes::LegacySelect},
+        {tables[1], &TClassesConversaoController::PConverteFornecedores,
+         &TClassPreencheDadosFornecedores::LegacySelect},
+        {tables[2], &TClassesConversaoController::PConverteGruposProdutos,
+         &TClassPreencheDadosGruposProdutos::LegacySelect},
+        {tables[3], &TClassesConversaoController::PConverteClassificacaoFiscal,
+         &TClassPreencheDadosClassificacaoFiscal::LegacySelect},
+        {tables[4], &TClassesConversaoController::PConverteProdutos,
+         &TClassPreencheDadosProdutos::LegacySelect},
     };
     return steps;
 }
@@ -41,7 +42,7 @@ std::vector<const TClassesConversaoController::KeyedStep*>
 TClassesConversaoController::Ticked(const ParameterList& MParams) {
     std::vector<const KeyedStep*> ticked;
     for (const KeyedStep& step : Steps())
-        if (MParams.Value(QString::fromUtf16(step.key)) == u"S")
+        if (MParams.Value(QString::fromUtf16(step.table.key)) == u"S")
             ticked.push_back(&step);
     return ticked;
 }
@@ -62,8 +63,8 @@ QString TClassesConversaoController::TableStates(const std::vector<const KeyedSt
     const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
     QString states;
     for (std::size_t i = 0; i < ticked.size(); ++i) {
-        const QString name = QString::fromUtf16(ticked[i]->name);
-        const QString table = QString::fromUtf16(ticked[i]->targetTable);
+        const QString name = QString::fromUtf16(ticked[i]->table.name);
+        const QString table = QString::fromUtf16(ticked[i]->table.targetTable);
         if (i > finished || (i == finished && !nextStarted)) {
             states += QStringLiteral("\n%1: não tocada").arg(name);
             continue;
@@ -108,7 +109,7 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
             nextStarted = true;
             warnings.Shown().TableStarted(static_cast<int>(finished) + 1,
                                           static_cast<int>(ticked.size()),
-                                          QString::fromUtf16(ticked[finished]->name));
+                                          QString::fromUtf16(ticked[finished]->table.name));
             (this->*ticked[finished]->step)(BDOrigem, BDDestino, Barra, lblInfo);
             nextStarted = false;
         }

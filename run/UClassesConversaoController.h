@@ -8,6 +8,7 @@ namespace vorlanda {
 class Gauge;
 class Label;
 class ParameterList;
+struct RunTable;
 class SourceConnection;
 class TargetDatabase;
 class TargetTransaction;
@@ -35,11 +36,9 @@ private:
                                                        TargetDatabase& BDOrvalis, Gauge& Barra,
                                                        Label& lblInfo);
     struct KeyedStep {
-        const char16_t* key;
+        const RunTable& table;
         Step step;
         QString (*legacySelect)();
-        const char16_t* name;        // as the window's box names it
-        const char16_t* targetTable; // the one whose rows tell what the run left
     };
     static const std::vector<KeyedStep>& Steps();
     static std::vector<const KeyedStep*> Ticked(const ParameterList& MParams);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <array>
+
+namespace vorlanda {
+
+// One table a run can convert: its selection key, its name on the window's box, the legacy
+// table it reads and the target table whose rows tell what a run left.
+struct RunTable {
+    const char16_t* key;
+    const char16_t* name;
+    const char16_t* legacyTable;
+    const char16_t* targetTable;
+};
+
+// The five, in run order.
+const std::array<RunTable, 5>& RunTables();
+
+} // namespace vorlanda
