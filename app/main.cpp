@@ -1,9 +1,10 @@
 #include "app/ConversionApplication.h"
-#include "app/SignalEnding.h"
 #include "app/TurquoiseGray.h"
 #include "app/UPrincipal.h"
+#include "ui/InterruptSignals.h"
 
 #include <QPointer>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     vorlanda::BlockInterruptSignals();
@@ -18,12 +19,20 @@ int main(int argc, char** argv) {
     }
 
     // The first SIGTERM or SIGINT cancels a run in progress as "Cancelar" does and closes the
-    // window once it has stopped.
-    vorlanda::EndOnSignals([] {
-        if (vorlanda::FPrincipal)
-            vorlanda::FPrincipal->EndBySignal();
-        else
-            vorlanda::ConversionApplication::quit();
+    // window once it has stopped; the window hears of it through its event loop. A second one
+    // ends the program at once.
+    vorlanda::HandleInterruptSignals([](int count) {
+        if (count > 1)
+            _exit(130);
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                if (vorlanda::FPrincipal)
+                    vorlanda::FPrincipal->EndBySignal();
+                else
+                    vorlanda::ConversionApplication::quit();
+            },
+            Qt::QueuedConnection);
     });
 
     vorlanda::FPrincipal = new vorlanda::TFPrincipal();

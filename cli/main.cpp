@@ -3,9 +3,8 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ConvertRun.h"
-#include "db/Error.h"
-#include "db/InterruptSignals.h"
 #include "ui/ConsoleUi.h"
+#include "ui/InterruptSignals.h"
 #include "ui/Interruption.h"
 
 #include <QCoreApplication>
@@ -25,8 +24,8 @@ void Print(std::FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
-// Written in one piece, from the client library's thread, beside whatever the run writes; on a
-// terminal it starts below the progress line.
+// Written in one piece, from the signals' thread, beside whatever the run writes; on a terminal
+// it starts below the progress line.
 void Notice(std::string_view line) {
     const std::string text = (isatty(STDERR_FILENO) == 1 ? "\n" : "") + std::string(line) + '\n';
     [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, text.data(), text.size());
@@ -49,13 +48,9 @@ void OnInterruptSignal(int count) {
 } // namespace
 
 int main(int argc, char** argv) {
+    vorlanda::BlockInterruptSignals();
     const QCoreApplication application(argc, argv);
-    try {
-        vorlanda::RedirectInterruptSignals(OnInterruptSignal);
-    } catch (const vorlanda::Error& error) {
-        Print(stderr, error.Message() + u'\n');
-        return 1;
-    }
+    vorlanda::HandleInterruptSignals(OnInterruptSignal);
     const vorlanda::CommandLine line =
         vorlanda::ParseCommandLine(QCoreApplication::arguments().mid(1));
     if (!line.error.isEmpty()) {

@@ -106,6 +106,8 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
     try {
         ProbeSource(ticked, BDOrigem);
         for (; finished < ticked.size(); ++finished) {
+            // An interruption asked for between tables leaves the next one untouched.
+            EndIfInterrupted();
             nextStarted = true;
             warnings.Shown().TableStarted(static_cast<int>(finished) + 1,
                                           static_cast<int>(ticked.size()),

@@ -517,8 +517,8 @@ TEST(VorlandaConvert, ASignalEndsTheRunAtItsNextRowAsAFailureAndASecondOneAtOnce
         if (c.sent == 1) {
             legacy.Release();
         } else {
-            // A signal that arrives while the client library still handles the one before is
-            // not passed on, so the second is sent until one is.
+            // A signal sent while the one before is still pending merges with it, so the
+            // second is sent until one counts.
             while (!process.Ended()) {
                 kill(process.Pid(), SIGTERM);
                 QThread::msleep(20);

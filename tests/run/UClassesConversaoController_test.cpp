@@ -230,3 +230,30 @@ TEST(FEfetuaConversao, AnInterruptionAfterTheLastRowStillEndsTheRunWithoutSucces
                    u"Ocorreu um erro durante a conversão! Motivo: Conversão interrompida"_qs}}));
     EXPECT_TRUE(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs).empty()); // rolled back
 }
+
+TEST(FEfetuaConversao, AnInterruptionBeforeATableLeavesItUntouched) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'A')"_qs});
+    ScratchTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('900', 'velho')"_qs});
+    ScopedRecordingUserInterface ui;
+    SourceConnection source(legacy.Parameters());
+    RecordingGauge barra;
+    RecordingLabel info;
+    ParameterList params;
+    params.SetValue(u"GRUPOSPRODUTOS"_qs, u"S"_qs);
+
+    RequestInterruption(u"Conversão interrompida");
+    const bool converted = TClassesConversaoController().FEfetuaConversao(
+        params, source, target.Database(), target.Transaction(), barra, info);
+    ClearInterruption();
+
+    EXPECT_FALSE(converted);
+    EXPECT_EQ(ui->Messages(),
+              (std::vector<RecordingUserInterface::Message>{
+                  {RecordingUserInterface::Kind::Error,
+                   u"Ocorreu um erro durante a conversão! Motivo: Conversão interrompida\n"
+                   u"Grupos de Produtos: não tocada"_qs}}));
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"900"_qs}}));
+}
