@@ -5,6 +5,7 @@
 #include "ui/UserInterface.h"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace vorlanda {
 
@@ -19,6 +20,11 @@ bool ConversionApplication::notify(QObject* receiver, QEvent* event) {
         ShowUnhandledError(std::current_exception());
         return false;
     }
+}
+
+void ConversionApplication::EndWithoutWaiting() noexcept {
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 void ShowUnhandledError(const std::exception_ptr& error) noexcept {

@@ -12,6 +12,10 @@ public:
     ConversionApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Ends the program at once, for an operator who will not wait for an engine that does not
+    // answer: the orderly end would wait for it too.
+    [[noreturn]] static void EndWithoutWaiting() noexcept;
 };
 
 // The application's general error display: an error box with the error's own message.

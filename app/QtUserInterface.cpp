@@ -1,6 +1,5 @@
 #include "app/QtUserInterface.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace vorlanda {
@@ -46,7 +45,7 @@ bool QtUserInterface::Confirm(const QString& question) {
 }
 
 void QtUserInterface::ProcessPendingEvents() {
-    QCoreApplication::processEvents();
+    // A run goes on a thread of its own; the window's thread processes its events all along.
 }
 
 } // namespace vorlanda

@@ -7,7 +7,7 @@ class QWidget;
 namespace vorlanda {
 
 // The program's user interface on the desktop: application-modal message boxes with a
-// single OK button over the given window, and the Qt event loop for pending events.
+// single OK button over the given window, on the window's thread.
 class QtUserInterface final : public UserInterface {
 public:
     // The boxes are centred on parent, which may be null.

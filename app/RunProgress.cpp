@@ -1,5 +1,6 @@
 #include "app/RunProgress.h"
 
+#include "app/BackgroundWork.h"
 #include "ui/Interruption.h"
 
 #include <QLabel>
@@ -7,16 +8,22 @@
 
 namespace vorlanda {
 
-RunProgress::RunProgress(QLabel& andamento, const Gauge& gauge)
-    : andamento_(andamento), gauge_(gauge) {
+namespace {
+// About 25 pictures a second: smooth to the eye, and a few hundred rows between them.
+constexpr int frameMilliseconds = 40;
+} // namespace
+
+RunProgress::RunProgress(QLabel& andamento, QLabel& caption, QProgressBar& bar)
+    : andamento_(andamento), caption_(caption), bar_(bar) {
     run_.start();
-    clock_.setInterval(500);
-    QObject::connect(&clock_, &QTimer::timeout, [this] { Show(); });
-    clock_.start();
+    frame_.setInterval(frameMilliseconds);
+    QObject::connect(&frame_, &QTimer::timeout, [this] { Show(); });
+    frame_.start();
     Show();
 }
 
 RunProgress::~RunProgress() {
+    mirror_.ShowOn(caption_, bar_);
     andamento_.setText(QStringLiteral("Tempo total: ") + ClockText(run_.elapsed()));
 }
 
@@ -33,10 +40,26 @@ void RunProgress::ShowInformation(const QString& text) {
 }
 
 void RunProgress::Pass(void (UserInterface::*show)(const QString&), const QString& text) {
-    if (printing_)
+    if (printing_) {
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    else
+        return;
+    }
+    // The box opens over the run's latest state, not the one of the last frame.
+    OnWindowThread([&] {
+        Show();
         (Shown().*show)(text);
+    });
+}
+
+bool RunProgress::Confirm(const QString& question) {
+    if (printing_)
+        return false;
+    bool answer = false;
+    OnWindowThread([&] {
+        Show();
+        answer = Shown().Confirm(question);
+    });
+    return answer;
 }
 
 void RunProgress::ProcessPendingEvents() {
@@ -45,21 +68,25 @@ void RunProgress::ProcessPendingEvents() {
 }
 
 void RunProgress::TableStarted(int number, int count, const QString& name) {
-    ForwardingUserInterface::TableStarted(number, count, name);
-    tableText_ = QStringLiteral("Tabela %1 de %2: %3").arg(number).arg(count).arg(name);
-    table_.start();
-    Show();
+    OnWindowThread([&] {
+        tableText_ = QStringLiteral("Tabela %1 de %2: %3").arg(number).arg(count).arg(name);
+        table_.start();
+        Show();
+        Shown().TableStarted(number, count, name);
+    });
 }
 
 void RunProgress::Show() {
+    mirror_.ShowOn(caption_, bar_);
     QString text = tableText_.isEmpty() ? QStringLiteral("Verificando a origem") : tableText_;
     text += QStringLiteral(" - ") + ClockText(run_.elapsed());
     const qint64 inTable = table_.isValid() ? table_.elapsed() : 0;
-    const int done = gauge_.Progress();
-    const int total = gauge_.MaxValue();
+    const int done = mirror_.Progress();
+    const int total = mirror_.MaxValue();
     if (inTable >= 1000 && done > 0 && total > done)
         text += QStringLiteral(" - restam cerca de ") + ClockText(inTable * (total - done) / done);
-    andamento_.setText(text);
+    if (andamento_.text() != text)
+        andamento_.setText(text);
 }
 
 QString ClockText(qint64 milliseconds) {

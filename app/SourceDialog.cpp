@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -51,10 +52,9 @@ SourceDialog::SourceDialog(const SourceParameters& parameters, bool rememberPass
     form->addRow(QStringLiteral("&Banco de dados:"), database_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    QPushButton* testar =
-        buttons->addButton(QStringLiteral("&Testar"), QDialogButtonBox::ActionRole);
-    testar->setObjectName(QStringLiteral("btnTestar"));
-    connect(testar, &QPushButton::clicked, this, [this] { Test(); });
+    testar_ = buttons->addButton(QStringLiteral("&Testar"), QDialogButtonBox::ActionRole);
+    testar_->setObjectName(QStringLiteral("btnTestar"));
+    connect(testar_, &QPushButton::clicked, this, [this] { Test(); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -85,6 +85,10 @@ QString SourceDialog::TestResult() const {
 }
 
 void SourceDialog::Test() {
+    // The test may wait for a server while the dialog goes on painting: once at a time.
+    testar_->setEnabled(false);
+    const auto reabilita = qScopeGuard([this] { testar_->setEnabled(true); });
+    result_->setText(QStringLiteral("Testando..."));
     try {
         result_->setText(test_(Parameters()));
     } catch (const Error& error) {

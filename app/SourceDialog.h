@@ -8,6 +8,7 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSpinBox;
 
 namespace vorlanda {
@@ -38,6 +39,7 @@ private:
     QCheckBox* remember_;
     QLineEdit* database_;
     QLabel* result_;
+    QPushButton* testar_;
 };
 
 // Sets where parameters point from one text, as the dialog and the remembered settings hold

@@ -1,8 +1,7 @@
 #include "app/UPrincipal.h"
 
+#include "app/BackgroundWork.h"
 #include "app/ConversionApplication.h"
-#include "app/QtGauge.h"
-#include "app/QtLabel.h"
 #include "app/QtUserInterface.h"
 #include "app/Resources.h"
 #include "app/RunProgress.h"
@@ -145,8 +144,6 @@ TFPrincipal::TFPrincipal(UserInterface* ui, std::unique_ptr<TargetFileChooser> c
     ibdOrvalis_.SetDefaultTransaction(&ibtTransacaoOrvalis_);
 
     CarregaOrigem();
-    gauge_ = std::make_unique<QtGauge>(*Barra_);
-    info_ = std::make_unique<QtLabel>(*lblInfo_);
     InstallUserInterface(userInterface_);
 }
 
@@ -338,7 +335,7 @@ void TFPrincipal::btnAbrirClick(QObject* /*Sender*/) {
     edtCaminhoBDDestino_->setText(path);
     ibdOrvalis_.SetDatabaseName(path);
     try {
-        ibdOrvalis_.SetConnected(true);
+        Conecta();
     } catch (...) {
         // A file the engine refused must not look chosen.
         edtCaminhoBDDestino_->clear();
@@ -348,6 +345,20 @@ void TFPrincipal::btnAbrirClick(QObject* /*Sender*/) {
     if (ibdOrvalis_.TestConnected())
         ibtTransacaoOrvalis_.SetActive(true);
     MostraEstadoDestino();
+}
+
+void TFPrincipal::Conecta() {
+    // A server that does not answer, or an engine held by a stuck process, may keep the attach
+    // waiting for minutes: meanwhile the window paints, tells what it waits for and lets the
+    // operator leave.
+    const auto reabilita = qScopeGuard([this] {
+        connecting_ = false;
+        HabilitaBotoes();
+    });
+    connecting_ = true;
+    DesabilitaBotoes();
+    lblStatusDestino_->setText(QStringLiteral("Conectando..."));
+    RunInBackground([this] { ibdOrvalis_.SetConnected(true); });
 }
 
 void TFPrincipal::CarregaOrigem() {
@@ -382,8 +393,12 @@ void TFPrincipal::AplicaOrigem(const SourceParameters& parameters, bool lembrarS
 }
 
 QString TFPrincipal::TestaOrigem(const SourceParameters& parameters) {
-    SourceConnection source(parameters);
-    const std::vector<LegacyCount> counts = CountLegacyRows(source);
+    // A server that does not answer must not freeze the dialog.
+    std::vector<LegacyCount> counts;
+    RunInBackground([&] {
+        SourceConnection source(parameters);
+        counts = CountLegacyRows(source);
+    });
     const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
     QStringList found;
     for (const LegacyCount& count : counts) {
@@ -466,13 +481,17 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
     ParameterList MParams;
     pIniciaListaParametros(MParams);
     pCarregaParametros(MParams);
-    RunProgress progress(*lblAndamento_, *gauge_);
+    RunProgress progress(*lblAndamento_, *lblInfo_, *Barra_);
     progress_ = &progress;
     if (endingBySignal_)
         progress.PrintMessagesInstead();
-    TClassesConversaoController controller;
-    controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_, *gauge_,
-                                *info_);
+    // The run has both connections to itself on its own thread, so that the window paints and
+    // answers "Cancelar" while the engines work or wait.
+    RunInBackground([&] {
+        TClassesConversaoController controller;
+        controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_,
+                                    progress.RunGauge(), progress.RunCaption());
+    });
 }
 
 void TFPrincipal::btnSairClick(QObject* /*Sender*/) {
@@ -544,7 +563,7 @@ void TFPrincipal::keyPressEvent(QKeyEvent* event) {
         return;
     }
     case Qt::Key_Escape:
-        if (!running_ && btnSair_->isEnabled())
+        if (!running_ && !connecting_ && btnSair_->isEnabled())
             btnSair_->click();
         return;
     default:
@@ -578,7 +597,13 @@ void TFPrincipal::CancelaConversao() {
     if (!running_)
         return;
     btnCancelar_->setEnabled(false); // once is enough; the run stops at its next row
-    RequestInterruption(u"Conversão cancelada pelo operador");
+    Interrompe(u"Conversão cancelada pelo operador");
+}
+
+void TFPrincipal::Interrompe(const char16_t* reason) {
+    RequestInterruption(reason);
+    // A run waiting for its source would see the request only once the source answered.
+    scoBdOrigem_.Abort();
 }
 
 void TFPrincipal::EndBySignal() {
@@ -596,18 +621,25 @@ void TFPrincipal::EndBySignal() {
     closeAfterRun_ = true;
     if (progress_)
         progress_->PrintMessagesInstead();
-    RequestInterruption(u"Conversão interrompida (sinal recebido)");
+    Interrompe(u"Conversão interrompida (sinal recebido)");
 }
 
 void TFPrincipal::closeEvent(QCloseEvent* event) {
-    // The run lets the event loop turn while it works; the title bar must not close the
-    // window from under it, but may ask to cancel the run and close once it has stopped.
+    // The title bar must not close the window from under a run, but may ask to cancel the run
+    // and close once it has stopped.
+    if (connecting_) {
+        event->ignore();
+        if (userInterface_->Confirm(QStringLiteral(
+                "O banco de dados de destino ainda não respondeu. Fechar o programa sem esperar?")))
+            ConversionApplication::EndWithoutWaiting();
+        return;
+    }
     if (!running_) {
         event->accept();
         return;
     }
     event->ignore();
-    if (!closeAfterRun_ && CurrentUserInterface().Confirm(QStringLiteral(
+    if (!closeAfterRun_ && userInterface_->Confirm(QStringLiteral(
                                "Uma conversão está em andamento. Cancelar a conversão e fechar o "
                                "programa?"))) {
         closeAfterRun_ = true;

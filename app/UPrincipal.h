@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/QtGauge.h"
-#include "app/QtLabel.h"
 #include "app/TargetFileChooser.h"
 #include "db/SourceConnection.h"
 #include "db/TargetDatabase.h"
@@ -91,11 +89,15 @@ private:
     void SetBotoesEnabled(bool enabled);
     // Shows beside the path whether the target is connected, with its dialect and size.
     void MostraEstadoDestino();
+    // Connects to the target named in the path box.
+    void Conecta();
     void CarregaOrigem();
     QCheckBox* CaixaDaTabela(const QString& key) const;
     // Each table's box with its selection key, in the order the parameters are loaded.
     std::array<std::pair<QCheckBox*, const char16_t*>, 5> CaixasPorChave() const;
     void MoveOntoScreen();
+    // Stops the run in progress at its next row or at once if it waits for the source.
+    void Interrompe(const char16_t* reason);
 
     QFrame* pnlCabecalho_ = nullptr;
     QLabel* imgLogo_ = nullptr;
@@ -129,9 +131,8 @@ private:
     std::unique_ptr<UserInterface> ownUserInterface_;
     UserInterface* userInterface_;
     std::unique_ptr<TargetFileChooser> chooser_;
-    std::unique_ptr<QtGauge> gauge_;
-    std::unique_ptr<QtLabel> info_;
     bool running_ = false;
+    bool connecting_ = false; // "Abrir" waits for the engine
     bool closeAfterRun_ = false;
     bool endingBySignal_ = false;
     RunProgress* progress_ = nullptr; // while a run goes

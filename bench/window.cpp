@@ -30,7 +30,8 @@ public:
         Print("informação", text);
         succeeded = text == QStringLiteral("Conversão concluída com sucesso!");
     }
-    void ProcessPendingEvents() override { QCoreApplication::processEvents(); }
+    // The run goes on a thread of its own, as the window's own user interface has it.
+    void ProcessPendingEvents() override {}
 
     bool succeeded = false;
 

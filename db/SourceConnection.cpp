@@ -26,7 +26,14 @@ void SourceConnection::SetParameters(const SourceParameters& parameters) {
 }
 
 void SourceConnection::Close() noexcept {
+    const std::lock_guard lock(handleLock_);
     handle_.reset();
+}
+
+void SourceConnection::Abort() noexcept {
+    const std::lock_guard lock(handleLock_);
+    if (handle_)
+        mariadb_cancel(handle_.get());
 }
 
 MYSQL* SourceConnection::LiveHandle() {
@@ -73,6 +80,7 @@ void SourceConnection::Open() {
     if (std::strcmp(mysql_character_set_name(handle.get()), "utf8mb4") != 0 &&
         mysql_set_character_set(handle.get(), "utf8mb4") != 0)
         RaiseSourceError(handle.get(), errno, readWriteTimeout);
+    const std::lock_guard lock(handleLock_);
     handle_ = std::move(handle);
 }
 

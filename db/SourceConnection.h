@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 struct st_mysql;
@@ -41,6 +42,10 @@ public:
 
     bool Connected() const noexcept { return handle_ != nullptr; }
     void Close() noexcept;
+    // From any thread: the read or write the connection waits in fails at once, and so does
+    // every later one until the next query opens the connection again. It is how a run held
+    // by a source that does not answer is cancelled.
+    void Abort() noexcept;
 
     // For the queries of this layer: the live connection, opened first when needed.
     st_mysql* LiveHandle();
@@ -53,7 +58,9 @@ private:
     void Open();
 
     SourceParameters parameters_;
+    // Changed only by the thread that queries, and guarded against Abort() from another.
     std::unique_ptr<st_mysql, Closer> handle_;
+    std::mutex handleLock_;
 };
 
 } // namespace vorlanda

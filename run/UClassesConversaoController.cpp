@@ -132,8 +132,11 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         const QString states = TableStates(ticked, finished, nextStarted, BDDestino);
         // Counting the rows started a transaction of its own; the run leaves none behind.
         conversao.PCancelaTransacao(Transacao);
+        // A source read cut short by the operator's cancel fails in the driver's words; the
+        // operator reads why the run really ended.
+        const QString motivo = InterruptionRequested() ? InterruptionReason() : error.Message();
         warnings.Shown().ShowError(QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") +
-                                   error.Message() + states);
+                                   motivo + states);
         Barra.SetProgress(0);
         Barra.SetMaxValue(0);
     }

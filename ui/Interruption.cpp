@@ -21,6 +21,11 @@ bool InterruptionRequested() noexcept {
     return requested != nullptr;
 }
 
+QString InterruptionReason() {
+    const char16_t* reason = requested;
+    return reason ? QString::fromUtf16(reason) : QString();
+}
+
 void ClearInterruption() noexcept {
     requested = nullptr;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vorlanda {
 
 // The operator's request to stop the run: raised by the runner's signals (or a window's
@@ -8,6 +10,8 @@ namespace vorlanda {
 // text and must live as long as the program.
 void RequestInterruption(const char16_t* reason) noexcept;
 bool InterruptionRequested() noexcept;
+// The reason given with the request; empty without one.
+QString InterruptionReason();
 void ClearInterruption() noexcept;
 
 // Raises the error that ends an interrupted run, with the reason given; nothing otherwise.

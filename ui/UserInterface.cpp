@@ -1,5 +1,6 @@
 #include "ui/UserInterface.h"
 
+#include <atomic>
 #include <cstdio>
 
 namespace vorlanda {
@@ -19,13 +20,15 @@ private:
     }
 };
 
-UserInterface* installed = nullptr;
+// Read by a run on its own thread, and by the window's thread while it goes.
+std::atomic<UserInterface*> installed{nullptr};
 
 } // namespace
 
 UserInterface& CurrentUserInterface() {
     static StandardErrorUserInterface fallback;
-    return installed ? *installed : fallback;
+    UserInterface* ui = installed;
+    return ui ? *ui : fallback;
 }
 
 void InstallUserInterface(UserInterface* ui) noexcept {

@@ -22,14 +22,15 @@ public:
     virtual void SetCaption(const QString& text) = 0;
 };
 
-// What the core shows the operator (modal boxes with a single OK button) and the chance it
-// gives the window to repaint during a long run.
+// What the core shows the operator (modal boxes with a single OK button), and the point between
+// rows where a run may be stopped.
 class UserInterface {
 public:
     virtual ~UserInterface() = default;
     virtual void ShowWarning(const QString& text) = 0;
     virtual void ShowError(const QString& text) = 0;
     virtual void ShowInformation(const QString& text) = 0;
+    // Called by a run before each row, on the thread the run goes on.
     virtual void ProcessPendingEvents() = 0;
     // A run starts the number-th of its count tables, named as the window's box names it.
     virtual void TableStarted(int /*number*/, int /*count*/, const QString& /*name*/) {}

@@ -1,5 +1,6 @@
 #include "app/UPrincipal.h"
 
+#include "app/BackgroundWork.h"
 #include "app/RunProgress.h"
 #include "app/SourceDialog.h"
 
@@ -9,15 +10,18 @@
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
+#include "support/StalledLegacy.h"
 #include "ui/Interruption.h"
 #include "ui/RecordingUi.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -26,11 +30,17 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <arpa/inet.h>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <stdexcept>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using namespace vorlanda;
 
@@ -109,17 +119,41 @@ struct Snapshot {
     bool closed;
 };
 
-// A recording user interface that also looks at the window each time the run lets pending
-// events through, and tries to close it by its title bar.
+// Lets the window's thread work until done() holds, for two seconds at most; whether it held.
+bool ProcessEventsUntil(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// A recording user interface that, each time the run reaches a row, holds the run there and
+// looks at the window once its caption shows the row ("Registro N de"), and tries to close it
+// by its title bar.
 class ObservingUserInterface final : public UserInterface {
 public:
     void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
     void ShowError(const QString& text) override { recorder.ShowError(text); }
     void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
+    // On the run's thread: the window is looked at on its own.
     void ProcessPendingEvents() override {
-        QCoreApplication::processEvents();
-        if (!watched)
+        OnWindowThread([this] { Look(); });
+    }
+
+    RecordingUserInterface recorder;
+    WindowUnderTest* watched = nullptr;
+    std::vector<Snapshot> snapshots;
+
+private:
+    void Look() {
+        const QString row = QStringLiteral(" Registro %1 de ").arg(snapshots.size() + 1);
+        if (!watched || !ProcessEventsUntil([&] {
+                return watched->Find<QLabel>("lblInfo").text().contains(row);
+            })) {
+            snapshots.push_back({});
             return;
+        }
         const auto enabled = [this](const char* name) { return watched->Find(name).isEnabled(); };
         bool caixas = false;
         for (const QCheckBox* box : watched->window.findChildren<QCheckBox*>())
@@ -129,10 +163,6 @@ public:
                              watched->Find<QLabel>("lblInfo").text(),
                              watched->Find<QProgressBar>("Barra").text(), watched->window.close()});
     }
-
-    RecordingUserInterface recorder;
-    WindowUnderTest* watched = nullptr;
-    std::vector<Snapshot> snapshots;
 };
 
 void ExpectControlsEnabled(WindowUnderTest& w, bool enabled) {
@@ -141,6 +171,84 @@ void ExpectControlsEnabled(WindowUnderTest& w, bool enabled) {
         SCOPED_TRACE(name);
         EXPECT_EQ(w.Find(name).isEnabled(), enabled);
     }
+}
+
+} // namespace
+
+namespace {
+
+// What the screen shows of a child of the window: its painted pixels, not its state.
+QImage OnScreen(const QWidget& child) {
+    QWidget& window = *child.window();
+    const QPoint at = child.mapTo(&window, QPoint(0, 0));
+    return window.screen()
+        ->grabWindow(window.winId(), at.x(), at.y(), child.width(), child.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage Painted(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The colours a widget of the window paints with now, active or not, in every colour group:
+// a widget painted alone is not in an active window.
+QPalette AsInTheWindow(const QWidget& widget) {
+    QPalette palette = widget.palette();
+    const QPalette::ColorGroup now =
+        widget.isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colorRole = static_cast<QPalette::ColorRole>(role);
+        palette.setBrush(QPalette::All, colorRole, widget.palette().brush(now, colorRole));
+    }
+    return palette;
+}
+
+// The caption as a label alone paints it, in the window's caption's font and size.
+QImage CaptionAlone(const QLabel& caption, const QString& text) {
+    QLabel alone;
+    alone.setPalette(AsInTheWindow(caption));
+    alone.setFont(caption.font());
+    alone.resize(caption.size());
+    alone.setText(text);
+    return Painted(alone);
+}
+
+QImage BarAlone(const QProgressBar& bar, int maximum, int value) {
+    QProgressBar alone;
+    alone.setPalette(AsInTheWindow(bar));
+    alone.setFont(bar.font());
+    alone.resize(bar.size());
+    alone.setAlignment(bar.alignment());
+    alone.setRange(0, maximum);
+    alone.setValue(value);
+    return Painted(alone);
+}
+
+// Whether two pictures show the same: a gradient painted into the window's backing store may
+// round a channel one step away from the same gradient painted alone.
+bool Alike(const QImage& shown, const QImage& expected) {
+    if (shown.size() != expected.size())
+        return false;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            const QRgb a = shown.pixel(x, y);
+            const QRgb b = expected.pixel(x, y);
+            if (std::abs(qRed(a) - qRed(b)) > 2 || std::abs(qGreen(a) - qGreen(b)) > 2 ||
+                std::abs(qBlue(a) - qBlue(b)) > 2)
+                return false;
+        }
+    return true;
+}
+
+// Whether a picture is one colour throughout: a caption area painted without its text.
+bool Blank(const QImage& picture) {
+    const QRgb first = picture.pixel(0, 0);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != first)
+                return false;
+    return true;
 }
 
 } // namespace
@@ -374,6 +482,75 @@ TEST(TFPrincipalAbrir, ChoosingTheSameFileAgainRollsBackAndReconnects) {
     EXPECT_TRUE(ui.Messages().empty());
 }
 
+namespace {
+
+// A server on this machine that takes connections and never answers: the kernel accepts them
+// into the listening socket's queue, and closing that socket resets them.
+class SilentServer {
+public:
+    SilentServer() : socket_(::socket(AF_INET, SOCK_STREAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (socket_ < 0 || bind(socket_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+            listen(socket_, 8) != 0 ||
+            getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            throw std::runtime_error("no listening socket");
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentServer() { Close(); }
+
+    int Port() const { return port_; }
+    void Close() {
+        if (socket_ >= 0)
+            ::close(socket_);
+        socket_ = -1;
+    }
+
+private:
+    int socket_;
+    int port_ = 0;
+};
+
+} // namespace
+
+TEST(TFPrincipalAbrir, TheWindowPaintsAndAnswersWhileTheServerDoesNotAndThenShowsItsError) {
+    SilentServer server;
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.window.show();
+    const auto& status = w.Find<QLabel>("lblStatusDestino");
+    QString statusWhileWaiting;
+    bool abrirWhileWaiting = true;
+    bool visibleAfterClosing = false;
+    QTimer::singleShot(0, [&] {
+        ProcessEventsUntil([&] { return !Blank(OnScreen(status)); });
+        statusWhileWaiting = status.text();
+        abrirWhileWaiting = w.Find("btnAbrir").isEnabled();
+        // Closing asks whether to leave without waiting; answered no, the window stays.
+        w.window.close();
+        visibleAfterClosing = w.window.isVisible();
+        server.Close();
+    });
+
+    w.Abrir(QStringLiteral("127.0.0.1/%1:/tmp/nenhum.fdb").arg(server.Port()));
+
+    EXPECT_EQ(statusWhileWaiting, u"Conectando..."_qs);
+    EXPECT_FALSE(abrirWhileWaiting);
+    EXPECT_TRUE(visibleAfterClosing);
+    ASSERT_EQ(ui.Messages().size(), 2u);
+    EXPECT_EQ(ui.Messages()[0],
+              (RecordingUserInterface::Message{
+                  Kind::Question,
+                  u"O banco de dados de destino ainda não respondeu. Fechar o programa sem "
+                  u"esperar?"_qs}));
+    EXPECT_EQ(ui.Messages()[1].kind, Kind::Error);
+    EXPECT_FALSE(w.window.ibdOrvalis().Connected());
+    EXPECT_TRUE(w.Find<QLineEdit>("edtCaminhoBDDestino").text().isEmpty());
+    EXPECT_TRUE(w.Find("btnAbrir").isEnabled());
+}
+
 TEST(TFPrincipalAbrir, AFileThatIsNoDatabaseShowsTheServersMessageAndStaysDisconnected) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("NOTAS.FB"));
@@ -505,6 +682,113 @@ TEST(TFPrincipalConverter, ControlsComeBackAfterAFailedRun) {
     EXPECT_TRUE(target.Rows(QStringLiteral("SELECT CODGRUPO FROM GRUPROD")).empty());
 }
 
+namespace {
+
+// Holds the run at some of its rows and, there, waits for the screen to show the caption and
+// the gauge of that row as a label and a bar alone paint them.
+class PaintedRowsUserInterface final : public UserInterface {
+public:
+    void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
+    void ShowError(const QString& text) override { recorder.ShowError(text); }
+    void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
+    void ProcessPendingEvents() override {
+        ++row;
+        if (!rowsToLook.contains(row))
+            return;
+        OnWindowThread([this] {
+            const auto& caption = watched->Find<QLabel>("lblInfo");
+            const auto& bar = watched->Find<QProgressBar>("Barra");
+            const QImage captionExpected = CaptionAlone(
+                caption, QStringLiteral("Convertendo Grupos de produtos - Registro %1 de %2")
+                             .arg(row)
+                             .arg(rows));
+            const QImage barExpected = BarAlone(bar, rows, row - 1);
+            if (ProcessEventsUntil([&] {
+                    return Alike(OnScreen(caption), captionExpected) &&
+                           Alike(OnScreen(bar), barExpected);
+                }))
+                rowsSeen.append(row);
+        });
+    }
+
+    RecordingUserInterface recorder;
+    WindowUnderTest* watched = nullptr;
+    int rows = 0;
+    QList<int> rowsToLook;
+    QList<int> rowsSeen;
+    int row = 0;
+};
+
+} // namespace
+
+TEST(TFPrincipalPintura, TheScreenShowsTheCaptionAndTheGaugeOfTheRowTheRunIsAt) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) SELECT seq, CONCAT('Grupo ', seq) "
+                    u"FROM seq_1_to_40"_qs});
+    ScratchTarget target;
+    PaintedRowsUserInterface ui;
+    WindowUnderTest w(ui);
+    ui.watched = &w;
+    ui.rows = 40;
+    ui.rowsToLook = {1, 17, 40};
+    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
+    w.window.show();
+    w.Abrir(target.Path());
+    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+
+    w.Find<QPushButton>("btnConverter").click();
+
+    EXPECT_EQ(ui.rowsSeen, ui.rowsToLook);
+    EXPECT_EQ(ui.recorder.Messages(),
+              (Messages{{Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
+}
+
+TEST(TFPrincipalPintura, TheCaptionIsNeverPaintedBlankWhileARunGoes) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TB_CODIGO_NCM (CONTROLE, NCM) SELECT seq, LPAD(seq, 8, '0') "
+                    u"FROM seq_1_to_9000"_qs});
+    ScratchTarget target;
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
+    w.window.show();
+    w.Abrir(target.Path());
+    w.Find<QCheckBox>("chkClassificacaoFiscal").setChecked(true);
+    const auto& caption = w.Find<QLabel>("lblInfo");
+    const auto& bar = w.Find<QProgressBar>("Barra");
+    // The screen sampled every few milliseconds while the run goes on its own thread.
+    std::vector<bool> blank;
+    QSet<QByteArray> captions;
+    QSet<QByteArray> bars;
+    const auto bytes = [](const QImage& shown) {
+        return QByteArray(reinterpret_cast<const char*>(shown.constBits()),
+                          static_cast<qsizetype>(shown.sizeInBytes()));
+    };
+    QTimer sampler;
+    sampler.setInterval(3);
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        const QImage shown = OnScreen(caption);
+        blank.push_back(Blank(shown));
+        captions.insert(bytes(shown));
+        bars.insert(bytes(OnScreen(bar)));
+    });
+    sampler.start();
+
+    w.Find<QPushButton>("btnConverter").click();
+    sampler.stop();
+
+    ASSERT_EQ(ui.Messages(),
+              (Messages{{Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
+    // Between the first caption painted and the last, the caption area always held a text,
+    // and the caption and the gauge moved on screen as the rows went.
+    const auto first = std::find(blank.begin(), blank.end(), false);
+    const auto last = std::find(blank.rbegin(), blank.rend(), false).base();
+    ASSERT_LT(first, last);
+    EXPECT_EQ(std::count(first, last, true), 0) << "of " << (last - first) << " samples";
+    EXPECT_GE(captions.size(), 3); // a blank one and at least two rows
+    EXPECT_GE(bars.size(), 3);
+}
+
 TEST(TFPrincipalSair, RollsBackTheOpenTransactionClosesAndReleasesTheMainForm) {
     ScratchTarget target;
     RecordingUserInterface ui;
@@ -595,8 +879,9 @@ TEST(TFPrincipalIdioma, QtsOwnButtonsAndDialogsSpeakPortuguese) {
 
 namespace {
 
-// A recording user interface that lets events through and, at one pending-events point of a
-// run, does what a test asks of the window (click "Cancelar", close it, end it by a signal).
+// A recording user interface that holds the run at each of its rows and, at one of them, does
+// on the window's thread what a test asks of the window (click "Cancelar", close it, end it
+// by a signal).
 class ActingUserInterface final : public UserInterface {
 public:
     void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
@@ -604,12 +889,13 @@ public:
     void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
     bool Confirm(const QString& question) override { return recorder.Confirm(question); }
     void ProcessPendingEvents() override {
-        QCoreApplication::processEvents();
-        ++rounds;
-        if (watched)
-            progress.append(watched->Find<QLabel>("lblAndamento").text());
-        if (rounds == actAt && act)
-            act();
+        OnWindowThread([this] {
+            ++rounds;
+            if (watched)
+                progress.append(watched->Find<QLabel>("lblAndamento").text());
+            if (rounds == actAt && act)
+                act();
+        });
     }
 
     RecordingUserInterface recorder;
@@ -694,6 +980,58 @@ TEST(TFPrincipalCancelar, ARunStopsAtTheNextRowRolledBackAndSaysWhatBecameOfEach
         EXPECT_TRUE(w.Find<QLabel>("lblAndamento").text().startsWith(u"Tempo total: 00:0"_qs));
         ClearInterruption();
     }
+}
+
+TEST(TFPrincipalCancelar, ARunWaitingForItsSourceIsCancelledAtOnceAndTheNextRunReadsAgain) {
+    StalledLegacy legacy;
+    ScratchTarget target;
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
+    w.window.show();
+    w.Abrir(target.Path());
+    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+    w.Find<QCheckBox>("chkClassificacaoFiscal").setChecked(true);
+    const auto& caption = w.Find<QLabel>("lblInfo");
+    bool stalled = false;
+    QString captionWhileStalled;
+    QTimer::singleShot(0, [&] {
+        // The window goes on with its events while the run waits for the source.
+        stalled = legacy.AwaitStall([] {
+            QCoreApplication::processEvents();
+            return true;
+        });
+        // The rows the source sent before the one it holds back are converted, and the
+        // caption shows where the run waits.
+        ProcessEventsUntil([&] { return caption.text().startsWith(u"Convertendo Class"_qs); });
+        captionWhileStalled = caption.text();
+        w.Find<QPushButton>("btnCancelar").click();
+    });
+
+    w.Find<QPushButton>("btnConverter").click();
+
+    ASSERT_TRUE(stalled);
+    EXPECT_TRUE(
+        captionWhileStalled.startsWith(u"Convertendo Classificacao Fiscal - Registro "_qs) &&
+        captionWhileStalled.endsWith(u" de 3000"_qs))
+        << captionWhileStalled.toStdString();
+    // The run ended while the source still held its row back.
+    EXPECT_TRUE(legacy.Holding());
+    EXPECT_EQ(ui.Messages(),
+              (Messages{{Kind::Error,
+                         u"Ocorreu um erro durante a conversão! Motivo: Conversão cancelada pelo "
+                         u"operador\nGrupos de Produtos: convertida, 3 registros em GRUPROD"
+                         u"\nClassificação Fiscal: interrompida, 0 registros em CLASFISC"_qs}}));
+    ClearInterruption();
+
+    // Once the source answers again, the same window converts from it.
+    legacy.Release();
+    ui.Clear();
+    w.Find<QPushButton>("btnConverter").click();
+    EXPECT_EQ(ui.Messages(),
+              (Messages{{Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
+    EXPECT_EQ(target.Rows(u"SELECT COUNT(*) FROM CLASFISC"_qs),
+              (std::vector<QStringList>{{u"3000"_qs}}));
 }
 
 TEST(TFPrincipalCancelar, ClosingDuringARunAnsweredNoGoesOn) {

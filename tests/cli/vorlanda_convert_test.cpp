@@ -1,10 +1,9 @@
 #include "db/Error.h"
-#include "db/SourceConnection.h"
-#include "db/SourceQuery.h"
 #include "db/TargetDatabase.h"
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
+#include "support/StalledLegacy.h"
 
 #include <QDir>
 #include <QFile>
@@ -421,61 +420,6 @@ const QString kInterrupted = u"Conversão interrompida pelo operador (sinal rece
 const QString kSignalNotice = u"vorlanda-convert: sinal recebido, a conversão será interrompida "
                               u"(outro sinal encerra o programa imediatamente)\n"_qs;
 
-// The first column of the first row a SELECT gives.
-QString FirstValue(SourceConnection& connection, const QString& sql) {
-    SourceQuery query;
-    query.SetSQLConnection(&connection);
-    query.SetSQL(sql);
-    query.Open();
-    return query.Eof() ? QString() : query.FieldByName(u"VALOR"_qs).AsString();
-}
-
-// A legacy database with three product groups and 3,000 fiscal classifications whose row 2,000
-// waits for a lock the test holds: a run of both tables stops there, with the groups committed
-// and the classifications half read, as it would on a source that stopped answering.
-class StalledLegacy {
-public:
-    StalledLegacy() {
-        legacy_.Execute(
-            {u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'A'), (2, 'B'), (3, 'C')"_qs,
-             u"RENAME TABLE TB_CODIGO_NCM TO TB_CODIGO_NCM_DADOS"_qs,
-             u"INSERT INTO TB_CODIGO_NCM_DADOS (CONTROLE, NCM) "
-             u"SELECT seq, LPAD(seq, 8, '0') FROM seq_1_to_3000"_qs,
-             QStringLiteral("CREATE VIEW TB_CODIGO_NCM AS SELECT CONTROLE, "
-                            "IF(CONTROLE <> 2000 OR GET_LOCK('%1', 600) >= 0, NCM, NULL) AS NCM "
-                            "FROM TB_CODIGO_NCM_DADOS")
-                 .arg(legacy_.Name())});
-        if (FirstValue(holder_,
-                       QStringLiteral("SELECT GET_LOCK('%1', 0) AS VALOR").arg(legacy_.Name())) !=
-            u"1")
-            throw std::runtime_error("the lock is taken");
-    }
-
-    const QString& Name() const { return legacy_.Name(); }
-
-    // Waits until the run waits on the lock; false when the process ended first.
-    bool AwaitStall(ConvertProcess& process) {
-        const QString waiting = QStringLiteral("SELECT COUNT(*) AS VALOR FROM "
-                                               "information_schema.PROCESSLIST WHERE DB = '%1' "
-                                               "AND STATE = 'User lock'")
-                                    .arg(legacy_.Name());
-        while (FirstValue(watcher_, waiting) != u"1") {
-            if (process.Ended())
-                return false;
-            QThread::msleep(20);
-        }
-        return true;
-    }
-
-    // The source answers again: the connection that holds the lock goes.
-    void Release() { holder_.Close(); }
-
-private:
-    LegacyDatabase legacy_;
-    SourceConnection holder_{legacy_.Parameters()};
-    SourceConnection watcher_{legacy_.Parameters()};
-};
-
 // Waits until the program has written `text` to standard error; false when it ended first.
 bool AwaitError(ConvertProcess& process, const QString& text) {
     while (!process.ErrorSoFar().contains(text)) {
@@ -511,7 +455,8 @@ TEST(VorlandaConvert, ASignalEndsTheRunAtItsNextRowAsAFailureAndASecondOneAtOnce
         ConvertProcess process({u"--target"_qs, target.Path(), u"--source-database"_qs,
                                 legacy.Name(), u"--tables=gruposprodutos,classificacaofiscal"_qs},
                                StandardOutput::File, {});
-        ASSERT_TRUE(legacy.AwaitStall(process)) << process.Wait().err.toStdString();
+        ASSERT_TRUE(legacy.AwaitStall([&] { return !process.Ended(); }))
+            << process.Wait().err.toStdString();
         kill(process.Pid(), SIGTERM);
         ASSERT_TRUE(AwaitError(process, kSignalNotice)) << process.Wait().err.toStdString();
         if (c.sent == 1) {
