@@ -614,6 +614,10 @@ void TFPrincipal::EndBySignal() {
         if (!box->close())
             break;
     }
+    // Nothing has been written while the target is being connected; an engine that does not
+    // answer would keep the program from ending.
+    if (connecting_)
+        ConversionApplication::EndWithoutWaiting();
     if (!running_) {
         close();
         return;
