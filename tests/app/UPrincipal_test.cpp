@@ -128,28 +128,41 @@ bool ProcessEventsUntil(const std::function<bool()>& done) {
     return done();
 }
 
-// A recording user interface that, each time the run reaches a row, holds the run there and
-// looks at the window once its caption shows the row ("Registro N de"), and tries to close it
-// by its title bar.
-class ObservingUserInterface final : public UserInterface {
+// A recording user interface that holds the run at each of its rows and, there, calls AtRow
+// on the window's thread, where a test may look at the window and act on it.
+class SteppedUserInterface : public UserInterface {
 public:
     void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
     void ShowError(const QString& text) override { recorder.ShowError(text); }
     void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
-    // On the run's thread: the window is looked at on its own.
+    // On the run's thread.
     void ProcessPendingEvents() override {
-        OnWindowThread([this] { Look(); });
+        ++rows_;
+        OnWindowThread([this] { AtRow(rows_); });
     }
 
     RecordingUserInterface recorder;
     WindowUnderTest* watched = nullptr;
+
+protected:
+    // The row-th row of the run is about to be converted.
+    virtual void AtRow(int row) = 0;
+
+private:
+    int rows_ = 0;
+};
+
+// Looks at the window at each row once its caption shows the row ("Registro N de"), and tries
+// to close it by its title bar.
+class ObservingUserInterface final : public SteppedUserInterface {
+public:
     std::vector<Snapshot> snapshots;
 
 private:
-    void Look() {
-        const QString row = QStringLiteral(" Registro %1 de ").arg(snapshots.size() + 1);
+    void AtRow(int row) override {
+        const QString shown = QStringLiteral(" Registro %1 de ").arg(row);
         if (!watched || !ProcessEventsUntil([&] {
-                return watched->Find<QLabel>("lblInfo").text().contains(row);
+                return watched->Find<QLabel>("lblInfo").text().contains(shown);
             })) {
             snapshots.push_back({});
             return;
@@ -686,37 +699,29 @@ namespace {
 
 // Holds the run at some of its rows and, there, waits for the screen to show the caption and
 // the gauge of that row as a label and a bar alone paint them.
-class PaintedRowsUserInterface final : public UserInterface {
+class PaintedRowsUserInterface final : public SteppedUserInterface {
 public:
-    void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
-    void ShowError(const QString& text) override { recorder.ShowError(text); }
-    void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
-    void ProcessPendingEvents() override {
-        ++row;
-        if (!rowsToLook.contains(row))
-            return;
-        OnWindowThread([this] {
-            const auto& caption = watched->Find<QLabel>("lblInfo");
-            const auto& bar = watched->Find<QProgressBar>("Barra");
-            const QImage captionExpected = CaptionAlone(
-                caption, QStringLiteral("Convertendo Grupos de produtos - Registro %1 de %2")
-                             .arg(row)
-                             .arg(rows));
-            const QImage barExpected = BarAlone(bar, rows, row - 1);
-            if (ProcessEventsUntil([&] {
-                    return Alike(OnScreen(caption), captionExpected) &&
-                           Alike(OnScreen(bar), barExpected);
-                }))
-                rowsSeen.append(row);
-        });
-    }
-
-    RecordingUserInterface recorder;
-    WindowUnderTest* watched = nullptr;
     int rows = 0;
     QList<int> rowsToLook;
     QList<int> rowsSeen;
-    int row = 0;
+
+private:
+    void AtRow(int row) override {
+        if (!rowsToLook.contains(row))
+            return;
+        const auto& caption = watched->Find<QLabel>("lblInfo");
+        const auto& bar = watched->Find<QProgressBar>("Barra");
+        const QImage captionExpected = CaptionAlone(
+            caption, QStringLiteral("Convertendo Grupos de produtos - Registro %1 de %2")
+                         .arg(row)
+                         .arg(rows));
+        const QImage barExpected = BarAlone(bar, rows, row - 1);
+        if (ProcessEventsUntil([&] {
+                return Alike(OnScreen(caption), captionExpected) &&
+                       Alike(OnScreen(bar), barExpected);
+            }))
+            rowsSeen.append(row);
+    }
 };
 
 } // namespace
@@ -879,31 +884,25 @@ TEST(TFPrincipalIdioma, QtsOwnButtonsAndDialogsSpeakPortuguese) {
 
 namespace {
 
-// A recording user interface that holds the run at each of its rows and, at one of them, does
-// on the window's thread what a test asks of the window (click "Cancelar", close it, end it
-// by a signal).
-class ActingUserInterface final : public UserInterface {
+// At one row of a run, does what a test asks of the window (click "Cancelar", close it, end
+// it by a signal), and answers the window's questions as told.
+class ActingUserInterface final : public SteppedUserInterface {
 public:
-    void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
-    void ShowError(const QString& text) override { recorder.ShowError(text); }
-    void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
     bool Confirm(const QString& question) override { return recorder.Confirm(question); }
-    void ProcessPendingEvents() override {
-        OnWindowThread([this] {
-            ++rounds;
-            if (watched)
-                progress.append(watched->Find<QLabel>("lblAndamento").text());
-            if (rounds == actAt && act)
-                act();
-        });
-    }
 
-    RecordingUserInterface recorder;
-    WindowUnderTest* watched = nullptr;
     int rounds = 0;
     int actAt = 0;
     std::function<void()> act;
     QStringList progress;
+
+private:
+    void AtRow(int row) override {
+        rounds = row;
+        if (watched)
+            progress.append(watched->Find<QLabel>("lblAndamento").text());
+        if (row == actAt && act)
+            act();
+    }
 };
 
 struct CancelCase {
