@@ -93,6 +93,16 @@ struct WindowUnderTest {
         Find<QPushButton>("btnAbrir").click();
     }
 
+    // Shown, reading this source, with this target opened and these boxes ticked.
+    void ReadyToConvert(const SourceParameters& source, const QString& target,
+                        std::initializer_list<const char*> boxes) {
+        window.scoBdOrigem().SetParameters(source);
+        window.show();
+        Abrir(target);
+        for (const char* box : boxes)
+            Find<QCheckBox>(box).setChecked(true);
+    }
+
     ScriptedChooser* chooser; // owned by the window
     TFPrincipal window;
 };
@@ -632,10 +642,7 @@ TEST(TFPrincipalConverter, ControlsStayDisabledThroughoutARunAndComeBackAfterIt)
     ObservingUserInterface ui;
     WindowUnderTest w(ui);
     ui.watched = &w;
-    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
-    w.window.show();
-    w.Abrir(target.Path());
-    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos"});
 
     w.Find<QPushButton>("btnConverter").click();
 
@@ -672,9 +679,7 @@ TEST(TFPrincipalConverter, ControlsComeBackAfterAFailedRun) {
     ObservingUserInterface ui;
     WindowUnderTest w(ui);
     ui.watched = &w;
-    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
-    w.Abrir(target.Path());
-    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos"});
 
     w.Find<QPushButton>("btnConverter").click();
 
@@ -736,10 +741,7 @@ TEST(TFPrincipalPintura, TheScreenShowsTheCaptionAndTheGaugeOfTheRowTheRunIsAt) 
     ui.watched = &w;
     ui.rows = 40;
     ui.rowsToLook = {1, 17, 40};
-    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
-    w.window.show();
-    w.Abrir(target.Path());
-    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos"});
 
     w.Find<QPushButton>("btnConverter").click();
 
@@ -755,10 +757,7 @@ TEST(TFPrincipalPintura, TheCaptionIsNeverPaintedBlankWhileARunGoes) {
     ScratchTarget target;
     RecordingUserInterface ui;
     WindowUnderTest w(ui);
-    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
-    w.window.show();
-    w.Abrir(target.Path());
-    w.Find<QCheckBox>("chkClassificacaoFiscal").setChecked(true);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkClassificacaoFiscal"});
     const auto& caption = w.Find<QLabel>("lblInfo");
     const auto& bar = w.Find<QProgressBar>("Barra");
     // The screen sampled every few milliseconds while the run goes on its own thread.
@@ -937,11 +936,7 @@ TEST(TFPrincipalCancelar, ARunStopsAtTheNextRowRolledBackAndSaysWhatBecameOfEach
         ui.recorder.SetAnswer(c.answer);
         WindowUnderTest w(ui);
         ui.watched = &w;
-        w.window.scoBdOrigem().SetParameters(legacy.Parameters());
-        w.window.show();
-        w.Abrir(target.Path());
-        w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
-        w.Find<QCheckBox>("chkProdutos").setChecked(true);
+        w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos", "chkProdutos"});
         // Rounds: the group's row, then the products' rows; the second product's is the
         // third round.
         ui.actAt = 3;
@@ -986,11 +981,8 @@ TEST(TFPrincipalCancelar, ARunWaitingForItsSourceIsCancelledAtOnceAndTheNextRunR
     ScratchTarget target;
     RecordingUserInterface ui;
     WindowUnderTest w(ui);
-    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
-    w.window.show();
-    w.Abrir(target.Path());
-    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
-    w.Find<QCheckBox>("chkClassificacaoFiscal").setChecked(true);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(),
+                     {"chkGruposProdutos", "chkClassificacaoFiscal"});
     const auto& caption = w.Find<QLabel>("lblInfo");
     bool stalled = false;
     QString captionWhileStalled;
@@ -1039,10 +1031,7 @@ TEST(TFPrincipalCancelar, ClosingDuringARunAnsweredNoGoesOn) {
     ScratchTarget target;
     ActingUserInterface ui;
     WindowUnderTest w(ui);
-    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
-    w.window.show();
-    w.Abrir(target.Path());
-    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos"});
     ui.actAt = 1;
     ui.act = [&] { w.window.close(); };
 
