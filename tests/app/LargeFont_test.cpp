@@ -26,20 +26,23 @@ TEST(TFPrincipalFonteGrande, EveryTextFitsAndNothingOverlaps) {
             text = label->text();
         else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
             text = button->text();
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
             EXPECT_GE(widget->width(), widget->sizeHint().width());
+        }
         // The header band and its pictures reach past their edges by design.
         const QString name = widget->objectName();
         if (!widget->isWindow() && name != u"imgComp"_qs && name != u"imgLogo"_qs &&
-            name != u"pnlCabecalho"_qs)
+            name != u"pnlCabecalho"_qs) {
             EXPECT_TRUE(
                 QRect(QPoint(0, 0), widget->parentWidget()->size()).contains(widget->geometry()));
+        }
     }
     const QList<QCheckBox*> boxes =
         window.findChild<QGroupBox*>(u"gbxTabelasConverter"_qs)->findChildren<QCheckBox*>();
     for (const QCheckBox* a : boxes)
         for (const QCheckBox* b : boxes)
-            if (a != b)
+            if (a != b) {
                 EXPECT_FALSE(a->geometry().intersects(b->geometry()))
                     << a->objectName().toStdString() << " " << b->objectName().toStdString();
+            }
 }
