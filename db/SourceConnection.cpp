@@ -1,7 +1,7 @@
 #include "db/SourceConnection.h"
 
 #include "db/Error.h"
-#include "db/SourceError.h"
+#include "db/internal/SourceError.h"
 
 #include <algorithm>
 #include <cerrno>

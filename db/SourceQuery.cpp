@@ -4,7 +4,7 @@
 #include "db/Error.h"
 #include "db/NumberText.h"
 #include "db/SourceConnection.h"
-#include "db/SourceError.h"
+#include "db/internal/SourceError.h"
 
 #include <QDateTime>
 #include <cerrno>

@@ -1,11 +1,11 @@
 #include "db/TargetDatabase.h"
 
-#include "db/ConnectionString.h"
-#include "db/FirebirdApi.h"
-#include "db/PreparedStatement.h"
-#include "db/StatementCache.h"
 #include "db/TargetQuery.h"
 #include "db/TargetTransaction.h"
+#include "db/internal/ConnectionString.h"
+#include "db/internal/FirebirdApi.h"
+#include "db/internal/PreparedStatement.h"
+#include "db/internal/StatementCache.h"
 
 #include <algorithm>
 
@@ -17,6 +17,10 @@ constexpr std::size_t cachedStatements = 256;
 // In firebird.conf's syntax, for this connection only.
 constexpr const char* embeddedCacheConfig = "DefaultDbCachePages = 256";
 } // namespace
+
+void TargetDatabase::Releaser::operator()(Firebird::IAttachment* attachment) const noexcept {
+    attachment->release();
+}
 
 TargetDatabase::TargetDatabase()
     : statements_(std::make_unique<StatementCache>(cachedStatements)) {}
@@ -70,7 +74,7 @@ bool TargetDatabase::TestConnected() {
 Firebird::IAttachment* TargetDatabase::Attachment() const {
     if (!attachment_)
         throw Error(QStringLiteral("O banco de dados não está conectado"));
-    return attachment_;
+    return attachment_.get();
 }
 
 std::shared_ptr<PreparedStatement> TargetDatabase::Prepare(const QString& text) {
@@ -110,8 +114,8 @@ void TargetDatabase::Connect() {
         }
         Firebird::IProvider* provider = fb::Master()->getDispatcher();
         fb::Handle<Firebird::IProvider> providerGuard(provider);
-        attachment_ = provider->attachDatabase(
-            &status, path.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
+        attachment_.reset(provider->attachDatabase(
+            &status, path.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status)));
     } catch (const Firebird::FbException& failure) {
         fb::Raise(failure);
     }
@@ -145,7 +149,7 @@ void TargetDatabase::Disconnect() {
     try {
         fb::Status status;
         attachment_->detach(&status);
-        attachment_ = nullptr; // a successful detach releases the interface
+        (void)attachment_.release(); // a successful detach releases the interface
     } catch (const Firebird::FbException& failure) {
         DropConnection();
         fb::Raise(failure);
@@ -156,9 +160,7 @@ void TargetDatabase::DropConnection() noexcept {
     ReleaseStatements();
     if (defaultTransaction_)
         defaultTransaction_->Forget();
-    if (attachment_)
-        attachment_->release();
-    attachment_ = nullptr;
+    attachment_.reset();
 }
 
 void TargetDatabase::ReleaseStatements() noexcept {

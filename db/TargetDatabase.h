@@ -62,7 +62,12 @@ private:
     QString databaseName_;
     QString userName_ = QStringLiteral("SYSDBA");
     QString password_;
-    Firebird::IAttachment* attachment_ = nullptr;
+    // Released unless a detach, which releases it itself, succeeded.
+    struct Releaser {
+        void operator()(Firebird::IAttachment* attachment) const noexcept;
+    };
+
+    std::unique_ptr<Firebird::IAttachment, Releaser> attachment_;
     unsigned dialect_ = 3;
     TargetTransaction* defaultTransaction_ = nullptr;
     std::vector<TargetQuery*> queries_;

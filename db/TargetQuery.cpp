@@ -1,11 +1,11 @@
 #include "db/TargetQuery.h"
 
-#include "db/FirebirdApi.h"
-#include "db/InputMessages.h"
 #include "db/LiteralParameters.h"
-#include "db/PreparedStatement.h"
 #include "db/TargetDatabase.h"
 #include "db/TargetTransaction.h"
+#include "db/internal/FirebirdApi.h"
+#include "db/internal/InputMessages.h"
+#include "db/internal/PreparedStatement.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "db/LiteralParameters.h"
-#include "db/StatementParameters.h"
 #include "db/TargetValue.h"
+#include "db/internal/StatementParameters.h"
 
 #include <QString>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "db/TargetTransaction.h"
 
-#include "db/FirebirdApi.h"
 #include "db/TargetDatabase.h"
+#include "db/internal/FirebirdApi.h"
 
 namespace vorlanda {
 
@@ -28,6 +28,10 @@ void TargetTransaction::SetDefaultDatabase(TargetDatabase* database) {
         database_->SetDefaultTransaction(this);
 }
 
+void TargetTransaction::Releaser::operator()(Firebird::ITransaction* handle) const noexcept {
+    handle->release();
+}
+
 void TargetTransaction::SetActive(bool active) {
     if (active && !InTransaction())
         StartTransaction();
@@ -40,7 +44,7 @@ void TargetTransaction::StartTransaction() {
         throw Error(QStringLiteral("A transação já está ativa"));
     try {
         fb::Status status;
-        handle_ = Database().Attachment()->startTransaction(&status, 0, nullptr);
+        handle_.reset(Database().Attachment()->startTransaction(&status, 0, nullptr));
     } catch (const Firebird::FbException& failure) {
         fb::Raise(failure);
     }
@@ -52,7 +56,7 @@ void TargetTransaction::Commit() {
     try {
         fb::Status status;
         handle_->commit(&status);
-        handle_ = nullptr; // a successful commit releases the interface
+        (void)handle_.release(); // a successful commit releases the interface
     } catch (const Firebird::FbException& failure) {
         fb::Raise(failure);
     }
@@ -65,7 +69,7 @@ void TargetTransaction::Rollback() {
     try {
         fb::Status status;
         handle_->rollback(&status);
-        handle_ = nullptr;
+        (void)handle_.release(); // so does a successful rollback
     } catch (const Firebird::FbException& failure) {
         fb::Raise(failure);
     }
@@ -74,15 +78,13 @@ void TargetTransaction::Rollback() {
 Firebird::ITransaction* TargetTransaction::Current() {
     if (!InTransaction())
         StartTransaction();
-    return handle_;
+    return handle_.get();
 }
 
 void TargetTransaction::Forget() noexcept {
-    if (handle_) {
+    if (handle_)
         ++rollbacks_; // the server rolls back what it was given up on
-        handle_->release();
-    }
-    handle_ = nullptr;
+    handle_.reset();
 }
 
 TargetDatabase& TargetTransaction::Database() const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 namespace Firebird {
 class ITransaction;
 }
@@ -39,8 +41,13 @@ public:
 private:
     TargetDatabase& Database() const;
 
+    // Released unless a commit or rollback, which release it themselves, succeeded.
+    struct Releaser {
+        void operator()(Firebird::ITransaction* handle) const noexcept;
+    };
+
     TargetDatabase* database_ = nullptr;
-    Firebird::ITransaction* handle_ = nullptr;
+    std::unique_ptr<Firebird::ITransaction, Releaser> handle_;
     unsigned long long rollbacks_ = 0;
 };
 

@@ -1,4 +1,4 @@
-#include "db/ConnectionString.h"
+#include "db/internal/ConnectionString.h"
 
 #include <gtest/gtest.h>
 

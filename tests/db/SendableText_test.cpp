@@ -1,5 +1,5 @@
 #include "db/Error.h"
-#include "db/SendableText.h"
+#include "db/internal/SendableText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "db/StatementParameters.h"
+#include "db/internal/StatementParameters.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 
 // Internal to db/: a statement the server has prepared, with what it told about it.
 
-#include "db/FirebirdApi.h"
-#include "db/InputMessages.h"
+#include "db/internal/FirebirdApi.h"
+#include "db/internal/InputMessages.h"
 
 #include <QStringList>
 

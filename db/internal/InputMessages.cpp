@@ -1,6 +1,6 @@
-#include "db/InputMessages.h"
+#include "db/internal/InputMessages.h"
 
-#include "db/SendableText.h"
+#include "db/internal/SendableText.h"
 
 #include <algorithm>
 #include <cstring>

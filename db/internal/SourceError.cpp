@@ -1,4 +1,4 @@
-#include "db/SourceError.h"
+#include "db/internal/SourceError.h"
 
 #include "db/Error.h"
 

@@ -1,6 +1,6 @@
-#include "db/PreparedStatement.h"
+#include "db/internal/PreparedStatement.h"
 
-#include "db/SendableText.h"
+#include "db/internal/SendableText.h"
 
 namespace vorlanda {
 

@@ -1,4 +1,4 @@
-#include "db/FirebirdApi.h"
+#include "db/internal/FirebirdApi.h"
 
 #include <vector>
 

@@ -2,8 +2,8 @@
 
 // Internal to db/: the input messages of one prepared statement, built from the values bound.
 
-#include "db/FirebirdApi.h"
 #include "db/TargetValue.h"
+#include "db/internal/FirebirdApi.h"
 
 #include <QByteArray>
 #include <string>

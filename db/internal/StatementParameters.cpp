@@ -1,4 +1,4 @@
-#include "db/StatementParameters.h"
+#include "db/internal/StatementParameters.h"
 
 namespace vorlanda {
 

@@ -1,6 +1,6 @@
-#include "db/StatementCache.h"
+#include "db/internal/StatementCache.h"
 
-#include "db/PreparedStatement.h"
+#include "db/internal/PreparedStatement.h"
 
 namespace vorlanda {
 

@@ -1,4 +1,4 @@
-#include "db/SendableText.h"
+#include "db/internal/SendableText.h"
 
 #include "db/Error.h"
 
