@@ -1,5 +1,7 @@
 #include "db/LiteralParameters.h"
 
+#include "db/NumberText.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -105,7 +107,7 @@ bool IsNull(QStringView item) {
     return item.size() == 4 && StartsWithWord(item, u"NULL");
 }
 
-std::optional<ParameterisedStatement> InsertLiterals(const QString& sql, QStringView earlierHead) {
+std::optional<LiteralStatement> InsertLiterals(const QString& sql, QStringView earlierHead) {
     const char16_t* const text = Chars(sql);
     const qsizetype size = sql.size();
     const auto skipSpaces = [&](qsizetype i) {
@@ -127,7 +129,7 @@ std::optional<ParameterisedStatement> InsertLiterals(const QString& sql, QString
         ++i;
     }
 
-    ParameterisedStatement result;
+    LiteralStatement result;
     result.source = sql;
     result.head = i;
     // The shape is written straight into a buffer of the greatest size it can reach: the text
@@ -233,11 +235,11 @@ bool EndsComparison(QStringView rest) {
 // character set, which is what the literal itself is; its room grows in steps so that searches
 // for texts of different lengths share a shape. Casting keeps a value longer than the column
 // an ordinary value that simply finds nothing, as the literal does.
-std::optional<ParameterisedStatement> SearchLiterals(const QString& sql) {
+std::optional<LiteralStatement> SearchLiterals(const QString& sql) {
     constexpr qsizetype maxUtf8Characters = 8191;
     if (HasComment(sql))
         return std::nullopt;
-    ParameterisedStatement result;
+    LiteralStatement result;
     result.source = sql;
     qsizetype copied = 0;
     qsizetype previous = -1; // the last character outside blanks and literals
@@ -279,51 +281,7 @@ std::optional<ParameterisedStatement> SearchLiterals(const QString& sql) {
 
 } // namespace
 
-std::optional<TargetValue> NumberLiteralValue(QStringView item) {
-    constexpr qsizetype maxDigits = 18;
-    const qsizetype start = item.startsWith(u'-') ? 1 : 0;
-    qsizetype i = start;
-    qint64 magnitude = 0;
-    qsizetype digits = 0;
-    const auto readDigits = [&](bool keep) {
-        qsizetype count = 0;
-        for (; i < item.size() && item[i] >= u'0' && item[i] <= u'9'; ++i, ++count) {
-            if (keep && ++digits <= maxDigits)
-                magnitude = magnitude * 10 + (item[i].unicode() - u'0');
-        }
-        return count;
-    };
-    const qsizetype whole = readDigits(true);
-    const bool point = i < item.size() && item[i] == u'.';
-    if (point)
-        ++i;
-    const qsizetype fraction = point ? readDigits(true) : 0;
-    if (whole + fraction == 0)
-        return std::nullopt;
-    if (i == item.size()) {
-        if (digits > maxDigits)
-            return std::nullopt;
-        const qint64 value = start ? -magnitude : magnitude;
-        if (!point)
-            return value;
-        return ExactDecimal{value, static_cast<int>(fraction)};
-    }
-    if (item[i] != u'e' && item[i] != u'E')
-        return std::nullopt;
-    ++i;
-    if (i < item.size() && (item[i] == u'+' || item[i] == u'-'))
-        ++i;
-    if (readDigits(false) == 0 || i != item.size())
-        return std::nullopt;
-    bool ok = false;
-    const double value = item.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
-std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql,
-                                                           QStringView earlierHead) {
+std::optional<LiteralStatement> LiteralsToParameters(const QString& sql, QStringView earlierHead) {
     const QStringView trimmed = QStringView(sql).trimmed();
     if (trimmed.startsWith(u"INSERT", Qt::CaseInsensitive))
         return InsertLiterals(sql, earlierHead);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/TargetValue.h"
+#include "db/ParameterisedStatement.h"
 
 #include <QString>
 #include <optional>
@@ -9,11 +9,8 @@
 namespace vorlanda {
 
 // A statement whose values are written in as literals, turned into the same statement with a
-// parameter in place of each literal and the literal's value to bind there. Statements that
-// differ only in their values then share one shape, which the server prepares once.
-struct ParameterisedStatement {
-    QString sql;
-    std::vector<TargetValue> values;
+// parameter in place of each literal and the literal's value to bind there.
+struct LiteralStatement : ParameterisedStatement {
     // The statement as written. Texts written without doubled quotes are read in place, so
     // the values share its characters: they stay valid while this object holds it.
     QString source;
@@ -30,13 +27,7 @@ struct ParameterisedStatement {
 // Anything else gives nothing and is run as written.
 // `earlierHead` may be the head of an INSERT read before; a statement that starts with it has
 // its list where that one had it, so the text before is not read again.
-std::optional<ParameterisedStatement> LiteralsToParameters(const QString& sql,
-                                                           QStringView earlierHead = {});
-
-// The value a number literal stands for, in the server's own kind: whole numbers as integers,
-// numbers with a decimal point as exact decimals (so "12.5" stays "12.5" wherever it goes),
-// numbers with an exponent as floating point. Nothing for longer numbers (more than 18
-// digits) or text that is not a number: their statement is run as written.
-std::optional<TargetValue> NumberLiteralValue(QStringView item);
+std::optional<LiteralStatement> LiteralsToParameters(const QString& sql,
+                                                     QStringView earlierHead = {});
 
 } // namespace vorlanda

@@ -91,4 +91,47 @@ int ParseInteger(const QString& text) {
     return static_cast<int>(value);
 }
 
+std::optional<TargetValue> NumberLiteralValue(QStringView item) {
+    constexpr qsizetype maxDigits = 18;
+    const qsizetype start = item.startsWith(u'-') ? 1 : 0;
+    qsizetype i = start;
+    qint64 magnitude = 0;
+    qsizetype digits = 0;
+    const auto readDigits = [&](bool keep) {
+        qsizetype count = 0;
+        for (; i < item.size() && item[i] >= u'0' && item[i] <= u'9'; ++i, ++count) {
+            if (keep && ++digits <= maxDigits)
+                magnitude = magnitude * 10 + (item[i].unicode() - u'0');
+        }
+        return count;
+    };
+    const qsizetype whole = readDigits(true);
+    const bool point = i < item.size() && item[i] == u'.';
+    if (point)
+        ++i;
+    const qsizetype fraction = point ? readDigits(true) : 0;
+    if (whole + fraction == 0)
+        return std::nullopt;
+    if (i == item.size()) {
+        if (digits > maxDigits)
+            return std::nullopt;
+        const qint64 value = start ? -magnitude : magnitude;
+        if (!point)
+            return value;
+        return ExactDecimal{value, static_cast<int>(fraction)};
+    }
+    if (item[i] != u'e' && item[i] != u'E')
+        return std::nullopt;
+    ++i;
+    if (i < item.size() && (item[i] == u'+' || item[i] == u'-'))
+        ++i;
+    if (readDigits(false) == 0 || i != item.size())
+        return std::nullopt;
+    bool ok = false;
+    const double value = item.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace vorlanda

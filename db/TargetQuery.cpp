@@ -163,7 +163,7 @@ PreparedStatement& TargetQuery::Prepared() {
         // Trailing blanks are no matter to a shape, so only a terminator costs a copy.
         if (positional_.names.isEmpty()) {
             const bool terminated = written.indexOf(u';', StatementLength(written)) >= 0;
-            if (std::optional<ParameterisedStatement> shape = LiteralsToParameters(
+            if (std::optional<LiteralStatement> shape = LiteralsToParameters(
                     terminated ? StatementText(written) : written,
                     QStringView(literalHead_.source).left(literalHead_.head))) {
                 try {
@@ -295,7 +295,7 @@ void TargetQuery::ExecBound(std::optional<ParameterisedStatement> bound,
             ClearSQL();
         try {
             statement_ = previous ? std::move(previous) : database_->Prepare(bound->sql);
-            literals_ = std::move(*bound);
+            static_cast<ParameterisedStatement&>(literals_) = std::move(*bound);
             Execute(*statement_, MarkerValues());
             return;
         } catch (const Firebird::FbException&) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/LiteralParameters.h"
+#include "db/ParameterisedStatement.h"
 #include "db/TargetValue.h"
 #include "db/internal/StatementParameters.h"
 
@@ -85,7 +86,7 @@ private:
     std::vector<TargetParam> params_;
     std::shared_ptr<PreparedStatement> statement_;
     std::vector<std::size_t> paramOfMarker_; // for each "?" of a named-parameter statement
-    ParameterisedStatement literals_;        // the values of a literal statement's bound shape
+    LiteralStatement literals_;              // the values of a literal statement's bound shape
     // The last literal statement and how much of it came before its values, which the next
     // one may share.
     struct {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "db/LiteralParameters.h"
+#include "db/ParameterisedStatement.h"
 #include "writers/SqlValue.h"
 #include "writers/classConversao.h"
 

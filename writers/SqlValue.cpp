@@ -1,6 +1,6 @@
 #include "writers/SqlValue.h"
 
-#include "db/LiteralParameters.h"
+#include "db/NumberText.h"
 #include "writers/SqlText.h"
 
 #include <algorithm>

@@ -97,7 +97,7 @@ TEST(LiteralsToParameters, TurnsTheComparedTextOfASearchIntoCastParameters) {
 }
 
 TEST(LiteralsToParameters, ValuesOutliveTheTextTheyWereReadFrom) {
-    std::optional<ParameterisedStatement> result;
+    std::optional<LiteralStatement> result;
     {
         QString sql = QStringLiteral("INSERT INTO T (A, B) VALUES ('");
         sql += QString(100, u'x') + QStringLiteral("', 'it''s')");

@@ -1,5 +1,7 @@
 #include "support/BoundInsert.h"
 
+#include "db/LiteralParameters.h"
+
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

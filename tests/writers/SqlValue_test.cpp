@@ -1,5 +1,5 @@
 #include "db/Error.h"
-#include "db/LiteralParameters.h"
+#include "db/NumberText.h"
 #include "support/QtPrinters.h"
 #include "writers/SqlValue.h"
 
