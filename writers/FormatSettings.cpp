@@ -1,7 +1,5 @@
 #include "writers/FormatSettings.h"
 
-#include "writers/Today.h"
-
 namespace vorlanda {
 
 namespace {
@@ -159,7 +157,7 @@ QDate FormatSettings::ReadDate(const QString& text, const QString& format) const
             break;
         case Field::Year2: {
             ok = ReadNumber(text, pos, 2, 2, year);
-            const int thisYear = Today().year();
+            const int thisYear = QDate::currentDate().year();
             year += thisYear - thisYear % 100;
             if (year > thisYear + 50)
                 year -= 100;

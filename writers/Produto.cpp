@@ -5,7 +5,6 @@
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
 #include "writers/TextRules.h"
-#include "writers/Today.h"
 #include "writers/ValueHelpers.h"
 
 #include <QDate>
@@ -865,7 +864,7 @@ void TConverteProduto::GravaInventa(const QString& /*sCodProduto*/, double sPrec
         return;
     QAuxiliar.Close();
     QAuxiliar.SetSQL(MontaSqlInventa());
-    QAuxiliar.ParamByName(QStringLiteral("Data")).SetAsDate(Today());
+    QAuxiliar.ParamByName(QStringLiteral("Data")).SetAsDate(QDate::currentDate());
     QAuxiliar.ParamByName(QStringLiteral("pCodProd")).SetAsString(FCodProd);
     QAuxiliar.ParamByName(QStringLiteral("pPrecocusto")).SetAsFloat(sPrecoCusto);
     QAuxiliar.ExecSQL();

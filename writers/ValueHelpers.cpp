@@ -5,7 +5,6 @@
 #include "db/NumberText.h"
 #include "writers/FormatSettings.h"
 #include "writers/TextRules.h"
-#include "writers/Today.h"
 
 #include <QDate>
 #include <algorithm>
@@ -78,7 +77,7 @@ QString TiraMascara(const QString& Valor) {
 
 QString FValidaData(QString& Data) {
     if (Data.isEmpty() || Data == u"  -   -") {
-        Data = ShortDateText(Today());
+        Data = ShortDateText(QDate::currentDate());
     } else if (Data.contains(u'/')) {
         Data.replace(u'/', u'.');
     } else if (Data.contains(u'-')) {
