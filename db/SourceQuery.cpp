@@ -65,19 +65,6 @@ const SourceField* WithNameIgnoringCase(const std::vector<SourceField>& fields, 
     return nullptr;
 }
 
-// Whether the bytes are the text, character for character, in ASCII.
-bool SpellsInAscii(const QString& text, const char* bytes, unsigned long length) {
-    if (static_cast<unsigned long>(text.size()) != length)
-        return false;
-    const QChar* const chars = text.constData();
-    for (unsigned long i = 0; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte >= 0x80 || chars[i].unicode() != byte)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 void SourceField::Assign(const char* bytes, unsigned long length) {
@@ -85,10 +72,6 @@ void SourceField::Assign(const char* bytes, unsigned long length) {
         value_.reset();
         return;
     }
-    // Columns such as the state or a flag mostly repeat the row before: the text read then is
-    // kept, without decoding it again into a new one.
-    if (value_ && SpellsInAscii(*value_, bytes, length))
-        return;
     QString text = QString::fromUtf8(bytes, static_cast<qsizetype>(length));
     if (isDate_ && !ParseMysqlDate(text))
         value_.reset();
@@ -218,15 +201,9 @@ const SourceField& SourceQuery::FieldByName(const QString& name) const {
 }
 
 const SourceField& SourceQuery::FieldByName(QLatin1StringView name) const {
-    // Importers read a row's columns mostly in the order their SELECT names them, so the
-    // search starts after the column found last and mostly ends at once.
-    const std::size_t count = fields_.size();
-    for (std::size_t step = 1; step <= count; ++step) {
-        const std::size_t at = (lastFound_ + step) % count;
-        if (fields_[at].FieldName() == name) {
-            lastFound_ = at;
-            return fields_[at];
-        }
+    for (const SourceField& field : fields_) {
+        if (field.FieldName() == name)
+            return field;
     }
     if (const SourceField* field = WithNameIgnoringCase(fields_, name))
         return *field;

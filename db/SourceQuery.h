@@ -85,7 +85,6 @@ private:
     st_mysql* handle_ = nullptr; // the connection the rows stream from, while open
     std::vector<SourceField> fields_;
     QHash<QString, std::size_t> fieldsByName_; // as the source spells them
-    mutable std::size_t lastFound_ = 0;        // where a search by a name in the code ended
     int recordCount_ = 0;
     bool eof_ = true;
 };
