@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -26,18 +27,6 @@ using Case = SetterCase<TConverteCliente>;
 QString Today() {
     return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
 }
-
-// Restores the process's regional settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-    ProcessSettingsGuard(const ProcessSettingsGuard&) = delete;
-    ProcessSettingsGuard& operator=(const ProcessSettingsGuard&) = delete;
-
-private:
-    FormatSettings saved_;
-};
 
 // Every property assigned, every date present.
 void FillEveryField(TConverteCliente& c) {

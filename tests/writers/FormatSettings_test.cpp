@@ -1,5 +1,6 @@
 #include "writers/FormatSettings.h"
 
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include <QLocale>
 
@@ -10,16 +11,6 @@
 
 namespace vorlanda {
 namespace {
-
-// Restores the process's settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-
-private:
-    FormatSettings saved_;
-};
 
 TEST(FormatSettings, StartsBrazilianWhateverTheLocale) {
     const QLocale saved;

@@ -3,6 +3,7 @@
 #include "db/DayNumber.h"
 #include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -30,18 +31,6 @@ using TextCase = SetterCase<TConverteProduto>;
 double Day(int year, int month, int day) {
     return DayNumberFromDate(QDate(year, month, day));
 }
-
-// Restores the process's regional settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-    ProcessSettingsGuard(const ProcessSettingsGuard&) = delete;
-    ProcessSettingsGuard& operator=(const ProcessSettingsGuard&) = delete;
-
-private:
-    FormatSettings saved_;
-};
 
 // Restores Qt's default locale at the end of a test that changes it.
 class DefaultLocaleGuard {

@@ -2,6 +2,7 @@
 
 #include "writers/FormatSettings.h"
 
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include <QDate>
 
@@ -29,16 +30,6 @@ void ExpectAll(QString (*rule)(const QString&), const TextCase (&cases)[N]) {
         EXPECT_EQ(rule(Q(c.in)), Q(c.out));
     }
 }
-
-// Restores the process's settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-
-private:
-    FormatSettings saved_;
-};
 
 TEST(ValueHelpers, StrZeroPadsButNeverCuts) {
     struct Case {
