@@ -5,9 +5,6 @@
 #include <QLocale>
 
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Readable failure messages for Qt values.
 
 namespace vorlanda {
 namespace {

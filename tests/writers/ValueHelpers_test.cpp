@@ -4,19 +4,13 @@
 
 #include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
+#include "support/Utf16.h"
 #include <QDate>
 
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Readable failure messages for Qt values.
 
 namespace vorlanda {
 namespace {
-
-QString Q(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
 
 struct TextCase {
     const char16_t* in;
