@@ -19,8 +19,8 @@ namespace {
 using Setter = void (TConverteCliente::*)(const QString&);
 using Getter = const QString& (TConverteCliente::*)() const;
 
-// A setter, its name for the trace, and the property it fills.
-#define FIELD(setter, property) #setter, &TConverteCliente::setter, &TConverteCliente::property
+// The writer whose setters FIELD names.
+using Writer = TConverteCliente;
 
 using Case = SetterCase<TConverteCliente>;
 

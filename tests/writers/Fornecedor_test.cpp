@@ -16,8 +16,8 @@ namespace {
 using Setter = void (TConverteFornece::*)(const QString&);
 using Getter = const QString& (TConverteFornece::*)() const;
 
-// A setter, its name for the trace, and the property it fills.
-#define FIELD(setter, property) #setter, &TConverteFornece::setter, &TConverteFornece::property
+// The writer whose setters FIELD names.
+using Writer = TConverteFornece;
 
 using Case = SetterCase<TConverteFornece>;
 

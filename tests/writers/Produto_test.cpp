@@ -23,8 +23,8 @@ using TextGetter = const QString& (TConverteProduto::*)() const;
 using NumberSetter = void (TConverteProduto::*)(double);
 using NumberGetter = double (TConverteProduto::*)() const;
 
-// A setter, its name for the trace, and the property it fills.
-#define FIELD(setter, property) #setter, &TConverteProduto::setter, &TConverteProduto::property
+// The writer whose setters FIELD names.
+using Writer = TConverteProduto;
 
 using TextCase = SetterCase<TConverteProduto>;
 
