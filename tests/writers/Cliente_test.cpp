@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/LongestValues.h"
 #include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
@@ -16,7 +17,6 @@ using namespace vorlanda;
 
 namespace {
 
-using Setter = void (TConverteCliente::*)(const QString&);
 using Getter = const QString& (TConverteCliente::*)() const;
 
 // The writer whose setters FIELD names.
@@ -704,18 +704,10 @@ TEST(TConverteCliente, TextOutsideWin1252EndsWithTheServerMessage) {
 TEST(TConverteCliente, LongestValueOfEverySetterFitsItsColumn) {
     ScratchTarget target;
     TConverteCliente cliente(target.Database());
-    struct Longest {
-        const char* name;
-        Setter set;
-        Getter get;
-        QString in;
-        const char* column;
-        qsizetype length;
-    };
     const QString digits = u"9"_qs.repeated(40);
     const QString text = u"é"_qs.repeated(200);
     const QString code = u"C"_qs.repeated(10); // these setters keep any length
-    const Longest fields[] = {
+    const LongestValue<Writer> fields[] = {
         {FIELD(SetCodCliente, CodCliente), digits, "CODCLIENTE", 8},
         {FIELD(SetNome, Nome), text, "NOME", 60},
         {FIELD(SetNomeFantasia, NomeFantasia), text, "NOMEFANTASIA", 50},
@@ -765,19 +757,7 @@ TEST(TConverteCliente, LongestValueOfEverySetterFitsItsColumn) {
         {FIELD(SetAtivo, Ativo), text, "ATIVO", 1},
         {FIELD(SetCliBloqueado, CliBloqueado), text, "CLIBLOQUEADO", 1},
     };
-    QStringList columns;
-    QStringList stored;
-    for (const Longest& f : fields) {
-        SCOPED_TRACE(f.name);
-        (cliente.*f.set)(f.in);
-        EXPECT_EQ((cliente.*f.get)().size(), f.length);
-        columns.append(QString::fromLatin1(f.column));
-        stored.append((cliente.*f.get)());
-    }
-    cliente.ExecutaSql(1);
-    target.Transaction().Commit();
-    EXPECT_EQ(target.Rows(u"SELECT "_qs + columns.join(u", "_qs) + u" FROM CLIENTE"_qs),
-              std::vector<QStringList>{stored});
+    ExpectLongestValuesFit(target, cliente, fields, u"CLIENTE"_qs, [&] { cliente.ExecutaSql(1); });
 
     // A code longer than its column is refused by the server, not cut here.
     cliente.SetCodCliente(u"2"_qs);

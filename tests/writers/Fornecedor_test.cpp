@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/LongestValues.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -356,17 +357,9 @@ TEST(TConverteFornece, DuplicateCodeFailsWithTheServerMessageAndKeepsTheRecord) 
 TEST(TConverteFornece, LongestValueOfEverySetterFitsItsColumn) {
     ScratchTarget target;
     TConverteFornece fornece(target.Database());
-    struct Longest {
-        const char* name;
-        Setter set;
-        Getter get;
-        QString in;
-        const char* column;
-        qsizetype length;
-    };
     const QString digits = u"9"_qs.repeated(40);
     const QString text = u"é"_qs.repeated(200);
-    const Longest fields[] = {
+    const LongestValue<Writer> fields[] = {
         {FIELD(SetCodFornec, CodFornec), digits, "CODFORNEC", 6},
         {FIELD(SetNome, Nome), text, "NOME", 50},
         {FIELD(SetNomeFantasia, NomeFantasia), text, "NOMEFANTASIA", 40},
@@ -396,19 +389,8 @@ TEST(TConverteFornece, LongestValueOfEverySetterFitsItsColumn) {
         {FIELD(SetContaCx, ContaCx), text, "CONTACX", 7},
         {FIELD(SetCTCTbred, CTCTbred), text, "CTCTBRED", 7},
     };
-    QStringList columns;
-    QStringList stored;
-    for (const Longest& f : fields) {
-        SCOPED_TRACE(f.name);
-        (fornece.*f.set)(f.in);
-        EXPECT_EQ((fornece.*f.get)().size(), f.length);
-        columns.append(QString::fromLatin1(f.column));
-        stored.append((fornece.*f.get)());
-    }
-    fornece.GravaFornecedor();
-    target.Transaction().Commit();
-    EXPECT_EQ(target.Rows(u"SELECT "_qs + columns.join(u", "_qs) + u" FROM FORNECE"_qs),
-              std::vector<QStringList>{stored});
+    ExpectLongestValuesFit(target, fornece, fields, u"FORNECE"_qs,
+                           [&] { fornece.GravaFornecedor(); });
 
     // E-mail and supplier kind are never cut here: the column decides.
     const struct {

@@ -3,6 +3,7 @@
 #include "db/DayNumber.h"
 #include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/LongestValues.h"
 #include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
@@ -18,7 +19,6 @@ using namespace vorlanda;
 
 namespace {
 
-using TextSetter = void (TConverteProduto::*)(const QString&);
 using TextGetter = const QString& (TConverteProduto::*)() const;
 using NumberSetter = void (TConverteProduto::*)(double);
 using NumberGetter = double (TConverteProduto::*)() const;
@@ -874,17 +874,9 @@ TEST(TConverteProduto, CreationSucceedsWhateverTheRegionalDateSettings) {
 TEST(TConverteProduto, LongestValueOfEveryCuttingSetterFitsItsColumn) {
     ScratchTarget target;
     TConverteProduto produto(target.Database());
-    struct Longest {
-        const char* name;
-        TextSetter set;
-        TextGetter get;
-        QString in;
-        const char* column;
-        qsizetype length;
-    };
     const QString digits = u"9"_qs.repeated(40);
     const QString text = u"é"_qs.repeated(200);
-    const Longest fields[] = {
+    const LongestValue<Writer> fields[] = {
         {FIELD(SetCodProd, CodProd), digits, "CODPROD", 6},
         {FIELD(SetDescricao, Descricao), text, "DESCRICAO", 50},
         {FIELD(SetDescricao2, Descricao2), text, "DESCRICAO2", 50},
@@ -914,19 +906,7 @@ TEST(TConverteProduto, LongestValueOfEveryCuttingSetterFitsItsColumn) {
         {FIELD(SetCFOPForaUF, CFOPForaUF), digits, "CFOPFORAUF", 4},
         {FIELD(SetCFOPDentroUF, CFOPDentroUF), digits, "CFOPDENTROUF", 4},
     };
-    QStringList columns;
-    QStringList stored;
-    for (const Longest& f : fields) {
-        SCOPED_TRACE(f.name);
-        (produto.*f.set)(f.in);
-        EXPECT_EQ((produto.*f.get)().size(), f.length);
-        columns.append(QString::fromLatin1(f.column));
-        stored.append((produto.*f.get)());
-    }
-    produto.ExecutaSql();
-    target.Transaction().Commit();
-    EXPECT_EQ(target.Rows(u"SELECT "_qs + columns.join(u", "_qs) + u" FROM PRODUTO"_qs),
-              std::vector<QStringList>{stored});
+    ExpectLongestValuesFit(target, produto, fields, u"PRODUTO"_qs, [&] { produto.ExecutaSql(); });
 
     // A code that is padded but never cut meets its column's width at the server.
     produto.SetCodProd(u"2"_qs);
