@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 
 #include <QString>
