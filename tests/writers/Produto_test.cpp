@@ -1,8 +1,8 @@
 #include "writers/Produto.h"
 
 #include "db/DayNumber.h"
-#include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ExpectError.h"
 #include "support/LongestValues.h"
 #include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
@@ -811,12 +811,7 @@ TEST(TConverteProduto, DuplicateCodeFailsWithTheServerMessageAndKeepsTheRecord) 
     produto.SetCodProd(u" 1234568"_qs);
     produto.SetDescricao(u"segundo"_qs);
     produto.SetPreco(12.5);
-    try {
-        produto.ExecutaSql();
-        ADD_FAILURE() << "duplicate product code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"PRIMARY or UNIQUE KEY"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { produto.ExecutaSql(); }, u"PRIMARY or UNIQUE KEY"_qs);
     EXPECT_EQ(produto.CodProd(), u"123456"_qs);
     EXPECT_EQ(produto.Descricao(), u"segundo"_qs);
     EXPECT_EQ(produto.Preco(), 12.5);
@@ -911,10 +906,5 @@ TEST(TConverteProduto, LongestValueOfEveryCuttingSetterFitsItsColumn) {
     // A code that is padded but never cut meets its column's width at the server.
     produto.SetCodProd(u"2"_qs);
     produto.SetPrincipalFornecedor(u"1"_qs.repeated(11));
-    try {
-        produto.ExecutaSql();
-        ADD_FAILURE() << "an 11-character supplier code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"truncation"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { produto.ExecutaSql(); }, u"truncation"_qs);
 }
