@@ -1,6 +1,6 @@
 #include "ui/ConsoleUi.h"
 
-#include "db/Error.h"
+#include "support/ExpectError.h"
 #include "ui/Interruption.h"
 
 #include <cstdio>
@@ -112,12 +112,8 @@ TEST(ConsoleUserInterface, AnInterruptionAskedForEndsTheRunAtItsNextPendingEvent
     RequestInterruption(u"Conversão interrompida pelo operador (sinal recebido)");
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
-        try {
-            console.ProcessPendingEvents();
-            ADD_FAILURE() << "not interrupted";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.Message(), u"Conversão interrompida pelo operador (sinal recebido)"_qs);
-        }
+        ExpectErrorMessage([&] { console.ProcessPendingEvents(); },
+                           u"Conversão interrompida pelo operador (sinal recebido)"_qs);
     }
     ClearInterruption();
     EXPECT_NO_THROW(console.ProcessPendingEvents());

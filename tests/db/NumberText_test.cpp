@@ -1,6 +1,7 @@
 #include "db/Error.h"
 #include "db/NumberText.h"
 #include "support/CommaDecimalLocale.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -35,13 +36,8 @@ TEST(ParseDecimal, RefusesAnythingElseNamingTheValue) {
     for (const char16_t* c : cases) {
         const QString text = QString::fromUtf16(c);
         SCOPED_TRACE(text.toStdString());
-        try {
-            ParseDecimal(text);
-            ADD_FAILURE() << "accepted";
-        } catch (const Error& error) {
-            EXPECT_TRUE(error.Message().contains(QLatin1Char('\'') + text + QLatin1Char('\'')))
-                << error.what();
-        }
+        ExpectErrorContaining([&] { ParseDecimal(text); },
+                              QLatin1Char('\'') + text + QLatin1Char('\''));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "db/Error.h"
 #include "db/SourceConnection.h"
 #include "db/SourceQuery.h"
+#include "support/ExpectError.h"
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 
@@ -134,14 +135,10 @@ TEST_F(SourceQueryTest, NumbersHeldAsTextAreReadOrRefusedByName) {
     query.Next();
     EXPECT_DOUBLE_EQ(query.FieldByName(QStringLiteral("TEXTO")).AsFloat(), 1.5);
     for (const char* bad : {"abc", "nan"}) {
+        SCOPED_TRACE(bad);
         query.Next();
-        try {
-            query.FieldByName(QStringLiteral("TEXTO")).AsFloat();
-            ADD_FAILURE() << bad << " read as a number";
-        } catch (const Error& error) {
-            EXPECT_TRUE(error.Message().contains(QStringLiteral("'%1'").arg(QLatin1String(bad))))
-                << error.what();
-        }
+        ExpectErrorContaining([&] { query.FieldByName(QStringLiteral("TEXTO")).AsFloat(); },
+                              QStringLiteral("'%1'").arg(QLatin1String(bad)));
     }
 }
 
@@ -180,12 +177,8 @@ TEST_F(SourceQueryTest, TextWithANulCharacterArrivesWhole) {
 }
 
 TEST_F(SourceQueryTest, ServerErrorsAndAMissingServerCarryTheDriversText) {
-    try {
-        Select(QStringLiteral("SELECT * FROM NAO_EXISTE"));
-        ADD_FAILURE() << "opened";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("doesn't exist"))) << error.what();
-    }
+    ExpectErrorContaining([&] { Select(QStringLiteral("SELECT * FROM NAO_EXISTE")); },
+                          QStringLiteral("doesn't exist"));
 
     QTemporaryDir nowhere;
     SourceParameters parameters = legacy.Parameters();
@@ -194,12 +187,7 @@ TEST_F(SourceQueryTest, ServerErrorsAndAMissingServerCarryTheDriversText) {
     SourceQuery lost;
     lost.SetSQLConnection(&unreachable);
     lost.SetSQL(QStringLiteral("SELECT 1"));
-    try {
-        lost.Open();
-        ADD_FAILURE() << "connected";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("Can't connect"))) << error.what();
-    }
+    ExpectErrorContaining([&] { lost.Open(); }, QStringLiteral("Can't connect"));
     EXPECT_FALSE(unreachable.Connected());
 }
 
@@ -221,15 +209,15 @@ TEST_F(SourceQueryTest, AConnectionLostWhileTheRowsStreamInIsAnErrorNotTheEnd) {
     legacy.Execute({QStringLiteral("KILL CONNECTION %1")
                         .arg(query.FieldByName(QStringLiteral("CONEXAO")).AsString())});
     int read = 1;
-    try {
+    const std::optional<Error> error = CaughtError([&] {
         while (!query.Eof()) {
             query.Next();
             ++read;
         }
-        ADD_FAILURE() << "the stream ended quietly after " << read << " rows";
-    } catch (const Error& error) {
+    });
+    if (error) {
         EXPECT_LT(read, 400000);
-        EXPECT_FALSE(error.Message().isEmpty());
+        EXPECT_FALSE(error->Message().isEmpty());
     }
 }
 
@@ -246,16 +234,17 @@ TEST_F(SourceQueryTest, AServerThatTakesLongerThanTheReadTimeoutEndsTheQueryWith
           u"SELECT seq, IF(seq = 90000, SLEEP(5), 0) AS ESPERA FROM seq_1_to_100000"_qs}) {
         SCOPED_TRACE(sql.toStdString());
         slow.SetSQL(sql);
-        try {
-            slow.Open();
-            while (!slow.Eof())
-                slow.Next();
-            ADD_FAILURE() << "answered in time";
-        } catch (const Error& error) {
-            EXPECT_EQ(error.Message(), u"O banco de origem não respondeu em 1 segundo (Lost "
-                                       u"connection to server during query)"_qs);
-            EXPECT_EQ(error.Code(), 2013);
-            EXPECT_EQ(error.Sql(), sql);
+        const std::optional<Error> error = ExpectErrorMessage(
+            [&] {
+                slow.Open();
+                while (!slow.Eof())
+                    slow.Next();
+            },
+            u"O banco de origem não respondeu em 1 segundo (Lost "
+            u"connection to server during query)"_qs);
+        if (error) {
+            EXPECT_EQ(error->Code(), 2013);
+            EXPECT_EQ(error->Sql(), sql);
         }
     }
     // The connection given up is opened again by the next query.
@@ -284,14 +273,12 @@ TEST(SourceConnection, AServerThatDoesNotGreetWithinTheConnectTimeoutIsNamedLike
     parameters.socket = QString::fromLocal8Bit(path);
     parameters.connectTimeout = 1;
     SourceConnection silent(parameters);
-    try {
-        silent.LiveHandle();
-        ADD_FAILURE() << "connected";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().startsWith(
+    const std::optional<Error> error = CaughtError([&] { silent.LiveHandle(); });
+    if (error) {
+        EXPECT_TRUE(error->Message().startsWith(
             u"O banco de origem não respondeu em 1 segundo (Lost connection to server at "_qs))
-            << error.what();
-        EXPECT_EQ(error.Code(), 2013);
+            << error->what();
+        EXPECT_EQ(error->Code(), 2013);
     }
     EXPECT_FALSE(silent.Connected());
 }

@@ -1,6 +1,7 @@
 #include "db/Error.h"
 #include "db/LiteralParameters.h"
 #include "db/TargetQuery.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 
@@ -184,14 +185,14 @@ TEST_F(TargetQueryTest, RollbackKeepsWhatTheLastCommitPointCommitted) {
     query.ExecSQL();
     query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (2)"));
     query.ExecSQL();
-    try {
-        query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1)"));
-        query.ExecSQL();
-        ADD_FAILURE() << "duplicate key accepted";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("PRIMARY or UNIQUE KEY")))
-            << error.what();
-        EXPECT_EQ(error.Sql(), QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1)"));
+    const std::optional<Error> error = ExpectErrorContaining(
+        [&] {
+            query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1)"));
+            query.ExecSQL();
+        },
+        QStringLiteral("PRIMARY or UNIQUE KEY"));
+    if (error) {
+        EXPECT_EQ(error->Sql(), QStringLiteral("INSERT INTO AMOSTRA (ID) VALUES (1)"));
     }
     target.Transaction().Rollback();
     EXPECT_EQ(target.Rows(QStringLiteral("SELECT ID FROM AMOSTRA")),
@@ -212,13 +213,12 @@ TEST_F(TargetQueryTest, ExecBoundRunsTheTextWithoutABoundFormOrWhenItFails) {
     EXPECT_EQ(written, 1);
     query.ExecBound(LiteralsToParameters(second), text(second));
     EXPECT_EQ(written, 1); // bound, so the text was never needed
-    try {
-        query.ExecBound(LiteralsToParameters(first), text(first));
-        ADD_FAILURE() << "duplicate key accepted";
-    } catch (const Error& error) {
+    const std::optional<Error> error =
+        ExpectErrorContaining([&] { query.ExecBound(LiteralsToParameters(first), text(first)); },
+                              u"PRIMARY or UNIQUE KEY"_qs);
+    if (error) {
         EXPECT_EQ(written, 2);
-        EXPECT_TRUE(error.Message().contains(u"PRIMARY or UNIQUE KEY"_qs)) << error.what();
-        EXPECT_EQ(error.Sql(), first);
+        EXPECT_EQ(error->Sql(), first);
     }
     target.Transaction().Commit();
     EXPECT_EQ(target.Rows(u"SELECT ID, TEXTO FROM AMOSTRA ORDER BY ID"_qs),
@@ -258,12 +258,10 @@ TEST_F(TargetQueryTest, TextTheServerCannotReceiveWholeIsRefusedNotCut) {
     query.ParamByName(QStringLiteral("T"))
         .SetAsString(QString::fromUtf8("a\xF0\x9F\x98\x80"
                                        "b"));
-    try {
-        query.ExecSQL();
-        ADD_FAILURE() << "WIN1252 took a character it does not have";
-    } catch (const Error& error) {
-        EXPECT_FALSE(error.Message().contains(QStringLiteral("caractere inválido")))
-            << error.what();
+    const std::optional<Error> error = CaughtError([&] { query.ExecSQL(); });
+    if (error) {
+        EXPECT_FALSE(error->Message().contains(QStringLiteral("caractere inválido")))
+            << error->what();
     }
     target.Transaction().Commit();
     EXPECT_TRUE(target.Rows(QStringLiteral("SELECT * FROM AMOSTRA")).empty());
@@ -272,12 +270,7 @@ TEST_F(TargetQueryTest, TextTheServerCannotReceiveWholeIsRefusedNotCut) {
 TEST_F(TargetQueryTest, CharactersOutsideWin1252EndWithTheServersMessage) {
     query.SetSQL(QStringLiteral("INSERT INTO AMOSTRA (ID, TEXTO) VALUES (1, :T)"));
     query.ParamByName(QStringLiteral("T")).SetAsString(QStringLiteral("Ωmega"));
-    try {
-        query.ExecSQL();
-        ADD_FAILURE() << "stored";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("transliterate"))) << error.what();
-    }
+    ExpectErrorContaining([&] { query.ExecSQL(); }, QStringLiteral("transliterate"));
 }
 
 // An INSERT of literals runs as a prepared shape with the literals bound; it must give the

@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 #include <string>
 
+// A setter, its name for the trace, and the property it fills: the first members of a case of
+// a setter table. The test file names the class of the setters Writer.
+#define FIELD(setter, property) #setter, &Writer::setter, &Writer::property
+
 // One case of a text setter table: the setter, its name for the trace, the property it
 // fills, what goes in and what the property must hold afterwards.
 template <class Writer> struct SetterCase {

@@ -1,5 +1,5 @@
-#include "db/Error.h"
 #include "db/TargetQuery.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "writers/ClassificacaoFiscal.h"
@@ -121,13 +121,8 @@ TEST(TConverteClassificacaoFiscal, ADuplicateCodeRaisesTheServersMessageAndKeeps
     writer.SetCodClasFis(u"10050"_qs);
     writer.SetCodNBM(u"3004.90.99"_qs);
     writer.SetCodigoNCM(writer.CodNBM());
-    try {
-        writer.GravaClassificacaoFiscal(target.Database());
-        ADD_FAILURE() << "duplicate code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("PRIMARY or UNIQUE KEY")))
-            << error.what();
-    }
+    ExpectErrorContaining([&] { writer.GravaClassificacaoFiscal(target.Database()); },
+                          QStringLiteral("PRIMARY or UNIQUE KEY"));
     EXPECT_EQ(Record(writer), (QStringList{u"1005"_qs, u"30049099"_qs, u"30049099"_qs, QString(),
                                            QString(), u"0"_qs}));
 }

@@ -1,7 +1,9 @@
 #include "writers/Cliente.h"
 
-#include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ExpectError.h"
+#include "support/LongestValues.h"
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -15,29 +17,16 @@ using namespace vorlanda;
 
 namespace {
 
-using Setter = void (TConverteCliente::*)(const QString&);
 using Getter = const QString& (TConverteCliente::*)() const;
 
-// A setter, its name for the trace, and the property it fills.
-#define FIELD(setter, property) #setter, &TConverteCliente::setter, &TConverteCliente::property
+// The writer whose setters FIELD names.
+using Writer = TConverteCliente;
 
 using Case = SetterCase<TConverteCliente>;
 
 QString Today() {
     return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
 }
-
-// Restores the process's regional settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-    ProcessSettingsGuard(const ProcessSettingsGuard&) = delete;
-    ProcessSettingsGuard& operator=(const ProcessSettingsGuard&) = delete;
-
-private:
-    FormatSettings saved_;
-};
 
 // Every property assigned, every date present.
 void FillEveryField(TConverteCliente& c) {
@@ -655,12 +644,7 @@ TEST(TConverteCliente, DuplicateCodeFailsWithTheServerMessageAndKeepsTheRecord) 
 
     cliente.SetCodCliente(u"1"_qs);
     cliente.SetNome(u"segundo"_qs);
-    try {
-        cliente.ExecutaSql(1);
-        ADD_FAILURE() << "duplicate client code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"PRIMARY or UNIQUE KEY"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { cliente.ExecutaSql(1); }, u"PRIMARY or UNIQUE KEY"_qs);
     EXPECT_EQ(cliente.CodCliente(), u"00000001"_qs);
     EXPECT_EQ(cliente.Nome(), u"SEGUNDO"_qs);
     target.Transaction().Commit();
@@ -675,12 +659,7 @@ TEST(TConverteCliente, UnknownActionIsRefusedWithoutRunningTheLastStatement) {
     cliente.ExecutaSql(1);
 
     cliente.SetCodCliente(u"2"_qs);
-    try {
-        cliente.ExecutaSql(3);
-        ADD_FAILURE() << "action 3 accepted";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"desconhecida: 3"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { cliente.ExecutaSql(3); }, u"desconhecida: 3"_qs);
     EXPECT_EQ(cliente.CodCliente(), u"00000002"_qs);
     target.Transaction().Commit();
     EXPECT_EQ(target.Rows(QStringLiteral("SELECT CODCLIENTE FROM CLIENTE")),
@@ -703,30 +682,17 @@ TEST(TConverteCliente, TextOutsideWin1252EndsWithTheServerMessage) {
     ScratchTarget target;
     TConverteCliente cliente(target.Database());
     cliente.SetNome(u"Ω Farma"_qs);
-    try {
-        cliente.ExecutaSql(1);
-        ADD_FAILURE() << "Ω written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"transliterate"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { cliente.ExecutaSql(1); }, u"transliterate"_qs);
     EXPECT_EQ(cliente.Nome(), u"Ω FARMA"_qs);
 }
 
 TEST(TConverteCliente, LongestValueOfEverySetterFitsItsColumn) {
     ScratchTarget target;
     TConverteCliente cliente(target.Database());
-    struct Longest {
-        const char* name;
-        Setter set;
-        Getter get;
-        QString in;
-        const char* column;
-        qsizetype length;
-    };
     const QString digits = u"9"_qs.repeated(40);
     const QString text = u"é"_qs.repeated(200);
     const QString code = u"C"_qs.repeated(10); // these setters keep any length
-    const Longest fields[] = {
+    const LongestValue<Writer> fields[] = {
         {FIELD(SetCodCliente, CodCliente), digits, "CODCLIENTE", 8},
         {FIELD(SetNome, Nome), text, "NOME", 60},
         {FIELD(SetNomeFantasia, NomeFantasia), text, "NOMEFANTASIA", 50},
@@ -776,27 +742,10 @@ TEST(TConverteCliente, LongestValueOfEverySetterFitsItsColumn) {
         {FIELD(SetAtivo, Ativo), text, "ATIVO", 1},
         {FIELD(SetCliBloqueado, CliBloqueado), text, "CLIBLOQUEADO", 1},
     };
-    QStringList columns;
-    QStringList stored;
-    for (const Longest& f : fields) {
-        SCOPED_TRACE(f.name);
-        (cliente.*f.set)(f.in);
-        EXPECT_EQ((cliente.*f.get)().size(), f.length);
-        columns.append(QString::fromLatin1(f.column));
-        stored.append((cliente.*f.get)());
-    }
-    cliente.ExecutaSql(1);
-    target.Transaction().Commit();
-    EXPECT_EQ(target.Rows(u"SELECT "_qs + columns.join(u", "_qs) + u" FROM CLIENTE"_qs),
-              std::vector<QStringList>{stored});
+    ExpectLongestValuesFit(target, cliente, fields, u"CLIENTE"_qs, [&] { cliente.ExecutaSql(1); });
 
     // A code longer than its column is refused by the server, not cut here.
     cliente.SetCodCliente(u"2"_qs);
     cliente.SetCodFornec(u"F"_qs.repeated(11));
-    try {
-        cliente.ExecutaSql(1);
-        ADD_FAILURE() << "an 11-character supplier code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"truncation"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { cliente.ExecutaSql(1); }, u"truncation"_qs);
 }

@@ -1,5 +1,5 @@
-#include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "writers/CompProd.h"
@@ -136,10 +136,5 @@ TEST(TConverteCompProd, ASecondRowForTheSameProductFailsWithTheServersMessage) {
     TConverteCompProd estoque(target.Database());
     estoque.SetCodProd(QStringLiteral("7"));
     estoque.ExecutaSql();
-    try {
-        estoque.ExecutaSql();
-        ADD_FAILURE() << "second stock row written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("PK_COMPPROD"))) << error.what();
-    }
+    ExpectErrorContaining([&] { estoque.ExecutaSql(); }, QStringLiteral("PK_COMPPROD"));
 }

@@ -1,25 +1,13 @@
 #include "writers/FormatSettings.h"
 
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include <QLocale>
 
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Readable failure messages for Qt values.
 
 namespace vorlanda {
 namespace {
-
-// Restores the process's settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-
-private:
-    FormatSettings saved_;
-};
 
 TEST(FormatSettings, StartsBrazilianWhateverTheLocale) {
     const QLocale saved;

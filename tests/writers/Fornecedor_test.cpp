@@ -1,7 +1,8 @@
 #include "writers/Fornecedor.h"
 
-#include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ExpectError.h"
+#include "support/LongestValues.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -16,8 +17,8 @@ namespace {
 using Setter = void (TConverteFornece::*)(const QString&);
 using Getter = const QString& (TConverteFornece::*)() const;
 
-// A setter, its name for the trace, and the property it fills.
-#define FIELD(setter, property) #setter, &TConverteFornece::setter, &TConverteFornece::property
+// The writer whose setters FIELD names.
+using Writer = TConverteFornece;
 
 using Case = SetterCase<TConverteFornece>;
 
@@ -340,12 +341,7 @@ TEST(TConverteFornece, DuplicateCodeFailsWithTheServerMessageAndKeepsTheRecord) 
 
     fornece.SetCodFornec(u"1234568"_qs);
     fornece.SetNome(u"segundo"_qs);
-    try {
-        fornece.GravaFornecedor();
-        ADD_FAILURE() << "duplicate supplier code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"PK_FORNECE"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { fornece.GravaFornecedor(); }, u"PK_FORNECE"_qs);
     EXPECT_EQ(fornece.CodFornec(), u"123456"_qs);
     EXPECT_EQ(fornece.Nome(), u"SEGUNDO"_qs);
     target.Transaction().Commit();
@@ -356,17 +352,9 @@ TEST(TConverteFornece, DuplicateCodeFailsWithTheServerMessageAndKeepsTheRecord) 
 TEST(TConverteFornece, LongestValueOfEverySetterFitsItsColumn) {
     ScratchTarget target;
     TConverteFornece fornece(target.Database());
-    struct Longest {
-        const char* name;
-        Setter set;
-        Getter get;
-        QString in;
-        const char* column;
-        qsizetype length;
-    };
     const QString digits = u"9"_qs.repeated(40);
     const QString text = u"é"_qs.repeated(200);
-    const Longest fields[] = {
+    const LongestValue<Writer> fields[] = {
         {FIELD(SetCodFornec, CodFornec), digits, "CODFORNEC", 6},
         {FIELD(SetNome, Nome), text, "NOME", 50},
         {FIELD(SetNomeFantasia, NomeFantasia), text, "NOMEFANTASIA", 40},
@@ -396,19 +384,8 @@ TEST(TConverteFornece, LongestValueOfEverySetterFitsItsColumn) {
         {FIELD(SetContaCx, ContaCx), text, "CONTACX", 7},
         {FIELD(SetCTCTbred, CTCTbred), text, "CTCTBRED", 7},
     };
-    QStringList columns;
-    QStringList stored;
-    for (const Longest& f : fields) {
-        SCOPED_TRACE(f.name);
-        (fornece.*f.set)(f.in);
-        EXPECT_EQ((fornece.*f.get)().size(), f.length);
-        columns.append(QString::fromLatin1(f.column));
-        stored.append((fornece.*f.get)());
-    }
-    fornece.GravaFornecedor();
-    target.Transaction().Commit();
-    EXPECT_EQ(target.Rows(u"SELECT "_qs + columns.join(u", "_qs) + u" FROM FORNECE"_qs),
-              std::vector<QStringList>{stored});
+    ExpectLongestValuesFit(target, fornece, fields, u"FORNECE"_qs,
+                           [&] { fornece.GravaFornecedor(); });
 
     // E-mail and supplier kind are never cut here: the column decides.
     const struct {
@@ -421,12 +398,7 @@ TEST(TConverteFornece, LongestValueOfEverySetterFitsItsColumn) {
         SCOPED_TRACE(u.name);
         fornece.SetCodFornec(u"2"_qs);
         (fornece.*u.set)(u.in);
-        try {
-            fornece.GravaFornecedor();
-            ADD_FAILURE() << "an overlong value written";
-        } catch (const Error& error) {
-            EXPECT_TRUE(error.Message().contains(u"truncation"_qs)) << error.what();
-        }
+        ExpectErrorContaining([&] { fornece.GravaFornecedor(); }, u"truncation"_qs);
         fornece.LimpaVariavel();
     }
 }

@@ -1,4 +1,4 @@
-#include "db/Error.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "writers/GrupoProduto.h"
@@ -49,13 +49,7 @@ TEST(TConverteGruposProd, WritesTheRecordResetsItAndKeepsItAfterAFailure) {
 
     grupo.SetCodigo(QStringLiteral("2005"));
     grupo.SetDescricao(QStringLiteral("Outro"));
-    try {
-        grupo.ExecutaSql();
-        ADD_FAILURE() << "duplicate code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("PRIMARY or UNIQUE KEY")))
-            << error.what();
-    }
+    ExpectErrorContaining([&] { grupo.ExecutaSql(); }, QStringLiteral("PRIMARY or UNIQUE KEY"));
     EXPECT_EQ(grupo.Codigo(), QStringLiteral("005"));
     target.Transaction().Commit();
     EXPECT_EQ(target.Rows(QStringLiteral(

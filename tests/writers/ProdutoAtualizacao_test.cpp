@@ -1,7 +1,7 @@
 #include "writers/Produto.h"
 
 #include "db/DayNumber.h"
-#include "db/Error.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 
@@ -455,12 +455,7 @@ TEST(TConverteProdutoAtualizacao, AFailedUpdateKeepsTheRecord) {
     produto.SetCodProd(u"7"_qs);
     produto.SetDescricao(u"novo"_qs);
     produto.SetPrincipalFornecedor(u"1"_qs.repeated(11)); // padded, never cut: too wide
-    try {
-        produto.AtualizaProduto();
-        ADD_FAILURE() << "an 11-character supplier code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"truncation"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { produto.AtualizaProduto(); }, u"truncation"_qs);
     EXPECT_EQ(produto.CodProd(), u"000007"_qs);
     EXPECT_EQ(produto.Descricao(), u"novo"_qs);
 
@@ -588,12 +583,8 @@ TEST(TConverteProdutoAtualizacao, GravaRelPrFoInsertsAMainSupplierLinkWithoutCom
                                   {u"000007"_qs, u"000015"_qs, u"S"_qs, u"D'AGUA :x -- 1"_qs}}));
 
     // No look for an existing link: the same pair meets the table's key.
-    try {
-        produto.GravaRelPrFo(u"000007"_qs, u"000015"_qs, u"outro"_qs);
-        ADD_FAILURE() << "a second link of the same pair written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"PRIMARY or UNIQUE KEY"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { produto.GravaRelPrFo(u"000007"_qs, u"000015"_qs, u"outro"_qs); },
+                          u"PRIMARY or UNIQUE KEY"_qs);
 }
 
 TEST(TConverteProdutoAtualizacao, GravaRelPrFoWithoutASupplierWritesNothing) {

@@ -1,5 +1,5 @@
-#include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "writers/FormatSettings.h"
@@ -195,12 +195,7 @@ TEST(TConverteProdutoDetalhe, ASecondRowForAProductFailsAndKeepsTheRecord) {
     detalhe.ExecutaSql();
     detalhe.SetCODPROD(QStringLiteral("000003"));
     detalhe.SetCODCSOSN(QStringLiteral("0500"));
-    try {
-        detalhe.ExecutaSql();
-        ADD_FAILURE() << "second detail row written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("PK_PRODUTODETALHE"))) << error.what();
-    }
+    ExpectErrorContaining([&] { detalhe.ExecutaSql(); }, QStringLiteral("PK_PRODUTODETALHE"));
     EXPECT_EQ(detalhe.CodProd(), QStringLiteral("000003"));
     EXPECT_EQ(detalhe.CodCSOSN(), QStringLiteral("0500"));
 }

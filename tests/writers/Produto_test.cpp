@@ -1,8 +1,10 @@
 #include "writers/Produto.h"
 
 #include "db/DayNumber.h"
-#include "db/Error.h"
 #include "support/BoundInsert.h"
+#include "support/ExpectError.h"
+#include "support/LongestValues.h"
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "support/SetterCases.h"
@@ -17,31 +19,18 @@ using namespace vorlanda;
 
 namespace {
 
-using TextSetter = void (TConverteProduto::*)(const QString&);
 using TextGetter = const QString& (TConverteProduto::*)() const;
 using NumberSetter = void (TConverteProduto::*)(double);
 using NumberGetter = double (TConverteProduto::*)() const;
 
-// A setter, its name for the trace, and the property it fills.
-#define FIELD(setter, property) #setter, &TConverteProduto::setter, &TConverteProduto::property
+// The writer whose setters FIELD names.
+using Writer = TConverteProduto;
 
 using TextCase = SetterCase<TConverteProduto>;
 
 double Day(int year, int month, int day) {
     return DayNumberFromDate(QDate(year, month, day));
 }
-
-// Restores the process's regional settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-    ProcessSettingsGuard(const ProcessSettingsGuard&) = delete;
-    ProcessSettingsGuard& operator=(const ProcessSettingsGuard&) = delete;
-
-private:
-    FormatSettings saved_;
-};
 
 // Restores Qt's default locale at the end of a test that changes it.
 class DefaultLocaleGuard {
@@ -822,12 +811,7 @@ TEST(TConverteProduto, DuplicateCodeFailsWithTheServerMessageAndKeepsTheRecord) 
     produto.SetCodProd(u" 1234568"_qs);
     produto.SetDescricao(u"segundo"_qs);
     produto.SetPreco(12.5);
-    try {
-        produto.ExecutaSql();
-        ADD_FAILURE() << "duplicate product code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"PRIMARY or UNIQUE KEY"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { produto.ExecutaSql(); }, u"PRIMARY or UNIQUE KEY"_qs);
     EXPECT_EQ(produto.CodProd(), u"123456"_qs);
     EXPECT_EQ(produto.Descricao(), u"segundo"_qs);
     EXPECT_EQ(produto.Preco(), 12.5);
@@ -885,17 +869,9 @@ TEST(TConverteProduto, CreationSucceedsWhateverTheRegionalDateSettings) {
 TEST(TConverteProduto, LongestValueOfEveryCuttingSetterFitsItsColumn) {
     ScratchTarget target;
     TConverteProduto produto(target.Database());
-    struct Longest {
-        const char* name;
-        TextSetter set;
-        TextGetter get;
-        QString in;
-        const char* column;
-        qsizetype length;
-    };
     const QString digits = u"9"_qs.repeated(40);
     const QString text = u"é"_qs.repeated(200);
-    const Longest fields[] = {
+    const LongestValue<Writer> fields[] = {
         {FIELD(SetCodProd, CodProd), digits, "CODPROD", 6},
         {FIELD(SetDescricao, Descricao), text, "DESCRICAO", 50},
         {FIELD(SetDescricao2, Descricao2), text, "DESCRICAO2", 50},
@@ -925,27 +901,10 @@ TEST(TConverteProduto, LongestValueOfEveryCuttingSetterFitsItsColumn) {
         {FIELD(SetCFOPForaUF, CFOPForaUF), digits, "CFOPFORAUF", 4},
         {FIELD(SetCFOPDentroUF, CFOPDentroUF), digits, "CFOPDENTROUF", 4},
     };
-    QStringList columns;
-    QStringList stored;
-    for (const Longest& f : fields) {
-        SCOPED_TRACE(f.name);
-        (produto.*f.set)(f.in);
-        EXPECT_EQ((produto.*f.get)().size(), f.length);
-        columns.append(QString::fromLatin1(f.column));
-        stored.append((produto.*f.get)());
-    }
-    produto.ExecutaSql();
-    target.Transaction().Commit();
-    EXPECT_EQ(target.Rows(u"SELECT "_qs + columns.join(u", "_qs) + u" FROM PRODUTO"_qs),
-              std::vector<QStringList>{stored});
+    ExpectLongestValuesFit(target, produto, fields, u"PRODUTO"_qs, [&] { produto.ExecutaSql(); });
 
     // A code that is padded but never cut meets its column's width at the server.
     produto.SetCodProd(u"2"_qs);
     produto.SetPrincipalFornecedor(u"1"_qs.repeated(11));
-    try {
-        produto.ExecutaSql();
-        ADD_FAILURE() << "an 11-character supplier code written";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(u"truncation"_qs)) << error.what();
-    }
+    ExpectErrorContaining([&] { produto.ExecutaSql(); }, u"truncation"_qs);
 }

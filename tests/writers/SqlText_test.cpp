@@ -2,23 +2,17 @@
 
 #include "db/Error.h"
 
-#include <QLocale>
-#include <cmath>
 #include "support/CommaDecimalLocale.h"
 #include "support/QtPrinters.h"
+#include "support/Utf16.h"
+#include <QLocale>
+#include <cmath>
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
-
-// Readable failure messages for Qt values.
 
 namespace vorlanda {
 namespace {
-
-QString Q(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
 
 TEST(SqlText, QuotedDoublesEveryApostrophe) {
     struct Case {

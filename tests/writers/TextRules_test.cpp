@@ -1,19 +1,13 @@
 #include "writers/TextRules.h"
 
 #include "support/QtPrinters.h"
+#include "support/Utf16.h"
 
 #include <gtest/gtest.h>
 #include <limits>
-#include <ostream>
-
-// Readable failure messages for Qt values.
 
 namespace vorlanda {
 namespace {
-
-QString Q(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
 
 TEST(TextRules, TrimRemovesCodesUpTo32AtBothEndsOnly) {
     struct Case {

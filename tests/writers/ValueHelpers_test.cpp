@@ -2,20 +2,15 @@
 
 #include "writers/FormatSettings.h"
 
+#include "support/ProcessSettingsGuard.h"
 #include "support/QtPrinters.h"
+#include "support/Utf16.h"
 #include <QDate>
 
 #include <gtest/gtest.h>
-#include <ostream>
-
-// Readable failure messages for Qt values.
 
 namespace vorlanda {
 namespace {
-
-QString Q(const char16_t* text) {
-    return QString::fromUtf16(text);
-}
 
 struct TextCase {
     const char16_t* in;
@@ -29,16 +24,6 @@ void ExpectAll(QString (*rule)(const QString&), const TextCase (&cases)[N]) {
         EXPECT_EQ(rule(Q(c.in)), Q(c.out));
     }
 }
-
-// Restores the process's settings at the end of a test that changes them.
-class ProcessSettingsGuard {
-public:
-    ProcessSettingsGuard() : saved_(ProcessFormatSettings()) {}
-    ~ProcessSettingsGuard() { ProcessFormatSettings() = saved_; }
-
-private:
-    FormatSettings saved_;
-};
 
 TEST(ValueHelpers, StrZeroPadsButNeverCuts) {
     struct Case {

@@ -1,4 +1,4 @@
-#include "db/Error.h"
+#include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 #include "ui/RecordingUi.h"
@@ -143,13 +143,8 @@ TEST_F(LookupTest, FRetornaCodClasFisKeepsFourCharacterCodes) {
     Execute({QStringLiteral("INSERT INTO CLASFISC (CODCLASFIS) VALUES ('9999')")});
     TConversao later(target.Database());
     EXPECT_EQ(later.FRetornaCodClasFis(QStringLiteral("22222222")), u"1000"_qs);
-    try {
-        later.FRetornaCodClasFis(QStringLiteral("11111111"));
-        ADD_FAILURE() << "the cut code did not collide";
-    } catch (const Error& error) {
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("PRIMARY or UNIQUE KEY")))
-            << error.what();
-    }
+    ExpectErrorContaining([&] { later.FRetornaCodClasFis(QStringLiteral("11111111")); },
+                          QStringLiteral("PRIMARY or UNIQUE KEY"));
 }
 
 TEST_F(LookupTest, FFabricanteCommitsNewManufacturersAndOnlyWarnsOnFailure) {
