@@ -1,6 +1,5 @@
 #include "db/TargetQuery.h"
 
-#include "db/LiteralParameters.h"
 #include "db/TargetDatabase.h"
 #include "db/TargetTransaction.h"
 #include "db/internal/FirebirdApi.h"
@@ -13,17 +12,12 @@ namespace vorlanda {
 
 namespace {
 
-// The length of the statement without what ends it: trailing blanks and terminators.
-qsizetype StatementLength(const QString& positional) {
+QString StatementText(const QString& positional) {
+    // The server's parser takes one statement without a terminator.
     qsizetype length = positional.size();
     while (length > 0 && (positional[length - 1] <= u' ' || positional[length - 1] == u';'))
         --length;
-    return length;
-}
-
-QString StatementText(const QString& positional) {
-    // The server's parser takes one statement without a terminator.
-    return positional.left(StatementLength(positional));
+    return positional.left(length);
 }
 
 QDateTime DecodeTimestamp(ISC_DATE date, ISC_TIME time) {
@@ -156,27 +150,8 @@ TargetTransaction& TargetQuery::Transaction() const {
 PreparedStatement& TargetQuery::Prepared() {
     if (statement_)
         return *statement_;
-    const QString& written = positional_.sql;
     try {
-        // Literal values become parameters of a shape that is prepared once; a shape the
-        // server refuses falls back to the statement as written, with its own outcome.
-        // Trailing blanks are no matter to a shape, so only a terminator costs a copy.
-        if (positional_.names.isEmpty()) {
-            const bool terminated = written.indexOf(u';', StatementLength(written)) >= 0;
-            if (std::optional<LiteralStatement> shape = LiteralsToParameters(
-                    terminated ? StatementText(written) : written,
-                    QStringView(literalHead_.source).left(literalHead_.head))) {
-                try {
-                    statement_ = database_->Prepare(shape->sql);
-                    literalHead_ = {shape->source, shape->head};
-                    literals_ = std::move(*shape);
-                } catch (const Error&) {
-                    statement_.reset();
-                }
-            }
-        }
-        if (!statement_)
-            statement_ = database_->Prepare(StatementText(written));
+        statement_ = database_->Prepare(StatementText(positional_.sql));
     } catch (const Error& error) {
         throw Error(error.Message(), error.Code(), sql_);
     }
@@ -191,8 +166,8 @@ PreparedStatement& TargetQuery::Prepared() {
 
 const std::vector<const TargetValue*>& TargetQuery::MarkerValues() {
     markerValues_.clear();
-    if (BindsLiterals()) {
-        for (const TargetValue& value : literals_.values)
+    if (!bound_.values.empty()) {
+        for (const TargetValue& value : bound_.values)
             markerValues_.push_back(&value);
     } else {
         for (std::size_t index : paramOfMarker_)
@@ -205,15 +180,7 @@ void TargetQuery::Open() {
     Close();
     PreparedStatement& statement = Prepared();
     try {
-        try {
-            Fetch(statement, MarkerValues());
-        } catch (const Firebird::FbException&) {
-            if (!BindsLiterals())
-                throw;
-            // As with ExecSQL: the statement as written gives its own rows or message.
-            rows_.clear();
-            Fetch(AsWritten(), {});
-        }
+        Fetch(statement, MarkerValues());
     } catch (const Firebird::FbException& failure) {
         rows_.clear();
         fb::Raise(failure, sql_);
@@ -265,15 +232,7 @@ void TargetQuery::ExecSQL() {
         return;
     }
     try {
-        try {
-            Execute(statement, MarkerValues());
-        } catch (const Firebird::FbException&) {
-            if (!BindsLiterals())
-                throw;
-            // A failed statement changes nothing, so the statement as written can run instead
-            // and end with its own outcome and message, word for word.
-            Execute(AsWritten(), {});
-        }
+        Execute(statement, MarkerValues());
     } catch (const Firebird::FbException& failure) {
         fb::Raise(failure, sql_);
     } catch (const Error& error) {
@@ -283,28 +242,55 @@ void TargetQuery::ExecSQL() {
 
 void TargetQuery::ExecBound(std::optional<ParameterisedStatement> bound,
                             const std::function<QString()>& written) {
-    if (bound) {
-        // A writer hands over the same shape text row after row: the statement prepared for
-        // it is kept without looking it up again.
-        std::shared_ptr<PreparedStatement> previous =
-            statement_ && literals_.sql.isSharedWith(bound->sql) ? statement_ : nullptr;
-        // After a bound statement there is no text to clear, only its values to replace.
-        if (sql_.isEmpty())
-            Close();
-        else
-            ClearSQL();
-        try {
-            statement_ = previous ? std::move(previous) : database_->Prepare(bound->sql);
-            static_cast<ParameterisedStatement&>(literals_) = std::move(*bound);
-            Execute(*statement_, MarkerValues());
-            return;
-        } catch (const Firebird::FbException&) {
-            // A failed statement changes nothing; the text decides below.
-        } catch (const Error&) {
-        }
-    }
+    if (RunBound(bound, false))
+        return;
     SetSQL(written());
     ExecSQL();
+}
+
+void TargetQuery::OpenBound(std::optional<ParameterisedStatement> bound,
+                            const std::function<QString()>& written) {
+    if (RunBound(bound, true))
+        return;
+    SetSQL(written());
+    Open();
+}
+
+bool TargetQuery::RunBound(std::optional<ParameterisedStatement>& bound, bool open) {
+    if (!bound)
+        return false;
+    // Callers hand over the same text row after row: the statement prepared for it is kept
+    // without looking it up again.
+    std::shared_ptr<PreparedStatement> previous =
+        statement_ && bound_.sql.isSharedWith(bound->sql) ? statement_ : nullptr;
+    // After a bound statement there is no text to clear, only its values to replace.
+    if (sql_.isEmpty())
+        Close();
+    else
+        ClearSQL();
+    try {
+        statement_ = previous ? std::move(previous) : database_->Prepare(bound->sql);
+        bound_ = std::move(*bound);
+        if (!open) {
+            Execute(*statement_, MarkerValues());
+            return true;
+        }
+        fields_.clear();
+        for (const QString& column : statement_->columns)
+            fields_.emplace_back(column, nullptr);
+        Fetch(*statement_, MarkerValues());
+    } catch (const Firebird::FbException&) {
+        // A failed statement changes nothing; the text decides.
+        rows_.clear();
+        return false;
+    } catch (const Error&) {
+        rows_.clear();
+        return false;
+    }
+    active_ = true;
+    current_ = 0;
+    PointFieldsAtCurrentRow();
+    return true;
 }
 
 void TargetQuery::Execute(PreparedStatement& statement,
@@ -314,10 +300,6 @@ void TargetQuery::Execute(PreparedStatement& statement,
     fb::Status status;
     statement.handle->execute(&status, transaction, statement.messages->Metadata(),
                               statement.messages->Buffer(), nullptr, nullptr);
-}
-
-PreparedStatement& TargetQuery::AsWritten() {
-    return *database_->Prepare(StatementText(positional_.sql));
 }
 
 void TargetQuery::Close() noexcept {
@@ -365,7 +347,7 @@ const TargetField& TargetQuery::FieldByName(const QString& name) const {
 void TargetQuery::Unprepare() noexcept {
     Close();
     statement_.reset();
-    literals_ = {};
+    bound_ = {};
 }
 
 void TargetQuery::DetachFromDatabase() noexcept {

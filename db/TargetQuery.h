@@ -1,6 +1,5 @@
 #pragma once
 
-#include "db/LiteralParameters.h"
 #include "db/ParameterisedStatement.h"
 #include "db/TargetValue.h"
 #include "db/internal/StatementParameters.h"
@@ -37,12 +36,15 @@ public:
     TargetParam& ParamByName(const QString& name);
 
     void Open();
-    // Runs an INSERT handed over as LiteralsToParameters would read its text, without the
-    // text: a writer that knows its values saves writing them out and reading them back.
-    // Without a bound form, or if the bound statement fails, the text from `written` runs as
-    // ExecSQL runs it, with its own outcome and message. SQL() is empty afterwards unless the
+    // Run a statement handed over with a "?" for each value and the values to bind there, as
+    // the writers and lookups do row after row: the statement is prepared once for all the
+    // rows that share its text. Without a bound form, or if the bound statement fails, the
+    // text from `written` (the same statement with its values written in) runs as ExecSQL or
+    // Open runs it, with its own outcome and message. SQL() is empty afterwards unless the
     // text was needed.
     void ExecBound(std::optional<ParameterisedStatement> bound,
+                   const std::function<QString()>& written);
+    void OpenBound(std::optional<ParameterisedStatement> bound,
                    const std::function<QString()>& written);
     // Runs any other statement. "COMMIT" (or "Commit;") commits the transaction in
     // progress and "ROLLBACK" rolls it back; either leaves no transaction in progress.
@@ -72,11 +74,10 @@ private:
     void TextChanged();
     PreparedStatement& Prepared();
     const std::vector<const TargetValue*>& MarkerValues();
-    bool BindsLiterals() const noexcept { return !literals_.values.empty(); }
+    // Runs `bound` (opening it as a search when `open`); false when there is none or it failed.
+    bool RunBound(std::optional<ParameterisedStatement>& bound, bool open);
     void Fetch(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     void Execute(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
-    // The statement as written, for when its bound shape fails.
-    PreparedStatement& AsWritten();
     TargetTransaction& Transaction() const;
     void PointFieldsAtCurrentRow();
 
@@ -86,13 +87,7 @@ private:
     std::vector<TargetParam> params_;
     std::shared_ptr<PreparedStatement> statement_;
     std::vector<std::size_t> paramOfMarker_; // for each "?" of a named-parameter statement
-    LiteralStatement literals_;              // the values of a literal statement's bound shape
-    // The last literal statement and how much of it came before its values, which the next
-    // one may share.
-    struct {
-        QString source;
-        qsizetype head = 0;
-    } literalHead_;
+    ParameterisedStatement bound_;           // the statement and values of the last bound run
     std::vector<const TargetValue*> markerValues_;
     bool active_ = false;
     std::vector<TargetField> fields_;

@@ -1,4 +1,4 @@
-#include "db/LiteralParameters.h"
+#include "support/LiteralParameters.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>

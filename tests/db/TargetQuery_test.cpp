@@ -1,10 +1,11 @@
 #include "db/Error.h"
-#include "db/LiteralParameters.h"
 #include "db/TargetQuery.h"
 #include "support/ExpectError.h"
+#include "support/LiteralParameters.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
 
+#include <QRegularExpression>
 #include <array>
 #include <gtest/gtest.h>
 
@@ -28,19 +29,24 @@ protected:
         return rows.empty() ? QStringList() : rows.front();
     }
 
-    // Inserts one row of literal values twice under the next two ids: as a writer's statement
-    // runs (bound) and as written (a trailing comment keeps a statement as written). Gives the
-    // two outcomes: the row read back, or the error's message.
+    // Inserts one row of literal values twice under the next two ids: bound, as the literal
+    // reader reads the text (a writer binds the same values), and as written. Gives the two
+    // outcomes: the row read back, or the error's message.
     std::array<QString, 2> InsertBoundAndAsWritten(const QString& table, const QString& columns,
                                                    const char* values) {
         std::array<QString, 2> outcome;
         for (int asWritten = 0; asWritten < 2; ++asWritten) {
             const QString id = QString::number(++lastId_);
-            query.SetSQL(u"INSERT INTO "_qs + table + u" (ID, "_qs + columns + u") VALUES ("_qs +
-                         id + u", "_qs + QString::fromUtf8(values) + u")"_qs +
-                         (asWritten ? u" /* como escrito */"_qs : QString()));
+            const QString sql = u"INSERT INTO "_qs + table + u" (ID, "_qs + columns +
+                                u") VALUES ("_qs + id + u", "_qs + QString::fromUtf8(values) +
+                                u")"_qs;
             try {
-                query.ExecSQL();
+                if (asWritten) {
+                    query.SetSQL(sql);
+                    query.ExecSQL();
+                } else {
+                    query.ExecBound(LiteralsToParameters(sql), [&sql] { return sql; });
+                }
                 target.Transaction().Commit();
                 outcome[asWritten] = target
                                          .Rows(u"SELECT "_qs + columns + u" FROM "_qs + table +
@@ -273,9 +279,8 @@ TEST_F(TargetQueryTest, CharactersOutsideWin1252EndWithTheServersMessage) {
     ExpectErrorContaining([&] { query.ExecSQL(); }, QStringLiteral("transliterate"));
 }
 
-// An INSERT of literals runs as a prepared shape with the literals bound; it must give the
-// rows and the errors the statement as written gives. A trailing comment keeps a statement
-// as written.
+// An INSERT bound with the values its literals stand for must give the rows and the errors
+// the statement as written gives.
 TEST_F(TargetQueryTest, LiteralInsertsGiveTheRowsAndErrorsOfTheStatementAsWritten) {
     target.Execute({QStringLiteral("CREATE TABLE CURTA (ID INTEGER NOT NULL PRIMARY KEY, "
                                    "TEXTO VARCHAR(5), DIA DATE, NUMERO DOUBLE PRECISION, "
@@ -357,9 +362,10 @@ TEST_F(TargetQueryTest, ExactNumbersForFloatingColumnsLandAsTheirLiteralsWhateve
               QString::number(2 * std::size(values)));
 }
 
-// A search with literals runs as a prepared shape with the literals bound; it must find what
-// the statement as written finds, or fail with its message. A trailing comment keeps a
-// statement as written.
+// A search bound with the values its literals stand for must find what the statement as
+// written finds, or fail with its message: whether each value is cast to text of its own
+// length, as the literal reader writes it, or bound plainly where the lookups compare a
+// column with a "?" (a value the column cannot hold fails, and the text decides).
 TEST_F(TargetQueryTest, LiteralSearchesFindWhatTheStatementAsWrittenFinds) {
     target.Execute({QStringLiteral("CREATE TABLE BUSCA (CURTO VARCHAR(8), FIXO CHAR(5), "
                                    "NUMERO INTEGER, DIA DATE)")});
@@ -386,22 +392,33 @@ TEST_F(TargetQueryTest, LiteralSearchesFindWhatTheStatementAsWrittenFinds) {
     };
     for (const char* condition : conditions) {
         SCOPED_TRACE(condition);
-        QString outcome[2];
-        for (int asWritten = 0; asWritten < 2; ++asWritten) {
-            query.SetSQL(QStringLiteral("SELECT NUMERO FROM BUSCA WHERE %1%2")
-                             .arg(QString::fromUtf8(condition))
-                             .arg(asWritten ? QStringLiteral(" /* como escrito */") : QString()));
+        const QString sql =
+            QStringLiteral("SELECT NUMERO FROM BUSCA WHERE %1").arg(QString::fromUtf8(condition));
+        const std::optional<LiteralStatement> cast = LiteralsToParameters(sql);
+        ASSERT_TRUE(cast.has_value());
+        ParameterisedStatement plain = *cast;
+        plain.sql.replace(QRegularExpression(QStringLiteral(R"(CAST\(\? AS [^)]*\))")),
+                          QStringLiteral("?"));
+        QString outcome[3];
+        for (int way = 0; way < 3; ++way) {
             try {
-                query.Open();
+                if (way == 0) {
+                    query.SetSQL(sql);
+                    query.Open();
+                } else {
+                    query.OpenBound(way == 1 ? ParameterisedStatement(*cast) : plain,
+                                    [&sql] { return sql; });
+                }
                 QStringList found;
                 for (; !query.Eof(); query.Next())
                     found.append(query.FieldByName(QStringLiteral("NUMERO")).AsString());
                 found.sort();
-                outcome[asWritten] = found.join(u',');
+                outcome[way] = found.join(u',');
             } catch (const Error& error) {
-                outcome[asWritten] = QStringLiteral("error: ") + error.Message();
+                outcome[way] = QStringLiteral("error: ") + error.Message();
             }
         }
-        EXPECT_EQ(outcome[0], outcome[1]);
+        EXPECT_EQ(outcome[1], outcome[0]);
+        EXPECT_EQ(outcome[2], outcome[0]);
     }
 }

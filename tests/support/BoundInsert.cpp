@@ -1,6 +1,6 @@
 #include "support/BoundInsert.h"
 
-#include "db/LiteralParameters.h"
+#include "support/LiteralParameters.h"
 
 #include "support/QtPrinters.h"
 

@@ -1,4 +1,4 @@
-#include "db/LiteralParameters.h"
+#include "support/LiteralParameters.h"
 
 #include "db/NumberText.h"
 

@@ -8,8 +8,10 @@
 
 namespace vorlanda {
 
-// A statement whose values are written in as literals, turned into the same statement with a
-// parameter in place of each literal and the literal's value to bind there.
+// The test oracle of the bound statements: a statement whose values are written in as
+// literals, turned into the same statement with a parameter in place of each literal and the
+// value the server reads the literal as. A bound row that equals what this reads from its text
+// is the row the text writes.
 struct LiteralStatement : ParameterisedStatement {
     // The statement as written. Texts written without doubled quotes are read in place, so
     // the values share its characters: they stay valid while this object holds it.
