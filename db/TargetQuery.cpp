@@ -166,7 +166,7 @@ PreparedStatement& TargetQuery::Prepared() {
 
 const std::vector<const TargetValue*>& TargetQuery::MarkerValues() {
     markerValues_.clear();
-    if (!bound_.values.empty()) {
+    if (sql_.isEmpty()) { // only a bound statement runs without a text
         for (const TargetValue& value : bound_.values)
             markerValues_.push_back(&value);
     } else {

@@ -65,10 +65,12 @@ protected:
 private:
     struct Reference;
     struct CommittedReference;
-    bool Search(const QString& searchSql);
+    // Searches with each "?" of `search` bound to its text; if that fails, the search with the
+    // texts written in runs instead, with its own outcome and message.
+    bool Search(const QString& search, const QStringList& texts = {});
     QString NextCode(const QString& maximumSql, const QString& codeColumn, int width,
                      const QString& firstCode);
-    QString FindOrCreate(const Reference& reference, const QString& searchSql,
+    QString FindOrCreate(const Reference& reference, const QString& search,
                          const QStringList& values);
     QString Create(const Reference& reference, const QStringList& values);
     // Keeps the greatest code of a reference table current after this object added a row.

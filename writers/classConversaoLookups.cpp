@@ -34,10 +34,29 @@ struct TConversao::CommittedReference {
     QString warning;
 };
 
-bool TConversao::Search(const QString& searchSql) {
+namespace {
+
+// The search with each "?" replaced by its text written as a literal.
+QString WithLiterals(const QString& search, const QStringList& texts) {
+    QString sql;
+    qsizetype from = 0;
+    for (const QString& text : texts) {
+        const qsizetype at = search.indexOf(u'?', from);
+        sql += QStringView(search).mid(from, at - from);
+        sql += SqlQuoted(text);
+        from = at + 1;
+    }
+    sql += QStringView(search).mid(from);
+    return sql;
+}
+
+} // namespace
+
+bool TConversao::Search(const QString& search, const QStringList& texts) {
     QAuxiliar.Close();
-    QAuxiliar.SetSQL(searchSql);
-    QAuxiliar.Open();
+    QAuxiliar.OpenBound(
+        ParameterisedStatement{search, std::vector<TargetValue>(texts.begin(), texts.end())},
+        [&] { return WithLiterals(search, texts); });
     return !QAuxiliar.IsEmpty();
 }
 
@@ -102,9 +121,9 @@ QString TConversao::Create(const Reference& reference, const QStringList& values
     return code;
 }
 
-QString TConversao::FindOrCreate(const Reference& reference, const QString& searchSql,
+QString TConversao::FindOrCreate(const Reference& reference, const QString& search,
                                  const QStringList& values) {
-    if (Search(searchSql))
+    if (Search(search, values))
         return QAuxiliar.FieldByName(reference.codeColumn).AsString();
     return Create(reference, values);
 }
@@ -131,8 +150,8 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
     if (const std::optional<QString> known = cidadesPelaCapital_.Find(question))
         return *known;
     QString code;
-    if (Search(QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = ") +
-               SqlQuoted(cidade) + QStringLiteral("    AND ESTADO = ") + SqlQuoted(estado))) {
+    if (Search(QStringLiteral(" SELECT CODCIDADE FROM CIDADES WHERE CIDADE = ?    AND ESTADO = ?"),
+               {cidade, estado})) {
         code = QAuxiliar.FieldByName(cidades.codeColumn).AsString();
     } else if (bhte && Search(QStringLiteral(
                            " SELECT CODCIDADE FROM CIDADES WHERE CIDADE = 'BELO HORIZONTE' "))) {
@@ -160,9 +179,7 @@ QString TConversao::FGrupo(const QString& Grupo) {
             " INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES (:CODGRUPO, :DESCRICAO) "),
         {QStringLiteral("CODGRUPO"), QStringLiteral("DESCRICAO")}};
     const QString grupo = UpperCase(Grupo);
-    return FindOrCreate(grupos,
-                        QStringLiteral(" SELECT CODGRUPO FROM GRUPROD WHERE DESCRICAO = ") +
-                            SqlQuoted(grupo),
+    return FindOrCreate(grupos, QStringLiteral(" SELECT CODGRUPO FROM GRUPROD WHERE DESCRICAO = ?"),
                         {grupo});
 }
 
@@ -175,9 +192,8 @@ QString TConversao::FPais(const QString& Pais) {
         QStringLiteral(" INSERT INTO PAISES (CODPAIS, NOMEPAIS) VALUES (:CODPAIS, :NOMEPAIS) "),
         {QStringLiteral("CODPAIS"), QStringLiteral("NOMEPAIS")}};
     const QString pais = UpperCase(Left(Pais, 60));
-    return FindOrCreate(
-        paises, QStringLiteral(" SELECT CODPAIS FROM PAISES WHERE NOMEPAIS = ") + SqlQuoted(pais),
-        {pais});
+    return FindOrCreate(paises, QStringLiteral(" SELECT CODPAIS FROM PAISES WHERE NOMEPAIS = ?"),
+                        {pais});
 }
 
 QString TConversao::FClasCli(const QString& ClasCli) {
@@ -190,10 +206,8 @@ QString TConversao::FClasCli(const QString& ClasCli) {
             " INSERT INTO CLASCLI (CODCLASCLI, DESCRICAO) VALUES (:CODCLASCLI, :DESCRICAO) "),
         {QStringLiteral("CODCLASCLI"), QStringLiteral("DESCRICAO")}};
     const QString classe = UpperCase(Left(ClasCli, 20));
-    return FindOrCreate(classes,
-                        QStringLiteral(" SELECT CODCLASCLI FROM CLASCLI WHERE DESCRICAO = ") +
-                            SqlQuoted(classe),
-                        {classe});
+    return FindOrCreate(
+        classes, QStringLiteral(" SELECT CODCLASCLI FROM CLASCLI WHERE DESCRICAO = ?"), {classe});
 }
 
 QString TConversao::FLocalProd(const QString& LocalProd) {
@@ -206,10 +220,8 @@ QString TConversao::FLocalProd(const QString& LocalProd) {
             " INSERT INTO LOCALPROD (CODLOCAL, DESCRICAO) VALUES (:CODLOCAL, :DESCRICAO) "),
         {QStringLiteral("CODLOCAL"), QStringLiteral("DESCRICAO")}};
     const QString local = UpperCase(Left(LocalProd, 20));
-    return FindOrCreate(locais,
-                        QStringLiteral(" SELECT CODLOCAL FROM LOCALPROD WHERE DESCRICAO = ") +
-                            SqlQuoted(local),
-                        {local});
+    return FindOrCreate(
+        locais, QStringLiteral(" SELECT CODLOCAL FROM LOCALPROD WHERE DESCRICAO = ?"), {local});
 }
 
 QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
@@ -220,8 +232,7 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
     const QString ncm = Left(Trim(FRemoveCaracter(ClasFis)), 8);
     if (const std::optional<QString> known = classificacoes_.Find(ncm))
         return *known;
-    if (Search(QStringLiteral(" SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = ") +
-               SqlQuoted(ncm))) {
+    if (Search(QStringLiteral(" SELECT CODCLASFIS FROM CLASFISC WHERE CODIGONCM = ?"), {ncm})) {
         const QString code = QAuxiliar.FieldByName(QStringLiteral("CodClasFis")).AsString();
         classificacoes_.Remember(ncm, code);
         return code;
@@ -248,8 +259,7 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
 
 QString TConversao::FGrupoComCodigoPredefinido(const QString& CodGrupo, const QString& Descricao) {
     const QString codigo = StrZero(CodGrupo, 3);
-    if (!Search(QStringLiteral(" SELECT DESCRICAO FROM GRUPROD WHERE CODGRUPO = ") +
-                SqlQuoted(codigo))) {
+    if (!Search(QStringLiteral(" SELECT DESCRICAO FROM GRUPROD WHERE CODGRUPO = ?"), {codigo})) {
         QAuxiliar.Close();
         QAuxiliar.SetSQL(QStringLiteral(
             " INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES (:CODGRUPO, :DESCRICAO) "));
@@ -264,9 +274,9 @@ QString TConversao::FGrupoComCodigoPredefinido(const QString& CodGrupo, const QS
 QString TConversao::FSubGrupoComCodigoPredefinido(const QString& CodGrupo,
                                                   const QString& CodSubgrupo,
                                                   const QString& Descricao) {
-    if (!Search(QStringLiteral(" SELECT DESCRICAO FROM SUBGRUP WHERE CODGRUPO = ") +
-                SqlQuoted(StrZero(CodGrupo, 3)) + QStringLiteral("    AND CODSUBGRUPO = ") +
-                SqlQuoted(StrZero(CodSubgrupo, 3)))) {
+    if (!Search(QStringLiteral(
+                    " SELECT DESCRICAO FROM SUBGRUP WHERE CODGRUPO = ?    AND CODSUBGRUPO = ?"),
+                {StrZero(CodGrupo, 3), StrZero(CodSubgrupo, 3)})) {
         QAuxiliar.Close();
         QAuxiliar.SetSQL(QStringLiteral(" INSERT INTO SUBGRUP (CODGRUPO, CODSUBGRUPO, DESCRICAO) "
                                         "VALUES (:CODGRUPO, :CODSUBGRUPO, :DESCRICAO) "));
