@@ -1,6 +1,7 @@
 #include "writers/Cliente.h"
 
 #include "db/Error.h"
+#include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
@@ -18,18 +19,6 @@ using Step = QString (*)(const QString&);
 
 QString Unchanged(const QString& value) {
     return value;
-}
-
-template <int N> QString First(const QString& value) {
-    return Left(value, N);
-}
-
-template <int N> QString TrimmedFirst(const QString& value) {
-    return Left(Trim(value), N);
-}
-
-template <int N> QString UnmaskedFirst(const QString& value) {
-    return Left(TiraMascara(value), N);
 }
 
 // Each double quote cut out is followed by the setter's own cleaning, which may shorten the
@@ -516,12 +505,7 @@ void TConverteCliente::LimpaVariavel() {
 }
 
 void TConverteCliente::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from CLIENTE"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from CLIENTE"));
 }
 
 QString TConverteCliente::MontaSqlInsere() const {

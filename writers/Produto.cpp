@@ -1,6 +1,7 @@
 #include "writers/Produto.h"
 
 #include "db/DayNumber.h"
+#include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
@@ -16,14 +17,6 @@
 namespace vorlanda {
 
 namespace {
-
-template <int N> QString First(const QString& value) {
-    return Left(value, N);
-}
-
-template <int N> QString TrimmedFirst(const QString& value) {
-    return Left(Trim(value), N);
-}
 
 // Supplier and tax-status codes: an empty code stays empty instead of becoming all zeros,
 // and a long one is kept whole for the target to accept or refuse.
@@ -716,12 +709,7 @@ void TConverteProduto::LimpaVariavel() {
 }
 
 void TConverteProduto::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from PRODUTO"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from PRODUTO"));
 }
 
 QString TConverteProduto::MontaSqlInsere() const {
