@@ -80,12 +80,7 @@ void TConverteProdutoDetalhe::LimpaVariavel() {
 }
 
 void TConverteProdutoDetalhe::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from PRODUTODETALHE"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from PRODUTODETALHE"));
 }
 
 QString TConverteProdutoDetalhe::MontaSqlInsere() const {
