@@ -41,12 +41,7 @@ void TConverteClassificacaoFiscal::PLimpaDados() {
 }
 
 void TConverteClassificacaoFiscal::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("DELETE FROM CLASFISC"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("COMMIT"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("DELETE FROM CLASFISC"), QStringLiteral("COMMIT"));
 }
 
 void TConverteClassificacaoFiscal::GravaClassificacaoFiscal(TargetDatabase& cBanco) const {

@@ -1,6 +1,7 @@
 #include "writers/Cliente.h"
 
 #include "db/Error.h"
+#include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
@@ -18,18 +19,6 @@ using Step = QString (*)(const QString&);
 
 QString Unchanged(const QString& value) {
     return value;
-}
-
-template <int N> QString First(const QString& value) {
-    return Left(value, N);
-}
-
-template <int N> QString TrimmedFirst(const QString& value) {
-    return Left(Trim(value), N);
-}
-
-template <int N> QString UnmaskedFirst(const QString& value) {
-    return Left(TiraMascara(value), N);
 }
 
 // Each double quote cut out is followed by the setter's own cleaning, which may shorten the
@@ -516,12 +505,7 @@ void TConverteCliente::LimpaVariavel() {
 }
 
 void TConverteCliente::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from CLIENTE"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from CLIENTE"));
 }
 
 QString TConverteCliente::MontaSqlInsere() const {
@@ -581,33 +565,82 @@ std::optional<ParameterisedStatement> TConverteCliente::BoundInsert() const {
     return bound;
 }
 
+namespace {
+
+// AtualizaCliente's statement with the values given: literals for its text, "?" for its shape.
+// A date without a value is cleared with NULL, so a date emptied since the row was written is
+// cleared.
+QString ClientUpdate(QStringView nome, const std::vector<Column>& afterTheName,
+                     const std::vector<QStringView>& values,
+                     const std::array<RenderedColumn, 5>& dates,
+                     const std::array<QStringView, 5>& dateValues, QStringView ativo,
+                     QStringView no, QStringView code) {
+    std::vector<QStringView> pieces{u"Update Cliente set cliente.Nome = ", nome, u", "};
+    pieces.reserve(4 * (afterTheName.size() + dates.size()) + 16);
+    for (std::size_t i = 0; i < afterTheName.size(); ++i)
+        pieces.insert(pieces.end(), {afterTheName[i].column, u" = ", values[i], u", "});
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        if (dates[i].value.isEmpty())
+            pieces.insert(pieces.end(), {dates[i].column, u" = NULL , "});
+        else
+            pieces.insert(pieces.end(), {dates[i].column, u" = ", dateValues[i], u", "});
+    }
+    pieces.insert(pieces.end(),
+                  {u"cliente.Ativo = ", ativo, u", cliente.CliBloqueado = ", no,
+                   u", cliente.maladiretaeletr = ", no, u", cliente.protestarcliente = ", no,
+                   u" where cliente.codcliente = ", code});
+    return Concatenated(pieces);
+}
+
+} // namespace
+
 QString TConverteCliente::AtualizaCliente() const {
-    QString sql = QStringLiteral("Update Cliente set cliente.Nome = ");
-    sql += SqlQuoted(FNome);
-    sql += u", ";
-    for (const Column& c : ColumnsAfterTheName(*this)) {
-        sql += c.column;
-        sql += u" = ";
-        sql += c.value.Rendered();
-        sql += u", ";
+    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
+    std::vector<QString> rendered;
+    rendered.reserve(afterTheName.size());
+    for (const Column& c : afterTheName)
+        rendered.push_back(c.value.Rendered());
+    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
+    std::array<QString, 5> quotedDates;
+    std::array<QStringView, 5> dateValues;
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        quotedDates[i] = SqlQuoted(dates[i].value);
+        dateValues[i] = quotedDates[i];
     }
-    // Every date is assigned, so a date emptied since the row was written is cleared.
-    for (const RenderedColumn& date : DateColumns(*this)) {
-        sql += date.column;
-        if (date.value.isEmpty()) {
-            sql += u" = NULL , ";
-        } else {
-            sql += u" = ";
-            sql += SqlQuoted(date.value);
-            sql += u", ";
-        }
+    // "N" between double quotes is a text literal only on a dialect 1 database.
+    return ClientUpdate(SqlQuoted(FNome), afterTheName, {rendered.begin(), rendered.end()}, dates,
+                        dateValues, SqlQuoted(FAtivo), u"\"N\"", SqlQuoted(FCodCliente));
+}
+
+std::optional<ParameterisedStatement> TConverteCliente::BoundAtualiza() const {
+    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
+    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
+    ParameterisedStatement bound;
+    bound.values.reserve(afterTheName.size() + dates.size() + 6);
+    bound.values.emplace_back(FNome);
+    if (!AppendBound(bound.values, afterTheName,
+                     [](const Column& c) -> const SqlValue& { return c.value; }))
+        return std::nullopt;
+    unsigned present = 0;
+    for (std::size_t i = 0; i < dates.size(); ++i) {
+        if (dates[i].value.isEmpty())
+            continue;
+        bound.values.push_back(dates[i].value);
+        present |= 1u << i;
     }
-    sql += u"cliente.Ativo = ";
-    sql += SqlQuoted(FAtivo);
-    sql += u", cliente.CliBloqueado = \"N\", cliente.maladiretaeletr = \"N\", "
-           u"cliente.protestarcliente = \"N\" where cliente.codcliente = ";
-    sql += SqlQuoted(FCodCliente);
-    return sql;
+    const QString no = QStringLiteral("N");
+    bound.values.insert(bound.values.end(), {FAtivo, no, no, no, FCodCliente});
+    // The shape depends only on which dates are there.
+    QString& shape = updateShapes_.at(present);
+    if (shape.isEmpty()) {
+        std::array<QStringView, 5> marks;
+        marks.fill(u"?");
+        shape =
+            ClientUpdate(u"?", afterTheName, std::vector<QStringView>(afterTheName.size(), u"?"),
+                         dates, marks, u"?", u"?", u"?");
+    }
+    bound.sql = shape;
+    return bound;
 }
 
 bool TConverteCliente::ExecutaSql(int Acao) {
@@ -616,8 +649,7 @@ bool TConverteCliente::ExecutaSql(int Acao) {
     if (Acao == 1) {
         QDestino.ExecBound(BoundInsert(), [this] { return MontaSqlInsere(); });
     } else if (Acao == 2) {
-        QDestino.SetSQL(AtualizaCliente());
-        QDestino.ExecSQL();
+        QDestino.ExecBound(BoundAtualiza(), [this] { return AtualizaCliente(); });
     } else {
         throw Error(QStringLiteral("Ação de gravação de cliente desconhecida: %1 (1 para "
                                    "incluir, 2 para alterar).")

@@ -162,6 +162,9 @@ public:
     std::optional<ParameterisedStatement> BoundInsert() const;
     // Rewrites the client with the same code; empty dates clear the stored ones.
     QString AtualizaCliente() const;
+    // AtualizaCliente with its values bound, as the server reads the text's literals; nothing
+    // when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundAtualiza() const;
     // 1 inserts the record, 2 updates it; then the record is reset. A server error leaves
     // the record as it was; any other Acao raises Error without touching the database.
     bool ExecutaSql(int Acao);
@@ -171,6 +174,8 @@ public:
 private:
     // The shape of BoundInsert for each combination of dates.
     mutable std::array<QString, 32> insertShapes_;
+    // The shape of BoundAtualiza for each combination of dates.
+    mutable std::array<QString, 32> updateShapes_;
     QString FCodCliente;
     QString FCodFornec;
     QString FNome;

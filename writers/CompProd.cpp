@@ -33,12 +33,7 @@ void TConverteCompProd::LimpaVariavel() {
 }
 
 void TConverteCompProd::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from COMPPROD"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from COMPPROD"));
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "writers/Fornecedor.h"
 
+#include "writers/Cutting.h"
 #include "writers/SqlText.h"
 #include "writers/TextRules.h"
 #include "writers/ValueHelpers.h"
@@ -17,12 +18,8 @@ QString WithoutApostrophes(const QString& value) {
     return QString(value).remove(u'\'');
 }
 
-QString TrimmedFirst(const QString& value, qsizetype n) {
-    return Left(Trim(value), n);
-}
-
-QString NameText(const QString& value, qsizetype n) {
-    return FRetiraAcento(UpperCase(TrimmedFirst(value, n)));
+template <int N> QString NameText(const QString& value) {
+    return FRetiraAcento(UpperCase(TrimmedFirst<N>(value)));
 }
 
 // Phone numbers are cut before the digits are picked, so only digits among the first 16
@@ -94,15 +91,15 @@ void TConverteFornece::SetCodcliente(const QString& Value) {
 }
 
 void TConverteFornece::SetNome(const QString& Value) {
-    FNome = NameText(WithoutApostrophes(Value), 50);
+    FNome = NameText<50>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetNomeFantasia(const QString& Value) {
-    FNomeFantasia = NameText(WithoutApostrophes(Value), 40);
+    FNomeFantasia = NameText<40>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetContato(const QString& Value) {
-    FContato = TrimmedFirst(WithoutApostrophes(Value), 30);
+    FContato = TrimmedFirst<30>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetEndereco(const QString& Value) {
@@ -110,7 +107,7 @@ void TConverteFornece::SetEndereco(const QString& Value) {
 }
 
 void TConverteFornece::SetBairro(const QString& Value) {
-    FBairro = TrimmedFirst(WithoutApostrophes(Value), 30);
+    FBairro = TrimmedFirst<30>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetCep(const QString& Value) {
@@ -124,7 +121,7 @@ void TConverteFornece::SetCodCidade(const QString& Value) {
 }
 
 void TConverteFornece::SetNomeCidade(const QString& Value) {
-    FNomeCidade = TrimmedFirst(WithoutApostrophes(Value), 30);
+    FNomeCidade = TrimmedFirst<30>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetNumero(const QString& Value) {
@@ -176,19 +173,19 @@ void TConverteFornece::SetHomePage(const QString& Value) {
 }
 
 void TConverteFornece::SetCampoLivre1(const QString& Value) {
-    FCampoLivre1 = TrimmedFirst(WithoutApostrophes(Value), 20);
+    FCampoLivre1 = TrimmedFirst<20>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetCampoLivre2(const QString& Value) {
-    FCampoLivre2 = TrimmedFirst(WithoutApostrophes(Value), 20);
+    FCampoLivre2 = TrimmedFirst<20>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetContaCx(const QString& Value) {
-    FContaCx = TrimmedFirst(WithoutApostrophes(Value), 7);
+    FContaCx = TrimmedFirst<7>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetCTCTbred(const QString& Value) {
-    FCTCTbred = TrimmedFirst(WithoutApostrophes(Value), 7);
+    FCTCTbred = TrimmedFirst<7>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::Setobservacao(const QString& Value) {
@@ -233,12 +230,7 @@ void TConverteFornece::LimpaVariavel() {
 }
 
 void TConverteFornece::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from FORNECE"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from FORNECE"));
 }
 
 QString TConverteFornece::MontaSql() const {

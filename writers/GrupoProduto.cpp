@@ -25,12 +25,7 @@ void TConverteGruposProd::LimpaVariavel() {
 }
 
 void TConverteGruposProd::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete From GRUPROD"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete From GRUPROD"));
 }
 
 bool TConverteGruposProd::ExecutaSql() {

@@ -1,10 +1,12 @@
 #include "writers/Produto.h"
 
 #include "db/DayNumber.h"
+#include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
 #include "writers/TextRules.h"
+#include "writers/UpdateStatement.h"
 #include "writers/ValueHelpers.h"
 
 #include <QDate>
@@ -15,14 +17,6 @@
 namespace vorlanda {
 
 namespace {
-
-template <int N> QString First(const QString& value) {
-    return Left(value, N);
-}
-
-template <int N> QString TrimmedFirst(const QString& value) {
-    return Left(Trim(value), N);
-}
 
 // Supplier and tax-status codes: an empty code stays empty instead of becoming all zeros,
 // and a long one is kept whole for the target to accept or refuse.
@@ -36,339 +30,335 @@ QString LastThreePadded(const QString& value) {
     return StrZero(value.right(3), 3);
 }
 
-// A date field as an SQL date; a day number outside the years 1 to 9999 raises Error.
-QString SqlDayNumber(double dayNumber) {
-    return SqlDate(DateFromDayNumber(dayNumber));
-}
+} // namespace
 
-struct RenderedColumn {
-    QString column;
-    QString value;
-};
-
-// A column of the INSERT with its value, which is rendered into the text or bound.
-struct Column {
-    QStringView column; // a literal of the code
-    SqlValue value;
-};
-
-// The INSERT's columns from the code to the promotional price, rendered, in statement order.
-std::vector<Column> ColumnsBeforeTheDates(const TConverteProduto& p) {
-    return {
-        {u"Produto.CODPROD", SqlValue::Quoted(p.CodProd())},
-        {u"Produto.TIPOPROD", SqlValue::Quoted(p.TipoProd())},
-        {u"Produto.ATIVO", SqlValue::Quoted(p.Ativado())},
-        {u"Produto.PRODBLOQUEADO", SqlValue::Quoted(p.ProdBloqueado())},
-        {u"Produto.CONTROLESERIE", SqlValue::Quoted(p.ControleSerie())},
-        {u"Produto.REFERENCIA", SqlValue::Quoted(p.Referencia())},
-        {u"Produto.REFFABRICANTE", SqlValue::Quoted(p.RefFabricante())},
-        {u"Produto.DESCRICAO", SqlValue::Quoted(p.Descricao())},
-        {u"Produto.DESCRICAO2", SqlValue::Quoted(p.Descricao2())},
-        {u"Produto.DESCRICAO3", SqlValue::Quoted(p.Descricao3())},
-        {u"Produto.FORNEC_ULT_ENT1", SqlValue::Quoted(p.Fornec_Ult_Ent1())},
-        {u"Produto.CODGRUPO", SqlValue::Quoted(p.CodGrupo())},
-        {u"Produto.CODSUBGRUPO", SqlValue::Quoted(p.CodSubGrupo())},
-        {u"Produto.PRINCIPALFORNEC", SqlValue::Quoted(p.PrincipalFornecedor())},
-        {u"Produto.EMBALAGEM", SqlValue::Quoted(p.Embalagem())},
-        {u"Produto.CODFABRIC", SqlValue::Quoted(p.CodFabric())},
-        {u"Produto.OBSERVACAO", SqlValue::Quoted(p.Observacao())},
-        {u"Produto.CODLOCAL", SqlValue::Quoted(p.CodLocal())},
-        {u"Produto.CODCLASFIS", SqlValue::Quoted(p.CodClasFis())},
-        {u"Produto.ALIQICMSREG00", SqlValue::Number(p.AliqIcmsReg00())},
-        {u"Produto.BASEICMSREG00", SqlValue::Number(p.BaseIcmsReg00())},
-        {u"Produto.BASEICMSREG02", SqlValue::Number(p.BaseIcmsReg02())},
-        {u"Produto.CODTRIBUT00", SqlValue::Quoted(p.CodTribut00())},
-        {u"Produto.CODTRIBUT01", SqlValue::Quoted(p.CodTribut01())},
-        {u"Produto.ALIQICMSPDV", SqlValue::Number(p.AliqIcmsPdv())},
-        {u"Produto.SUBSTRIB", SqlValue::Quoted(p.SubsTrib())},
-        {u"Produto.AliqIpi", SqlValue::Number(p.AliqIpi())},
-        {u"Produto.AliqISS", SqlValue::Number(p.AliqIss())},
-        {u"Produto.PESO", SqlValue::Number(p.Peso())},
-        {u"Produto.UNIDADEENT", SqlValue::Quoted(p.UnidEntrada())},
-        {u"Produto.UNIDADESAIDA", SqlValue::Quoted(p.UnidSaida())},
-        {u"Produto.CodFamilia", SqlValue::Quoted(p.CodFamilia())},
-        {u"Produto.CodTipoProduto", SqlValue::Quoted(p.CodTipoProduto())},
-        {u"Produto.CodVolume", SqlValue::Quoted(p.CodVolume())},
-        {u"Produto.TipoEntrega", SqlValue::Quoted(p.TipoEntrega())},
-        {u"Produto.CodGeneroItem", SqlValue::Quoted(p.CodGeneroItem())},
-        {u"Produto.SUGESTAO", SqlValue::Number(p.Sugestao())},
-        {u"Produto.PRECO", SqlValue::Number(p.Preco())},
-        {u"Produto.DESCRICAOPRECO", SqlValue::Quoted(p.DescricaoPreco())},
-        {u"Produto.PRECO2", SqlValue::Number(p.Preco2())},
-        {u"Produto.DESCRICAOPRECO2", SqlValue::Quoted(p.DescricaoPreco2())},
-        {u"Produto.PRECO3", SqlValue::Number(p.Preco3())},
-        {u"Produto.DESCRICAOPRECO3", SqlValue::Quoted(p.DescricaoPreco3())},
-        {u"Produto.PRECO4", SqlValue::Number(p.Preco4())},
-        {u"Produto.DESCRICAOPRECO4", SqlValue::Quoted(p.DescricaoPreco4())},
-        {u"Produto.PRECO_ANTERIOR", SqlValue::Number(p.Preco_Anterior())},
-        {u"Produto.Pr_Ult_Ent1", SqlValue::Number(p.Pr_Ult_Ent1())},
-        {u"Produto.Lucro", SqlValue::Number(p.Lucro())},
-        {u"Produto.Lucro2", SqlValue::Number(p.Lucro2())},
-        {u"Produto.Lucro3", SqlValue::Number(p.Lucro3())},
-        {u"Produto.Lucro4", SqlValue::Number(p.Lucro4())},
-        {u"Produto.EstMinimo", SqlValue::Number(p.EstMinimo())},
-        {u"Produto.EstMaximo", SqlValue::Number(p.EstMaximo())},
-        {u"Produto.Comissao", SqlValue::Number(p.Comissao())},
-        {u"Produto.Perc_Iva", SqlValue::Number(p.PercIva())},
-        {u"Produto.FatorConversao", SqlValue::Number(p.FatorConversao())},
-        {u"Produto.MultDivide", SqlValue::Quoted(p.MultiplicaDivide())},
-        {u"Produto.ValorIpi", SqlValue::Number(p.ValorIpi())},
-        {u"Produto.PrecoPromo", SqlValue::Number(p.PrecoPromo())},
+// A column of PRODUTO: how the statements write it, the field that holds its value and what
+// LimpaVariavel gives that field.
+struct ProdutoColumn {
+    using P = TConverteProduto;
+    enum class Kind {
+        Text,
+        Number,
+        Whole,
+        // Left out of the INSERT when empty, so that the table's default (NULL) applies; the
+        // UPDATE assigns every column and writes NULL.
+        Registration,
+        // A day number, left out of the INSERT when it is the no-date day; the UPDATE writes
+        // that day as a date.
+        Date,
     };
-}
 
-// The INSERT's columns from Fracionado to the grade, rendered, in statement order.
-std::vector<Column> ColumnsAfterTheDates(const TConverteProduto& p) {
-    return {
-        {u"Produto.Fracionado", SqlValue::Quoted(p.Fracionado())},
-        {u"Produto.CAMPOLIVRE1", SqlValue::Quoted(p.CampoLivre1())},
-        {u"Produto.CAMPOLIVRE2", SqlValue::Quoted(p.CampoLivre2())},
-        {u"Produto.CAMPOLIVRE3", SqlValue::Quoted(p.CampoLivre3())},
-        {u"Produto.CAMPOLIVRE4", SqlValue::Quoted(p.CampoLivre4())},
-        {u"produto.mensagem00", SqlValue::Quoted(p.Mensagem00())},
-        {u"produto.aliqicmsreg01", SqlValue::Number(p.AliqIcmsReg01())},
-        {u"produto.BaseIcmsReg01", SqlValue::Number(p.BaseIcmsReg01())},
-        {u"produto.mensagem01", SqlValue::Quoted(p.Mensagem01())},
-        {u"produto.aliqicmsreg02", SqlValue::Number(p.AliqIcmsReg02())},
-        {u"Produto.CODTRIBUT02", SqlValue::Quoted(p.CodTribut02())},
-        {u"produto.mensagem02", SqlValue::Quoted(p.Mensagem02())},
-        {u"produto.aliqicmsreg03", SqlValue::Number(p.AliqIcmsReg03())},
-        {u"produto.BaseIcmsReg03", SqlValue::Number(p.BaseIcmsReg03())},
-        {u"Produto.CODTRIBUT03", SqlValue::Quoted(p.CodTribut03())},
-        {u"produto.mensagem03", SqlValue::Quoted(p.Mensagem03())},
-        {u"produto.AliqIcmsDiversos", SqlValue::Number(p.AliqIcmsDiversos())},
-        {u"produto.BaseIcmsdiversos", SqlValue::Number(p.BaseIcmsdiversos())},
-        {u"Produto.CodTributDiversos", SqlValue::Quoted(p.CodTributDiversos())},
-        {u"produto.MensagemDiversos", SqlValue::Quoted(p.MensagemDiversos())},
-        {u"produto.lucrosubstrib", SqlValue::Number(p.LucroSubStrib())},
-        {u"produto.substribsaida", SqlValue::Quoted(p.SubsTribSaida())},
-        {u"Produto.PERCPERDA", SqlValue::Number(p.PercPerda())},
-        {QStringLiteral("produto.percbasesubstribsaida"),
-         SqlValue::Number(p.PercBaseSubsTribSaida())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaida"),
-         SqlValue::Number(p.PercIcmsSubsTribSaida())},
-        {u"produto.substribsaidaR1", SqlValue::Quoted(p.SubsTribSaidaR1())},
-        {QStringLiteral("produto.percbasesubstribsaidaR1"),
-         SqlValue::Number(p.PercBaseSubsTribSaidaR1())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaidaR1"),
-         SqlValue::Number(p.PercIcmsSubsTribSaidaR1())},
-        {u"produto.substribsaidaR2", SqlValue::Quoted(p.SubsTribSaidaR2())},
-        {QStringLiteral("produto.percbasesubstribsaidaR2"),
-         SqlValue::Number(p.PercBaseSubsTribSaidaR2())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaidaR2"),
-         SqlValue::Number(p.PercIcmsSubsTribSaidaR2())},
-        {u"produto.substribsaidaR3", SqlValue::Quoted(p.SubsTribSaidaR3())},
-        {QStringLiteral("produto.percbasesubstribsaidaR3"),
-         SqlValue::Number(p.PercBaseSubsTribSaidaR3())},
-        {QStringLiteral("produto.PercIcmsSubsTribSaidaR3"),
-         SqlValue::Number(p.PercIcmsSubsTribSaidaR3())},
-        {u"produto.substribsaidaR4", SqlValue::Quoted(p.SubsTribSaidaR4())},
-        {QStringLiteral("produto.percbasesubstribsaidaR4"),
-         SqlValue::Number(p.PercBaseSubsTribSaidaR4())},
-        {u"Produto.ControleLote", SqlValue::Quoted(p.ControleLote())},
-        {QStringLiteral("Produto.PercIcmsSubsTribSaidaR4"),
-         SqlValue::Number(p.PercIcmsSubsTribSaidaR4())},
-        {u"Produto.Quant_Ult_Ent1", SqlValue::Number(p.Quant_Ult_Ent1())},
-        {u"Produto.CFOPFORAUF", SqlValue::Quoted(p.CFOPForaUF())},
-        {u"Produto.CFOPDENTROUF", SqlValue::Quoted(p.CFOPDentroUF())},
-        {u"produto.grade", SqlValue::Integer(p.Grade())},
-    };
-}
-
-// The UPDATE assigns every column, so it cannot leave one out for the table's default as the
-// INSERT does: an unknown registration text is written as NULL and the no-date day as a date.
-std::vector<RenderedColumn> UpdatedDates(const TConverteProduto& p) {
-    return {
-        {QStringLiteral("Produto.DT_CADASTRO"),
-         p.Dt_Cadastro().isEmpty() ? QStringLiteral("NULL ") : SqlQuoted(p.Dt_Cadastro())},
-        {QStringLiteral("Produto.Data_Ult_Ent1"), SqlDayNumber(p.Data_Ult_Ent())},
-        {QStringLiteral("Produto.Data_Ult_Reajuste"), SqlDayNumber(p.Data_Ult_Rea())},
-        {QStringLiteral("Produto.Data_Ult_Alteracao"), SqlDayNumber(p.Data_Ult_Alteracao())},
-    };
-}
-
-// The UPDATE's columns in statement order and spelling. The order is not the INSERT's (the
-// lot control, the suggested price, the genre code and the loss percentage sit elsewhere),
-// but each value is the INSERT's rendering of the same column.
-constexpr const char16_t* kUpdatedColumns[] = {
-    u"Produto.TIPOPROD",
-    u"Produto.ATIVO",
-    u"Produto.PRODBLOQUEADO",
-    u"Produto.CONTROLESERIE",
-    u"Produto.CONTROLELOTE",
-    u"Produto.REFERENCIA",
-    u"Produto.REFFABRICANTE",
-    u"Produto.DESCRICAO",
-    u"Produto.DESCRICAO2",
-    u"Produto.DESCRICAO3",
-    u"Produto.FORNEC_ULT_ENT1",
-    u"Produto.CODGRUPO",
-    u"Produto.CODSUBGRUPO",
-    u"Produto.PRINCIPALFORNEC",
-    u"Produto.EMBALAGEM",
-    u"Produto.CODFABRIC",
-    u"Produto.OBSERVACAO",
-    u"Produto.CODLOCAL",
-    u"Produto.CODCLASFIS",
-    u"Produto.ALIQICMSREG00",
-    u"Produto.BASEICMSREG00",
-    u"Produto.BASEICMSREG02",
-    u"Produto.CODTRIBUT00",
-    u"Produto.CODTRIBUT01",
-    u"Produto.ALIQICMSPDV",
-    u"Produto.SUBSTRIB",
-    u"Produto.AliqIpi",
-    u"Produto.PESO",
-    u"Produto.UNIDADEENT",
-    u"Produto.UNIDADESAIDA",
-    u"Produto.CodFamilia",
-    u"Produto.CodTipoProduto",
-    u"Produto.CodVolume",
-    u"Produto.TipoEntrega",
-    u"Produto.PRECO",
-    u"Produto.SUGESTAO",
-    u"Produto.DESCRICAOPRECO",
-    u"Produto.PRECO2",
-    u"Produto.DESCRICAOPRECO2",
-    u"Produto.PRECO3",
-    u"Produto.DESCRICAOPRECO3",
-    u"Produto.PRECO4",
-    u"Produto.DESCRICAOPRECO4",
-    u"Produto.PRECO_ANTERIOR",
-    u"Produto.Pr_Ult_Ent1",
-    u"Produto.Lucro",
-    u"Produto.Lucro2",
-    u"Produto.Lucro3",
-    u"Produto.Lucro4",
-    u"Produto.EstMinimo",
-    u"Produto.EstMaximo",
-    u"Produto.Comissao",
-    u"Produto.Perc_Iva",
-    u"Produto.FatorConversao",
-    u"Produto.MultDivide",
-    u"Produto.ValorIpi",
-    u"Produto.PrecoPromo",
-    u"Produto.DT_CADASTRO",
-    u"Produto.Data_Ult_Ent1",
-    u"Produto.Data_Ult_Reajuste",
-    u"Produto.Data_Ult_Alteracao",
-    u"Produto.Fracionado",
-    u"Produto.CAMPOLIVRE1",
-    u"Produto.CAMPOLIVRE2",
-    u"Produto.CAMPOLIVRE3",
-    u"Produto.CAMPOLIVRE4",
-    u"produto.mensagem00",
-    u"produto.aliqicmsreg01",
-    u"produto.BaseIcmsReg01",
-    u"produto.mensagem01",
-    u"produto.aliqicmsreg02",
-    u"Produto.CODTRIBUT02",
-    u"produto.mensagem02",
-    u"produto.aliqicmsreg03",
-    u"produto.BaseIcmsReg03",
-    u"Produto.CODTRIBUT03",
-    u"produto.mensagem03",
-    u"produto.AliqIcmsDiversos",
-    u"produto.BaseIcmsdiversos",
-    u"Produto.CodTributDiversos",
-    u"produto.MensagemDiversos",
-    u"Produto.CodGeneroItem",
-    u"produto.lucrosubstrib",
-    u"produto.substribsaida",
-    u"produto.percbasesubstribsaida",
-    u"Produto.PERCPERDA",
-    u"produto.PercIcmsSubsTribSaida",
-    u"produto.substribsaidaR1",
-    u"produto.percbasesubstribsaidaR1",
-    u"produto.PercIcmsSubsTribSaidaR1",
-    u"produto.substribsaidaR2",
-    u"produto.percbasesubstribsaidaR2",
-    u"produto.PercIcmsSubsTribSaidaR2",
-    u"produto.substribsaidaR3",
-    u"produto.percbasesubstribsaidaR3",
-    u"produto.PercIcmsSubsTribSaidaR3",
-    u"produto.substribsaidaR4",
-    u"produto.percbasesubstribsaidaR4",
-    u"produto.PercIcmsSubsTribSaidaR4",
-    u"produto.Quant_Ult_Ent1",
-    u"Produto.CFOPFORAUF",
-    u"Produto.CFOPDENTROUF",
-};
-
-// The INSERT's columns with their values. Each column that has no value is left out, so the
-// table's own default (NULL) applies instead of an empty text or the 1900 placeholder.
-struct InsertColumns {
-    std::vector<Column> before;
-    std::vector<Column> optional; // the registration text and the dates that are there
-    std::vector<Column> after;
-    unsigned present = 0; // which of those four are there, one bit each
-};
-
-InsertColumns InsertColumnsOf(const TConverteProduto& p) {
-    InsertColumns insert{ColumnsBeforeTheDates(p), {}, ColumnsAfterTheDates(p)};
-    if (!p.Dt_Cadastro().isEmpty()) {
-        insert.optional.push_back({u"Produto.DT_CADASTRO ,", SqlValue::Quoted(p.Dt_Cadastro())});
-        insert.present |= 1u;
+    constexpr ProdutoColumn(const char16_t* insertName, QString P::*field,
+                            const char16_t* clearedText = u"")
+        : kind(Kind::Text), insert(insertName), text(field), cleared(clearedText) {}
+    constexpr ProdutoColumn(const char16_t* insertName, double P::*field)
+        : kind(Kind::Number), insert(insertName), number(field) {}
+    constexpr ProdutoColumn(const char16_t* insertName, qint32 P::*field)
+        : kind(Kind::Whole), insert(insertName), whole(field) {}
+    static constexpr ProdutoColumn Registration(const char16_t* insertName, QString P::*field) {
+        ProdutoColumn c(insertName, field);
+        c.kind = Kind::Registration;
+        return c;
     }
-    const struct {
-        QStringView column;
-        double day;
-    } dates[] = {
-        {u"Produto.Data_Ult_Ent1, ", p.Data_Ult_Ent()},
-        {u"Produto.Data_Ult_Reajuste, ", p.Data_Ult_Rea()},
-        {u"Produto.Data_Ult_Alteracao, ", p.Data_Ult_Alteracao()},
-    };
-    // Only the exact day number means "no date": a time of day on 1 January 1900 is written.
-    const double noDate = TConverteProduto::NoDateDay();
-    for (std::size_t i = 0; i < std::size(dates); ++i) {
-        if (dates[i].day == noDate)
+    static constexpr ProdutoColumn Date(const char16_t* insertName, double P::*field) {
+        ProdutoColumn c(insertName, field);
+        c.kind = Kind::Date;
+        return c;
+    }
+    // Assigned at `at` in MontaSqlAtualiza, spelled `spelling` there when not as in the INSERT.
+    constexpr ProdutoColumn Updated(int at, const char16_t* spelling = nullptr) const {
+        ProdutoColumn c = *this;
+        c.updateAt = at;
+        c.update = spelling ? spelling : insert;
+        return c;
+    }
+    // Assigned at `at` in MontaSqlAtualizaPreco.
+    constexpr ProdutoColumn Priced(int at) const {
+        ProdutoColumn c = *this;
+        c.priceAt = at;
+        return c;
+    }
+    // Left alone by LimpaVariavel.
+    constexpr ProdutoColumn Kept() const {
+        ProdutoColumn c = *this;
+        c.kept = true;
+        return c;
+    }
+
+    bool Optional() const { return kind == Kind::Registration || kind == Kind::Date; }
+    // Whether the INSERT writes it. Only the exact day number means "no date": a time of day
+    // on 1 January 1900 is written.
+    bool Present(const P& p, double noDate) const {
+        if (kind == Kind::Registration)
+            return !(p.*text).isEmpty();
+        return kind != Kind::Date || p.*number != noDate;
+    }
+    SqlValue Value(const P& p) const {
+        switch (kind) {
+        case Kind::Number:
+            return SqlValue::Number(p.*number);
+        case Kind::Whole:
+            return SqlValue::Integer(p.*whole);
+        case Kind::Date:
+            return SqlValue::Date(DateFromDayNumber(p.*number));
+        case Kind::Text:
+        case Kind::Registration:
+            break;
+        }
+        return SqlValue::Quoted(p.*text);
+    }
+    // The UPDATE writes an unknown registration text as NULL.
+    bool NullInUpdate(const P& p) const {
+        return kind == Kind::Registration && (p.*text).isEmpty();
+    }
+    void Reset(P& p, double noDate) const {
+        if (kept)
+            return;
+        switch (kind) {
+        case Kind::Number:
+            p.*number = 0;
+            break;
+        case Kind::Whole:
+            p.*whole = 0;
+            break;
+        case Kind::Date:
+            p.*number = noDate;
+            break;
+        case Kind::Text:
+        case Kind::Registration:
+            // The cleared texts are literals of the code, shared rather than copied.
+            p.*text = *cleared ? QString::fromRawData(reinterpret_cast<const QChar*>(cleared),
+                                                      std::char_traits<char16_t>::length(cleared))
+                               : QString();
+            break;
+        }
+    }
+
+    Kind kind;
+    // As the INSERT writes it; an optional column with the punctuation that follows it there.
+    const char16_t* insert;
+    QString P::*text = nullptr;
+    double P::*number = nullptr;
+    qint32 P::*whole = nullptr;
+    const char16_t* cleared = u"";
+    bool kept = false;
+    int updateAt = -1;
+    const char16_t* update = nullptr;
+    int priceAt = -1;
+};
+
+// The columns in the INSERT's order: the optional ones stand between the promotional price and
+// Fracionado.
+struct ProdutoColumns {
+    using P = TConverteProduto;
+    static const ProdutoColumn all[];
+    static constexpr std::size_t count = 105;
+    static constexpr std::size_t updated = 102;
+    static constexpr std::size_t priced = 8;
+};
+
+const ProdutoColumn ProdutoColumns::all[] = {
+    {u"Produto.CODPROD", &P::FCodProd, u"000000"},
+    ProdutoColumn{u"Produto.TIPOPROD", &P::FTipoProd, u"R"}.Updated(0),
+    ProdutoColumn{u"Produto.ATIVO", &P::FAtivado, u"S"}.Updated(1),
+    ProdutoColumn{u"Produto.PRODBLOQUEADO", &P::FProdBloqueado, u"N"}.Updated(2),
+    ProdutoColumn{u"Produto.CONTROLESERIE", &P::FControleSerie}.Updated(3),
+    ProdutoColumn{u"Produto.REFERENCIA", &P::FReferencia}.Updated(5).Priced(0),
+    ProdutoColumn{u"Produto.REFFABRICANTE", &P::FRefFabricante}.Updated(6).Priced(1),
+    ProdutoColumn{u"Produto.DESCRICAO", &P::FDescricao}.Updated(7),
+    ProdutoColumn{u"Produto.DESCRICAO2", &P::FDescricao2}.Updated(8),
+    ProdutoColumn{u"Produto.DESCRICAO3", &P::FDescricao3}.Updated(9),
+    ProdutoColumn{u"Produto.FORNEC_ULT_ENT1", &P::FFornec_Ult_Ent1}.Updated(10),
+    ProdutoColumn{u"Produto.CODGRUPO", &P::FCodGrupo}.Updated(11).Priced(2),
+    ProdutoColumn{u"Produto.CODSUBGRUPO", &P::FCodSubGrupo}.Updated(12),
+    ProdutoColumn{u"Produto.PRINCIPALFORNEC", &P::FPrincipalFornecedor}.Updated(13).Priced(3),
+    ProdutoColumn{u"Produto.EMBALAGEM", &P::FEmbalagem}.Updated(14),
+    ProdutoColumn{u"Produto.CODFABRIC", &P::FCodFabric}.Updated(15),
+    ProdutoColumn{u"Produto.OBSERVACAO", &P::FObservacao}.Updated(16),
+    ProdutoColumn{u"Produto.CODLOCAL", &P::FCodLocal}.Updated(17),
+    ProdutoColumn{u"Produto.CODCLASFIS", &P::FCodClasFis}.Updated(18),
+    ProdutoColumn{u"Produto.ALIQICMSREG00", &P::FAliqIcmsReg00}.Updated(19),
+    ProdutoColumn{u"Produto.BASEICMSREG00", &P::FBaseIcmsReg00}.Updated(20),
+    ProdutoColumn{u"Produto.BASEICMSREG02", &P::FBaseIcmsReg02}.Updated(21),
+    ProdutoColumn{u"Produto.CODTRIBUT00", &P::FCodTribut00}.Updated(22),
+    ProdutoColumn{u"Produto.CODTRIBUT01", &P::FCodTribut01}.Updated(23),
+    ProdutoColumn{u"Produto.ALIQICMSPDV", &P::FAliqIcmsPdv}.Updated(24),
+    ProdutoColumn{u"Produto.SUBSTRIB", &P::FSubsTrib}.Updated(25),
+    ProdutoColumn{u"Produto.AliqIpi", &P::FAliqIpi}.Updated(26),
+    {u"Produto.AliqISS", &P::FAliqIss},
+    ProdutoColumn{u"Produto.PESO", &P::FPeso}.Updated(27),
+    ProdutoColumn{u"Produto.UNIDADEENT", &P::FUnidEntrada, u"UN"}.Updated(28),
+    ProdutoColumn{u"Produto.UNIDADESAIDA", &P::FUnidSaida, u"UN"}.Updated(29),
+    ProdutoColumn{u"Produto.CodFamilia", &P::FCodFamilia}.Updated(30),
+    ProdutoColumn{u"Produto.CodTipoProduto", &P::FCodTipoProduto}.Updated(31),
+    ProdutoColumn{u"Produto.CodVolume", &P::FCodVolume}.Updated(32),
+    ProdutoColumn{u"Produto.TipoEntrega", &P::FTipoEntrega}.Updated(33),
+    ProdutoColumn{u"Produto.CodGeneroItem", &P::FCodGeneroItem}.Updated(81),
+    ProdutoColumn{u"Produto.SUGESTAO", &P::FSugestao}.Updated(35),
+    ProdutoColumn{u"Produto.PRECO", &P::FPreco}.Updated(34).Priced(4),
+    ProdutoColumn{u"Produto.DESCRICAOPRECO", &P::FDescricaoPreco}.Updated(36),
+    ProdutoColumn{u"Produto.PRECO2", &P::FPreco2}.Updated(37).Priced(5),
+    ProdutoColumn{u"Produto.DESCRICAOPRECO2", &P::FDescricaoPreco2}.Updated(38),
+    ProdutoColumn{u"Produto.PRECO3", &P::FPreco3}.Updated(39).Priced(6),
+    ProdutoColumn{u"Produto.DESCRICAOPRECO3", &P::FDescricaoPreco3}.Updated(40),
+    ProdutoColumn{u"Produto.PRECO4", &P::FPreco4}.Updated(41).Priced(7),
+    ProdutoColumn{u"Produto.DESCRICAOPRECO4", &P::FDescricaoPreco4}.Updated(42),
+    ProdutoColumn{u"Produto.PRECO_ANTERIOR", &P::FPreco_Anterior}.Updated(43),
+    ProdutoColumn{u"Produto.Pr_Ult_Ent1", &P::FPrUltEnt1}.Kept().Updated(44),
+    ProdutoColumn{u"Produto.Lucro", &P::FLucro}.Updated(45),
+    ProdutoColumn{u"Produto.Lucro2", &P::Flucro2}.Updated(46),
+    ProdutoColumn{u"Produto.Lucro3", &P::FLucro3}.Updated(47),
+    ProdutoColumn{u"Produto.Lucro4", &P::FLucro4}.Updated(48),
+    ProdutoColumn{u"Produto.EstMinimo", &P::FEstMinimo}.Updated(49),
+    ProdutoColumn{u"Produto.EstMaximo", &P::FEstMaximo}.Updated(50),
+    ProdutoColumn{u"Produto.Comissao", &P::FComissao}.Updated(51),
+    ProdutoColumn{u"Produto.Perc_Iva", &P::FPercIva}.Updated(52),
+    ProdutoColumn{u"Produto.FatorConversao", &P::FFatorConversao}.Updated(53),
+    ProdutoColumn{u"Produto.MultDivide", &P::FMultiplicaDifica}.Kept().Updated(54),
+    ProdutoColumn{u"Produto.ValorIpi", &P::FValorIpi}.Updated(55),
+    ProdutoColumn{u"Produto.PrecoPromo", &P::FPrecoPromo}.Updated(56),
+    ProdutoColumn::Registration(u"Produto.DT_CADASTRO ,", &P::FDt_Cadastro)
+        .Updated(57, u"Produto.DT_CADASTRO"),
+    ProdutoColumn::Date(u"Produto.Data_Ult_Ent1, ", &P::FData_Ult_Ent)
+        .Updated(58, u"Produto.Data_Ult_Ent1"),
+    ProdutoColumn::Date(u"Produto.Data_Ult_Reajuste, ", &P::FData_Ult_Rea)
+        .Updated(59, u"Produto.Data_Ult_Reajuste"),
+    ProdutoColumn::Date(u"Produto.Data_Ult_Alteracao, ", &P::FData_Ult_Alt)
+        .Updated(60, u"Produto.Data_Ult_Alteracao"),
+    ProdutoColumn{u"Produto.Fracionado", &P::FFracionado}.Updated(61),
+    ProdutoColumn{u"Produto.CAMPOLIVRE1", &P::FCampoLivre1}.Updated(62),
+    ProdutoColumn{u"Produto.CAMPOLIVRE2", &P::FCampoLivre2}.Updated(63),
+    ProdutoColumn{u"Produto.CAMPOLIVRE3", &P::FCampoLivre3}.Updated(64),
+    ProdutoColumn{u"Produto.CAMPOLIVRE4", &P::FCampoLivre4}.Updated(65),
+    ProdutoColumn{u"produto.mensagem00", &P::FMensagem00}.Updated(66),
+    ProdutoColumn{u"produto.aliqicmsreg01", &P::FAliqIcmsReg01}.Updated(67),
+    ProdutoColumn{u"produto.BaseIcmsReg01", &P::FBaseIcmsReg01}.Updated(68),
+    ProdutoColumn{u"produto.mensagem01", &P::FMensagem01}.Updated(69),
+    ProdutoColumn{u"produto.aliqicmsreg02", &P::FAliqIcmsReg02}.Updated(70),
+    ProdutoColumn{u"Produto.CODTRIBUT02", &P::FCodTribut02}.Updated(71),
+    ProdutoColumn{u"produto.mensagem02", &P::FMensagem02}.Updated(72),
+    ProdutoColumn{u"produto.aliqicmsreg03", &P::FAliqIcmsReg03}.Updated(73),
+    ProdutoColumn{u"produto.BaseIcmsReg03", &P::FBaseIcmsReg03}.Updated(74),
+    ProdutoColumn{u"Produto.CODTRIBUT03", &P::FCodTribut03}.Updated(75),
+    ProdutoColumn{u"produto.mensagem03", &P::FMensagem03}.Updated(76),
+    ProdutoColumn{u"produto.AliqIcmsDiversos", &P::FAliqIcmsDiversos}.Updated(77),
+    ProdutoColumn{u"produto.BaseIcmsdiversos", &P::FBaseIcmsdiversos}.Updated(78),
+    ProdutoColumn{u"Produto.CodTributDiversos", &P::FCodTributDiversos}.Updated(79),
+    ProdutoColumn{u"produto.MensagemDiversos", &P::FMensagemDiversos}.Updated(80),
+    ProdutoColumn{u"produto.lucrosubstrib", &P::Flucrosubstrib}.Updated(82),
+    ProdutoColumn{u"produto.substribsaida", &P::FSubsTribSaida}.Updated(83),
+    ProdutoColumn{u"Produto.PERCPERDA", &P::FPercPerda}.Kept().Updated(85),
+    ProdutoColumn{u"produto.percbasesubstribsaida", &P::FPercBaseSubsTribSaida}.Updated(84),
+    ProdutoColumn{u"produto.PercIcmsSubsTribSaida", &P::FPercIcmsSubsTribSaida}.Updated(86),
+    ProdutoColumn{u"produto.substribsaidaR1", &P::FSubsTribSaidaR1}.Updated(87),
+    ProdutoColumn{u"produto.percbasesubstribsaidaR1", &P::FPercBaseSubsTribSaidaR1}.Updated(88),
+    ProdutoColumn{u"produto.PercIcmsSubsTribSaidaR1", &P::FPercIcmsSubsTribSaidaR1}.Updated(89),
+    ProdutoColumn{u"produto.substribsaidaR2", &P::FSubsTribSaidaR2}.Updated(90),
+    ProdutoColumn{u"produto.percbasesubstribsaidaR2", &P::FPercBaseSubsTribSaidaR2}.Updated(91),
+    ProdutoColumn{u"produto.PercIcmsSubsTribSaidaR2", &P::FPercIcmsSubsTribSaidaR2}.Updated(92),
+    ProdutoColumn{u"produto.substribsaidaR3", &P::FSubsTribSaidaR3}.Updated(93),
+    ProdutoColumn{u"produto.percbasesubstribsaidaR3", &P::FPercBaseSubsTribSaidaR3}.Updated(94),
+    ProdutoColumn{u"produto.PercIcmsSubsTribSaidaR3", &P::FPercIcmsSubsTribSaidaR3}.Updated(95),
+    ProdutoColumn{u"produto.substribsaidaR4", &P::FSubsTribSaidaR4}.Updated(96),
+    ProdutoColumn{u"produto.percbasesubstribsaidaR4", &P::FPercBaseSubsTribSaidaR4}.Updated(97),
+    ProdutoColumn{u"Produto.ControleLote", &P::FControleLote}.Updated(4, u"Produto.CONTROLELOTE"),
+    ProdutoColumn{u"Produto.PercIcmsSubsTribSaidaR4", &P::FPercIcmsSubsTribSaidaR4}.Updated(
+        98, u"produto.PercIcmsSubsTribSaidaR4"),
+    ProdutoColumn{u"Produto.Quant_Ult_Ent1", &P::FQuant_Ult_Ent1}.Updated(
+        99, u"produto.Quant_Ult_Ent1"),
+    ProdutoColumn{u"Produto.CFOPFORAUF", &P::FCFOPForaUF}.Updated(100),
+    ProdutoColumn{u"Produto.CFOPDENTROUF", &P::FCFOPDentroUF}.Updated(101),
+    {u"produto.grade", &P::FGRADE},
+};
+
+namespace {
+
+using Columns = ProdutoColumns;
+static_assert(std::size(Columns::all) == Columns::count);
+
+// The day number of "no date", worked out once.
+double NoDate() {
+    static const double noDate = TConverteProduto::NoDateDay();
+    return noDate;
+}
+
+// The table's index of each column of an UPDATE, in that UPDATE's order.
+template <std::size_t N> std::array<std::size_t, N> Order(int ProdutoColumn::*at) {
+    std::array<std::size_t, N> order{};
+    for (std::size_t i = 0; i < Columns::count; ++i) {
+        if (Columns::all[i].*at >= 0)
+            order.at(static_cast<std::size_t>(Columns::all[i].*at)) = i;
+    }
+    return order;
+}
+
+const std::array<std::size_t, Columns::updated>& UpdateOrder() {
+    static const auto order = Order<Columns::updated>(&ProdutoColumn::updateAt);
+    return order;
+}
+
+const std::array<std::size_t, Columns::priced>& PriceOrder() {
+    static const auto order = Order<Columns::priced>(&ProdutoColumn::priceAt);
+    return order;
+}
+
+// How many columns come before the first optional one.
+std::size_t ColumnsBeforeTheOptional() {
+    static const std::size_t before =
+        static_cast<std::size_t>(std::find_if(std::begin(Columns::all), std::end(Columns::all),
+                                              [](const ProdutoColumn& c) { return c.Optional(); }) -
+                                 std::begin(Columns::all));
+    return before;
+}
+
+// Which optional columns the INSERT writes, one bit each in the table's order.
+unsigned PresentOptional(const TConverteProduto& p) {
+    const double noDate = NoDate();
+    unsigned present = 0;
+    unsigned bit = 1;
+    for (const ProdutoColumn& c : Columns::all) {
+        if (!c.Optional())
             continue;
-        insert.optional.push_back(
-            {dates[i].column, SqlValue::Date(DateFromDayNumber(dates[i].day))});
-        insert.present |= 2u << i;
+        if (c.Present(p, noDate))
+            present |= bit;
+        bit <<= 1;
     }
-    return insert;
+    return present;
 }
 
-// The INSERT's text up to its values: the column list, each optional column with the
-// punctuation it is written with.
-std::vector<QStringView> ColumnList(const InsertColumns& insert) {
+// Calls `write(index, column)` for each column the INSERT writes, in the statement's order.
+template <typename Write> void ForEachInserted(unsigned present, Write write) {
+    unsigned bit = 1;
+    for (std::size_t i = 0; i < Columns::count; ++i) {
+        const ProdutoColumn& c = Columns::all[i];
+        if (c.Optional()) {
+            const bool there = present & bit;
+            bit <<= 1;
+            if (!there)
+                continue;
+        }
+        write(i, c);
+    }
+}
+
+// The INSERT's text up to its values: each optional column with the punctuation it is written
+// with, every other but the last followed by a comma.
+std::vector<QStringView> ColumnList(unsigned present) {
     std::vector<QStringView> pieces;
-    pieces.reserve(2 * (insert.before.size() + insert.after.size()) + 8);
+    pieces.reserve(2 * Columns::count + 2);
     pieces.push_back(u" Insert Into Produto (");
-    for (const Column& c : insert.before)
-        pieces.insert(pieces.end(), {c.column, u","});
-    for (const Column& c : insert.optional)
-        pieces.push_back(c.column);
-    AppendJoined(pieces, insert.after, u",", [](const Column& c) { return c.column; });
+    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+        pieces.push_back(c.insert);
+        if (!c.Optional() && i + 1 < Columns::count)
+            pieces.push_back(u",");
+    });
     pieces.push_back(u")");
     return pieces;
 }
 
-// The rendered form of columns, for the texts of the statements.
-std::vector<RenderedColumn> Rendered(const std::vector<Column>& columns) {
-    std::vector<RenderedColumn> rendered;
-    rendered.reserve(columns.size());
-    for (const Column& c : columns)
-        rendered.push_back({c.column.toString(), c.value.Rendered()});
-    return rendered;
-}
-
-const QString& RenderedValue(const std::vector<RenderedColumn>& rendered, QStringView column) {
-    const auto found =
-        std::find_if(rendered.begin(), rendered.end(), [column](const RenderedColumn& c) {
-            return column.compare(c.column, Qt::CaseInsensitive) == 0;
-        });
-    Q_ASSERT(found != rendered.end());
-    return found->value;
-}
-
-QString UpdateStatement(const std::vector<RenderedColumn>& assignments, const QString& codProd) {
-    QStringList parts;
-    for (const RenderedColumn& a : assignments)
-        parts.append(a.column + QStringLiteral(" = ") + a.value);
-    return QStringLiteral(" Update Produto SET ") + parts.join(QStringLiteral(", ")) +
-           QStringLiteral(" Where Produto.CODPROD = ") + SqlQuoted(codProd);
+const QString& Null() {
+    static const QString null = QStringLiteral("NULL ");
+    return null;
 }
 
 } // namespace
@@ -606,162 +596,68 @@ void TConverteProduto::SetCodGeneroItem(const QString& Value) {
 }
 
 void TConverteProduto::LimpaVariavel() {
-    const QString empty;
-    const double noDate = NoDateDay();
-    FData_Ult_Ent = noDate;
-    FData_Ult_Rea = noDate;
-    FData_Ult_Alt = noDate;
-    FFracionado.clear();
-
-    SetCodProd(empty);
-    SetDescricao(empty);
-    SetDescricao2(empty);
-    SetDescricao3(empty);
-    SetReferencia(empty);
-    SetRefFabricante(empty);
-    SetPrincipalFornecedor(empty);
-    SetCodGrupo(empty);
-    SetCodSubGrupo(empty);
-    SetUnidEntrada(QStringLiteral("UN"));
-    SetUnidSaida(QStringLiteral("UN"));
-    SetCodFamilia(empty);
-    SetCodTipoProduto(empty);
-    SetDescricaoPreco(empty);
-    SetDescricaoPreco2(empty);
-    SetDescricaoPreco3(empty);
-    SetDescricaoPreco4(empty);
-    SetCodLocal(empty);
-    SetCampoLivre1(empty);
-    SetCampoLivre2(empty);
-    SetCampoLivre3(empty);
-    SetCampoLivre4(empty);
-    SetObservacao(empty);
-    SetControleSerie(empty);
-    SetAtivado(QStringLiteral("S"));
-    SetTipoProd(QStringLiteral("R"));
-    SetProdBloqueado(QStringLiteral("N"));
-    SetCodClasFis(empty);
-    SetCodTribut00(empty);
-    SetDt_Cadastro(empty);
-    SetEmbalagem(empty);
-    setFFornec_Ult_Ent1(empty);
-    SetFCodFabric(empty);
-    setCodVolume(empty);
-    setTipoEntrega(empty);
-    SetMensagem00(empty);
-    SetMensagem01(empty);
-    SetCodTribut02(empty);
-    SetCodTribut03(empty);
-    SetMensagem02(empty);
-    SetMensagem03(empty);
-    SetControleLote(empty);
-    SetCodTributDiversos(empty);
-    SetMensagemDiversos(empty);
-    SetSubsTribSaidaR1(empty);
-    SetSubsTribSaidaR2(empty);
-    SetSubsTribSaidaR3(empty);
-    SetSubsTribSaidaR4(empty);
-    SetSubsTrib(empty);
-    SetSubsTribSaida(empty);
-    SetCodTribut01(empty);
-    SetCFOPForaUF(empty);
-    SetCFOPDentroUF(empty);
-    SetCodGeneroItem(empty);
-
-    SetSugestao(0);
-    SetPreco(0);
-    SetPreco2(0);
-    SetPreco3(0);
-    SetPreco4(0);
-    SetPrecoAnterior(0);
-    SetPeso(0);
-    SetAliqIcmsReg00(0);
-    SetBaseicmsReg00(0);
-    SetAliqIcmsPdv(0);
-    SetValorIpi(0);
-    SetAliqIcmsReg02(0);
-    SetAliqIcmsDiversos(0);
-    SetBaseIcmsdiversos(0);
-    SetPercBaseSubsTribSaidaR1(0);
-    SetPercIcmsSubsTribSaidaR1(0);
-    SetPercBaseSubsTribSaidaR2(0);
-    SetPercIcmsSubsTribSaidaR2(0);
-    SetPercBaseSubsTribSaidaR3(0);
-    SetPercIcmsSubsTribSaidaR3(0);
-    SetPercBaseSubsTribSaidaR4(0);
-    SetPercIcmsSubsTribSaidaR4(0);
-    SetQuant_Ult_Ent1(0);
-    SetPrecoPromo(0);
-    SetAliqIpi(0);
-    SetAliqIss(0);
-    SetLucro(0);
-    setLucro2(0);
-    setLucro3(0);
-    setLucro4(0);
-    SetEstMinimo(0);
-    SetEstMaximo(0);
-    SetAliqIcmsReg01(0);
-    SetBaseIcmsReg01(0);
-    SetAliqIcmsReg03(0);
-    SetLucroSubStrib(0);
-    SetPercBaseSubsTribSaida(0);
-    SetPercIcmsSubsTribSaida(0);
-    SetComissao(0);
-    SetBaseIcmsReg02(0);
-    SetBaseIcmsReg03(0);
-    setPercIva(0);
-    SetFatorConversao(0);
-    SetGrade(0);
+    const double noDate = NoDate();
+    for (const ProdutoColumn& c : Columns::all)
+        c.Reset(*this, noDate);
 }
 
 void TConverteProduto::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from PRODUTO"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from PRODUTO"));
 }
 
 QString TConverteProduto::MontaSqlInsere() const {
-    const InsertColumns insert = InsertColumnsOf(*this);
-    // Rendered in this order, so that of two values that cannot be written the same one is
-    // reported first whichever way the row goes.
-    const std::vector<RenderedColumn> before = Rendered(insert.before);
-    const std::vector<RenderedColumn> after = Rendered(insert.after);
-    const std::vector<RenderedColumn> optional = Rendered(insert.optional);
-    // The value list, laid out after the column list, then joined.
-    std::vector<QStringView> pieces = ColumnList(insert);
-    pieces.reserve(pieces.size() + 2 * (before.size() + optional.size() + after.size()) + 2);
+    const unsigned present = PresentOptional(*this);
+    // Rendered in the order BoundInsert binds, so that of two values that cannot be written
+    // the same one is reported first whichever way the row goes.
+    std::array<QString, Columns::count> rendered;
+    for (std::size_t i = 0; i < Columns::count; ++i) {
+        if (!Columns::all[i].Optional())
+            rendered[i] = Columns::all[i].Value(*this).Rendered();
+    }
+    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+        if (c.Optional())
+            rendered[i] = c.Value(*this).Rendered();
+    });
+    std::vector<QStringView> pieces = ColumnList(present);
+    pieces.reserve(pieces.size() + 2 * Columns::count + 2);
     pieces.push_back(u" Values ( ");
-    for (const RenderedColumn& c : before)
-        pieces.insert(pieces.end(), {c.value, u", "});
-    for (const RenderedColumn& c : optional)
-        pieces.insert(pieces.end(), {c.value, u","});
-    AppendJoined(pieces, after, u", ",
-                 [](const RenderedColumn& c) { return QStringView(c.value); });
+    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+        pieces.push_back(rendered[i]);
+        if (c.Optional())
+            pieces.push_back(u",");
+        else if (i + 1 < Columns::count)
+            pieces.push_back(u", ");
+    });
     pieces.push_back(u") ");
     return Concatenated(pieces);
 }
 
 std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
-    const InsertColumns insert = InsertColumnsOf(*this);
+    const unsigned present = PresentOptional(*this);
     ParameterisedStatement bound;
-    bound.values.reserve(insert.before.size() + insert.after.size() + insert.optional.size());
+    bound.values.reserve(Columns::count);
     // Bound in MontaSqlInsere's order of rendering, so that the same value raises, then put in
-    // the statement's: the optional columns come before the ones after the dates.
-    const auto valueOf = [](const Column& c) -> const SqlValue& { return c.value; };
-    if (!AppendBound(bound.values, insert.before, valueOf) ||
-        !AppendBound(bound.values, insert.after, valueOf) ||
-        !AppendBound(bound.values, insert.optional, valueOf))
+    // the statement's: the optional columns come before the ones after them in the table.
+    for (const ProdutoColumn& c : Columns::all) {
+        if (!c.Optional() && !c.Value(*this).BindTo(bound.values.emplace_back()))
+            return std::nullopt;
+    }
+    const std::size_t fixed = bound.values.size();
+    bool bindable = true;
+    ForEachInserted(present, [&](std::size_t, const ProdutoColumn& c) {
+        if (bindable && c.Optional())
+            bindable = c.Value(*this).BindTo(bound.values.emplace_back());
+    });
+    if (!bindable)
         return std::nullopt;
-    const auto after = bound.values.begin() + static_cast<std::ptrdiff_t>(insert.before.size());
-    std::rotate(after, after + static_cast<std::ptrdiff_t>(insert.after.size()),
+    const auto after =
+        bound.values.begin() + static_cast<std::ptrdiff_t>(ColumnsBeforeTheOptional());
+    std::rotate(after, bound.values.begin() + static_cast<std::ptrdiff_t>(fixed),
                 bound.values.end());
     // The shape depends only on which optional columns are there.
-    QString& shape = insertShapes_.at(insert.present);
+    QString& shape = insertShapes_.at(present);
     if (shape.isEmpty()) {
-        std::vector<QStringView> head = ColumnList(insert);
+        std::vector<QStringView> head = ColumnList(present);
         head.push_back(u" Values (");
         shape = ParameterShape(std::move(head), bound.values.size());
     }
@@ -775,45 +671,111 @@ bool TConverteProduto::ExecutaSql() {
     return true;
 }
 
-QString TConverteProduto::MontaSqlAtualiza() const {
-    std::vector<RenderedColumn> rendered = Rendered(ColumnsBeforeTheDates(*this));
-    const std::vector<RenderedColumn> dates = UpdatedDates(*this);
-    const std::vector<RenderedColumn> after = Rendered(ColumnsAfterTheDates(*this));
-    rendered.insert(rendered.end(), dates.begin(), dates.end());
-    rendered.insert(rendered.end(), after.begin(), after.end());
+namespace {
 
-    std::vector<RenderedColumn> assignments;
-    assignments.reserve(std::size(kUpdatedColumns));
-    for (const char16_t* column : kUpdatedColumns)
-        assignments.push_back({QString::fromUtf16(column), RenderedValue(rendered, column)});
-    return UpdateStatement(assignments, FCodProd);
+constexpr QStringView kUpdateHead = u" Update Produto SET ";
+constexpr QStringView kUpdateWhere = u" Where Produto.CODPROD = ";
+
+// The assignments of an UPDATE, in its order, with the value of each column by the table's
+// index.
+template <std::size_t N>
+std::vector<Assignment> Assignments(const std::array<std::size_t, N>& order,
+                                    const std::array<QStringView, Columns::count>& values) {
+    std::vector<Assignment> assignments;
+    assignments.reserve(N);
+    for (const std::size_t i : order)
+        assignments.push_back({Columns::all[i].update, values[i]});
+    return assignments;
+}
+
+} // namespace
+
+QString TConverteProduto::MontaSqlAtualiza() const {
+    // Every column is rendered in the table's order, those the UPDATE leaves alone included,
+    // so a value the INSERT could not write fails the UPDATE too, and the same one first.
+    std::array<QString, Columns::count> rendered;
+    std::array<QStringView, Columns::count> values;
+    for (std::size_t i = 0; i < Columns::count; ++i) {
+        const ProdutoColumn& c = Columns::all[i];
+        if (c.NullInUpdate(*this)) {
+            values[i] = Null();
+        } else {
+            rendered[i] = c.Value(*this).Rendered();
+            values[i] = rendered[i];
+        }
+    }
+    return UpdateStatement(kUpdateHead, {}, Assignments(UpdateOrder(), values), kUpdateWhere,
+                           SqlQuoted(FCodProd));
+}
+
+std::optional<ParameterisedStatement> TConverteProduto::BoundAtualiza() const {
+    // Bound in MontaSqlAtualiza's order of rendering, so that the same value raises.
+    std::array<TargetValue, Columns::count> bound;
+    std::array<QStringView, Columns::count> marks;
+    bool registered = true;
+    for (std::size_t i = 0; i < Columns::count; ++i) {
+        const ProdutoColumn& c = Columns::all[i];
+        if (c.NullInUpdate(*this)) {
+            marks[i] = Null();
+            registered = false;
+        } else if (c.Value(*this).BindTo(bound[i])) {
+            marks[i] = u"?";
+        } else {
+            return std::nullopt;
+        }
+    }
+    ParameterisedStatement statement;
+    statement.values.reserve(Columns::updated + 1);
+    for (const std::size_t i : UpdateOrder()) {
+        if (marks[i] == u"?")
+            statement.values.push_back(std::move(bound[i]));
+    }
+    statement.values.emplace_back(FCodProd);
+    QString& shape = updateShapes_.at(registered ? 1 : 0);
+    if (shape.isEmpty())
+        shape =
+            UpdateStatement(kUpdateHead, {}, Assignments(UpdateOrder(), marks), kUpdateWhere, u"?");
+    statement.sql = shape;
+    return statement;
 }
 
 bool TConverteProduto::AtualizaProduto() {
-    QDestino.SetSQL(MontaSqlAtualiza());
-    QDestino.ExecSQL();
+    QDestino.ExecBound(BoundAtualiza(), [this] { return MontaSqlAtualiza(); });
     LimpaVariavel();
     return true;
 }
 
 QString TConverteProduto::MontaSqlAtualizaPreco() const {
-    return UpdateStatement(
-        {
-            {QStringLiteral("Produto.REFERENCIA"), SqlQuoted(FReferencia)},
-            {QStringLiteral("Produto.REFFABRICANTE"), SqlQuoted(FRefFabricante)},
-            {QStringLiteral("Produto.CODGRUPO"), SqlQuoted(FCodGrupo)},
-            {QStringLiteral("Produto.PRINCIPALFORNEC"), SqlQuoted(FPrincipalFornecedor)},
-            {QStringLiteral("Produto.PRECO"), SqlNumber(FPreco)},
-            {QStringLiteral("Produto.PRECO2"), SqlNumber(FPreco2)},
-            {QStringLiteral("Produto.PRECO3"), SqlNumber(FPreco3)},
-            {QStringLiteral("Produto.PRECO4"), SqlNumber(FPreco4)},
-        },
-        FCodProd);
+    std::array<QString, Columns::count> rendered;
+    std::array<QStringView, Columns::count> values;
+    for (const std::size_t i : PriceOrder()) {
+        rendered[i] = Columns::all[i].Value(*this).Rendered();
+        values[i] = rendered[i];
+    }
+    return UpdateStatement(kUpdateHead, {}, Assignments(PriceOrder(), values), kUpdateWhere,
+                           SqlQuoted(FCodProd));
+}
+
+std::optional<ParameterisedStatement> TConverteProduto::BoundAtualizaPreco() const {
+    ParameterisedStatement bound;
+    bound.values.reserve(Columns::priced + 1);
+    for (const std::size_t i : PriceOrder()) {
+        if (!Columns::all[i].Value(*this).BindTo(bound.values.emplace_back()))
+            return std::nullopt;
+    }
+    bound.values.emplace_back(FCodProd);
+    if (priceShape_.isEmpty()) {
+        std::array<QStringView, Columns::count> marks;
+        marks.fill(u"?");
+        priceShape_ =
+            UpdateStatement(kUpdateHead, {}, Assignments(PriceOrder(), marks), kUpdateWhere, u"?");
+    }
+    bound.sql = priceShape_;
+    return bound;
 }
 
 bool TConverteProduto::AtualizaProdutoPreco() {
-    QDestino.SetSQL(MontaSqlAtualizaPreco());
-    QDestino.ExecSQL();
+    QDestino.ExecBound(BoundAtualizaPreco(), [this] { return MontaSqlAtualizaPreco(); });
     LimpaVariavel();
     return true;
 }

@@ -270,10 +270,16 @@ public:
     // but the code, the ISS rate and the grade. An empty registration text becomes NULL, and
     // the three dates are always assigned, the no-date day as '01.01.1900'.
     QString MontaSqlAtualiza() const;
+    // MontaSqlAtualiza with its values bound, as the server reads the text's literals; nothing
+    // when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundAtualiza() const;
     // Runs MontaSqlAtualiza, then resets the record. A code with no row changes nothing.
     bool AtualizaProduto();
     // The UPDATE of references, group, main supplier and the four prices of the current code.
     QString MontaSqlAtualizaPreco() const;
+    // MontaSqlAtualizaPreco with its values bound, as the server reads the text's literals;
+    // nothing when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundAtualizaPreco() const;
     // Runs MontaSqlAtualizaPreco, then resets the record.
     bool AtualizaProdutoPreco();
 
@@ -298,8 +304,14 @@ public:
     void GravaInventa(const QString& sCodProduto, double sPrecoCusto);
 
 private:
+    // The column table, which reads and resets the fields.
+    friend struct ProdutoColumns;
     // The shape of BoundInsert for each combination of optional columns.
     mutable std::array<QString, 16> insertShapes_;
+    // The shapes of BoundAtualiza without and with a registration text, and of
+    // BoundAtualizaPreco.
+    mutable std::array<QString, 2> updateShapes_;
+    mutable QString priceShape_;
     double FData_Ult_Ent = 0.0;
     double FData_Ult_Rea = 0.0;
     double FData_Ult_Alt = 0.0;

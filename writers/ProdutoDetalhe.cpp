@@ -3,8 +3,8 @@
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
+#include "writers/UpdateStatement.h"
 
-#include <QStringList>
 #include <utility>
 #include <vector>
 
@@ -80,12 +80,7 @@ void TConverteProdutoDetalhe::LimpaVariavel() {
 }
 
 void TConverteProdutoDetalhe::LimpaTabela() {
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Delete from PRODUTODETALHE"));
-    QAuxiliar.ExecSQL();
-    QAuxiliar.Close();
-    QAuxiliar.SetSQL(QStringLiteral("Commit;"));
-    QAuxiliar.ExecSQL();
+    EmptyTable(QStringLiteral("Delete from PRODUTODETALHE"));
 }
 
 QString TConverteProdutoDetalhe::MontaSqlInsere() const {
@@ -117,14 +112,49 @@ std::optional<ParameterisedStatement> TConverteProdutoDetalhe::BoundInsert() con
     return bound;
 }
 
+namespace {
+
+constexpr QStringView kUpdateHead = u" Update ProdutoDetalhe SET ";
+constexpr QStringView kUpdatePrefix = u"ProdutoDetalhe.";
+constexpr QStringView kUpdateWhere = u" Where ProdutoDetalhe.CODPROD = ";
+
+// The UPDATE assigns every column but the product code, which comes first.
+std::vector<Assignment> Assignments(const std::vector<Column>& columns,
+                                    const std::vector<QStringView>& values) {
+    std::vector<Assignment> assignments;
+    assignments.reserve(columns.size() - 1);
+    for (std::size_t i = 1; i < columns.size(); ++i)
+        assignments.push_back({columns[i].first, values[i - 1]});
+    return assignments;
+}
+
+} // namespace
+
 QString TConverteProdutoDetalhe::MontaSqlAtualiza() const {
     const std::vector<Column> columns = Columns(*this);
-    QStringList assignments;
+    std::vector<QString> rendered;
+    rendered.reserve(columns.size() - 1);
     for (auto c = columns.begin() + 1; c != columns.end(); ++c)
-        assignments.append(QStringLiteral("ProdutoDetalhe.") + c->first.toString() +
-                           QStringLiteral(" = ") + c->second.Rendered());
-    return QStringLiteral(" Update ProdutoDetalhe SET ") + assignments.join(QStringLiteral(", ")) +
-           QStringLiteral(" Where ProdutoDetalhe.CODPROD = ") + SqlQuoted(FCODPROD);
+        rendered.push_back(c->second.Rendered());
+    return UpdateStatement(kUpdateHead, kUpdatePrefix,
+                           Assignments(columns, {rendered.begin(), rendered.end()}), kUpdateWhere,
+                           SqlQuoted(FCODPROD));
+}
+
+std::optional<ParameterisedStatement> TConverteProdutoDetalhe::BoundAtualiza() const {
+    const std::vector<Column> columns = Columns(*this);
+    ParameterisedStatement bound;
+    if (!AppendBound(bound.values, std::vector<Column>(columns.begin() + 1, columns.end()),
+                     [](const Column& c) -> const SqlValue& { return c.second; }))
+        return std::nullopt;
+    bound.values.emplace_back(FCODPROD);
+    if (updateShape_.isEmpty())
+        updateShape_ =
+            UpdateStatement(kUpdateHead, kUpdatePrefix,
+                            Assignments(columns, std::vector<QStringView>(columns.size(), u"?")),
+                            kUpdateWhere, u"?");
+    bound.sql = updateShape_;
+    return bound;
 }
 
 bool TConverteProdutoDetalhe::ExecutaSql() {
@@ -134,8 +164,7 @@ bool TConverteProdutoDetalhe::ExecutaSql() {
 }
 
 bool TConverteProdutoDetalhe::AtualizaProdutoDetalhe() {
-    QDestino.SetSQL(MontaSqlAtualiza());
-    QDestino.ExecSQL();
+    QDestino.ExecBound(BoundAtualiza(), [this] { return MontaSqlAtualiza(); });
     LimpaVariavel();
     return true;
 }

@@ -68,6 +68,9 @@ public:
     std::optional<ParameterisedStatement> BoundInsert() const;
     // Every column but the product code, for the row of the current product code.
     QString MontaSqlAtualiza() const;
+    // MontaSqlAtualiza with its values bound, as the server reads the text's literals; nothing
+    // when that text has to run as written.
+    std::optional<ParameterisedStatement> BoundAtualiza() const;
     // Insert or update, then reset; neither commits, and a server error leaves the record as
     // it was. An update of a product without a row changes nothing.
     bool ExecutaSql();
@@ -75,6 +78,7 @@ public:
 
 private:
     mutable QString insertShape_; // of BoundInsert, the same for every record
+    mutable QString updateShape_; // of BoundAtualiza, likewise
     QString FCODPROD;
     QString FCONTROLERECEITUARIO;
     QString FCODIGOATIVIDADE;

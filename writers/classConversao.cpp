@@ -40,6 +40,15 @@ void TConversao::PLimpaTabela(const QString& NomeTabela) {
     }
 }
 
+void TConversao::EmptyTable(const QString& deletion, const QString& commit) {
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(deletion);
+    QAuxiliar.ExecSQL();
+    QAuxiliar.Close();
+    QAuxiliar.SetSQL(commit);
+    QAuxiliar.ExecSQL();
+}
+
 void TConversao::DesativaTriggers(TargetDatabase& DbDestino, TargetTransaction& Transacao) const {
     SwitchProductTrigger(DbDestino, Transacao, QStringLiteral("ALTER TRIGGER PRODUTO_BI0 INACTIVE"),
                          QStringLiteral("Erro ao desativar as Triggers: "));

@@ -58,6 +58,10 @@ public:
     QString FUnidade(const QString& VFUNID);
 
 protected:
+    // Runs `deletion`, then `commit`, on QAuxiliar; a failure raises. The texts are the
+    // writer's own because a failure's message shows them.
+    void EmptyTable(const QString& deletion, const QString& commit = QStringLiteral("Commit;"));
+
     TargetDatabase& cnBanco;
     TargetQuery QDestino;
     TargetQuery QAuxiliar;

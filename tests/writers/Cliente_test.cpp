@@ -397,12 +397,16 @@ TEST(TConverteCliente, InsertOfAFullRecordWritesEveryDateAndTheConstantFlags) {
     EXPECT_EQ(cliente.MontaSqlInsere(), expected);
 }
 
-TEST(TConverteCliente, BoundInsertIsWhatItsTextReadsAs) {
+TEST(TConverteCliente, BoundInsertAndUpdateAreWhatTheirTextsReadAs) {
     TargetDatabase unconnected;
     TConverteCliente cliente(unconnected);
-    ExpectBoundAsTheTextReads(cliente.BoundInsert(), cliente.MontaSqlInsere());
+    const auto expectBoundAsRead = [&cliente] {
+        ExpectBoundAsTheTextReads(cliente.BoundInsert(), cliente.MontaSqlInsere());
+        ExpectBoundAsTheTextReads(cliente.BoundAtualiza(), cliente.AtualizaCliente());
+    };
+    expectBoundAsRead();
     FillEveryField(cliente);
-    ExpectBoundAsTheTextReads(cliente.BoundInsert(), cliente.MontaSqlInsere());
+    expectBoundAsRead();
     for (unsigned present = 0; present < 32; ++present) {
         SCOPED_TRACE(present);
         cliente.SetDT_Nascimento(present & 1u ? u"25/12/1980"_qs : QString());
@@ -414,7 +418,7 @@ TEST(TConverteCliente, BoundInsertIsWhatItsTextReadsAs) {
             SCOPED_TRACE(limit);
             cliente.SetLimiteCredito(limit);
             cliente.SetNome(u"D'Arc \"x\" '' ;"_qs);
-            ExpectBoundAsTheTextReads(cliente.BoundInsert(), cliente.MontaSqlInsere());
+            expectBoundAsRead();
         }
     }
 }

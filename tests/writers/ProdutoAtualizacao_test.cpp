@@ -1,6 +1,7 @@
 #include "writers/Produto.h"
 
 #include "db/DayNumber.h"
+#include "support/BoundInsert.h"
 #include "support/ExpectError.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
@@ -378,6 +379,26 @@ TEST(TConverteProdutoAtualizacao, UpdateOfAFullRecordAssignsEveryFieldInItsOrder
             "produto.PercIcmsSubsTribSaidaR4 = 14, produto.Quant_Ult_Ent1 = 48, "
             "Produto.CFOPFORAUF = '6''10', "
             "Produto.CFOPDENTROUF = '5''10' Where Produto.CODPROD = '000007'"));
+}
+
+TEST(TConverteProdutoAtualizacao, BoundUpdatesAreWhatTheirTextsReadAs) {
+    TargetDatabase unconnected;
+    TConverteProduto produto(unconnected);
+    const auto expectBoundAsRead = [&produto] {
+        ExpectBoundAsTheTextReads(produto.BoundAtualiza(), produto.MontaSqlAtualiza());
+        ExpectBoundAsTheTextReads(produto.BoundAtualizaPreco(), produto.MontaSqlAtualizaPreco());
+    };
+    expectBoundAsRead();
+    FillForUpdate(produto);
+    for (const QString& registration : {QString(), u"d'hoje"_qs}) {
+        produto.SetDt_Cadastro(registration);
+        for (const double price : {0.0, 12.5, -0.1, 1.0 / 3.0, 3e15, 5e-5, 1e300}) {
+            SCOPED_TRACE(registration.toStdString() + " " + std::to_string(price));
+            produto.SetPreco(price);
+            produto.SetLucro(-price);
+            expectBoundAsRead();
+        }
+    }
 }
 
 TEST(TConverteProdutoAtualizacao, AtualizaProdutoRewritesTheRowOfItsCodeAndNothingElse) {

@@ -117,17 +117,21 @@ TEST(TConverteProdutoDetalhe, TheResetKeepsTheEntryRatesForEveryFollowingRow) {
                               u"'', 0, 0) "_qs);
 }
 
-TEST(TConverteProdutoDetalhe, BoundInsertIsWhatItsTextReadsAs) {
+TEST(TConverteProdutoDetalhe, BoundInsertAndUpdateAreWhatTheirTextsReadAs) {
     TargetDatabase unconnected;
     TConverteProdutoDetalhe detalhe(unconnected);
-    ExpectBoundAsTheTextReads(detalhe.BoundInsert(), detalhe.MontaSqlInsere());
+    const auto expectBoundAsRead = [&detalhe] {
+        ExpectBoundAsTheTextReads(detalhe.BoundInsert(), detalhe.MontaSqlInsere());
+        ExpectBoundAsTheTextReads(detalhe.BoundAtualiza(), detalhe.MontaSqlAtualiza());
+    };
+    expectBoundAsRead();
     AssignEverything(detalhe);
-    ExpectBoundAsTheTextReads(detalhe.BoundInsert(), detalhe.MontaSqlInsere());
+    expectBoundAsRead();
     detalhe.SetCODIGOATIVIDADE(QStringLiteral("'; --"));
     detalhe.SetALIQPIS(1.0 / 3.0);
     detalhe.SetPRECOMAXVENDA(1e300);
     detalhe.SetCODPROMOCAO(-2147483647 - 1);
-    ExpectBoundAsTheTextReads(detalhe.BoundInsert(), detalhe.MontaSqlInsere());
+    expectBoundAsRead();
 }
 
 TEST(TConverteProdutoDetalhe, TheUpdateAssignsEveryColumnButTheCodeItSelects) {
