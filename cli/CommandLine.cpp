@@ -18,11 +18,13 @@ const QString kSourceUser = QStringLiteral("--source-user");
 const QString kSourcePassword = QStringLiteral("--source-password");
 const QString kSourcePasswordFile = QStringLiteral("--source-password-file");
 const QString kSourceDatabase = QStringLiteral("--source-database");
+const QString kNoBackup = QStringLiteral("--no-backup");
+const QString kBackupDir = QStringLiteral("--backup-dir");
 
 bool TakesValue(const QString& name) {
     return name == kTarget || name == kTables || name == kSourceHost || name == kSourcePort ||
            name == kSourceSocket || name == kSourceUser || name == kSourcePassword ||
-           name == kSourcePasswordFile || name == kSourceDatabase;
+           name == kSourcePasswordFile || name == kSourceDatabase || name == kBackupDir;
 }
 
 // Adds the keys of a comma-separated list to the selection; the error text when one is unknown.
@@ -111,6 +113,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             selected = TableKeys();
             continue;
         }
+        if (name == kNoBackup) {
+            if (value)
+                return Failure(QStringLiteral("a opção --no-backup não aceita valor"));
+            options.backup = false;
+            continue;
+        }
         if (!TakesValue(name))
             return Failure(QStringLiteral("opção desconhecida: %1").arg(name));
         if (!value) {
@@ -144,6 +152,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 return Failure(*error);
         } else if (name == kSourceDatabase) {
             options.source.database = *value;
+        } else if (name == kBackupDir) {
+            options.backupFolder = *value;
         }
     }
     if (!targetGiven)
@@ -177,10 +187,18 @@ QString UsageText() {
                "  --source-password-file ARQUIVO\n"
                "                           senha da origem na primeira linha de ARQUIVO\n"
                "  --source-database BANCO  banco de dados de origem (padrão: %3)\n"
+               "  --no-backup              não faz a cópia de segurança do destino\n"
+               "  --backup-dir PASTA       pasta da cópia de segurança de um destino em\n"
+               "                           servidor:caminho (padrão: a pasta atual)\n"
                "  -h, --help               mostra esta ajuda\n"
                "\n"
                "As tabelas são convertidas sempre na ordem acima. Sem --tables nem --all\n"
                "nenhuma tabela é convertida, mas a conversão termina com sucesso.\n"
+               "\n"
+               "Antes de apagar uma tabela que tem registros, a conversão faz uma cópia de\n"
+               "segurança do destino, que gbak -c restaura: ARQUIVO.aaaa-mm-dd-HHMMSS.fbk ao\n"
+               "lado do arquivo, ou na pasta de --backup-dir para servidor:caminho. Se a\n"
+               "cópia falhar, nada é apagado.\n"
                "\n"
                "Sem senha na linha de comando vale a do grupo [client] dos arquivos de\n"
                "opções (/etc/my.cnf, /etc/mysql/my.cnf, ~/.my.cnf), depois a variável\n"

@@ -17,6 +17,10 @@ struct ConvertOptions {
     QStringList tables;
     // The window's fixed parameters unless an option overrides them.
     SourceParameters source;
+    // A backup of the target before a run empties a table holding rows, unless --no-backup;
+    // for a target on a server it goes to this folder (the current one unless given).
+    bool backup = true;
+    QString backupFolder;
 };
 
 // The outcome of reading the arguments: the options, or why they cannot be used.

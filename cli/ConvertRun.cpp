@@ -6,8 +6,11 @@
 #include "db/TargetDatabase.h"
 #include "db/TargetTransaction.h"
 #include "run/ParameterList.h"
+#include "run/RunBackup.h"
 #include "run/UClassesConversaoController.h"
 #include "ui/UserInterface.h"
+
+#include <QDir>
 
 namespace vorlanda {
 
@@ -48,6 +51,11 @@ int Convert(const ConvertOptions& options, Gauge& barra, Label& lblInfo) {
     SourceConnection source(options.source);
     const ParameterList parameters = RunParameters(options.tables);
     TClassesConversaoController controller;
+    if (options.backup)
+        controller.SetBackupFile(BackupFileFor(
+            options.target,
+            options.backupFolder.isEmpty() ? QDir::currentPath() : options.backupFolder,
+            QDateTime::currentDateTime()));
     if (!controller.FEfetuaConversao(parameters, source, database, transaction, barra, lblInfo))
         return kFailure;
     return controller.WarningCount() == 0 ? kSuccess : kCompletedWithWarnings;

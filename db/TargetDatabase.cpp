@@ -2,7 +2,7 @@
 
 #include "db/TargetQuery.h"
 #include "db/TargetTransaction.h"
-#include "db/internal/ConnectionString.h"
+#include "db/ConnectionString.h"
 #include "db/internal/FirebirdApi.h"
 #include "db/internal/PreparedStatement.h"
 #include "db/internal/StatementCache.h"

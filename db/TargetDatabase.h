@@ -29,6 +29,7 @@ public:
     void SetDatabaseName(const QString& path);
     const QString& UserName() const noexcept { return userName_; }
     void SetUserName(const QString& userName) { userName_ = userName; }
+    const QString& Password() const noexcept { return password_; }
     void SetPassword(const QString& password) { password_ = password; }
 
     bool Connected() const noexcept { return attachment_ != nullptr; }

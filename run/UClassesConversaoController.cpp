@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 #include "db/SourceQuery.h"
+#include "db/TargetBackup.h"
 #include "db/TargetQuery.h"
 #include "importers/UClassPreencheClassificacaoFiscal.h"
 #include "importers/UClassPreencheConverteClientes.h"
@@ -9,6 +10,7 @@
 #include "importers/UClassPreencheConverteGruposProdutos.h"
 #include "importers/UClassPreencheConverteProdutos.h"
 #include "run/ParameterList.h"
+#include "run/RunBackup.h"
 #include "run/RunTables.h"
 #include "run/RunWarnings.h"
 #include "ui/Interruption.h"
@@ -16,6 +18,7 @@
 #include "writers/classConversao.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace vorlanda {
 
@@ -55,6 +58,31 @@ void TClassesConversaoController::ProbeSource(const std::vector<const KeyedStep*
         probe.SetSQL(step->legacySelect() + QStringLiteral(" LIMIT 0"));
         probe.Open();
     }
+}
+
+QString TClassesConversaoController::BackupLine() const {
+    if (backupMade_.isEmpty())
+        return {};
+    return QStringLiteral("\nCópia de segurança: ") + backupMade_;
+}
+
+void TClassesConversaoController::MakeBackup(const std::vector<const KeyedStep*>& ticked,
+                                             TargetDatabase& BDDestino, Label& lblInfo) {
+    if (backupFile_.isEmpty())
+        return;
+    const bool holdsRows = std::any_of(ticked.begin(), ticked.end(), [&](const KeyedStep* step) {
+        return AnyHoldsRows(QString::fromUtf16(step->table.emptiedTables), BDDestino);
+    });
+    if (!holdsRows)
+        return;
+    lblInfo.SetCaption(QStringLiteral("Fazendo cópia de segurança em %1...").arg(backupFile_));
+    try {
+        BackUpTarget(BDDestino, backupFile_);
+    } catch (const Error& error) {
+        throw Error(QStringLiteral("A cópia de segurança não foi feita e nada foi apagado: ") +
+                    error.Message());
+    }
+    backupMade_ = backupFile_;
 }
 
 QString TClassesConversaoController::TableStates(const std::vector<const KeyedStep*>& ticked,
@@ -103,8 +131,10 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
     bool nextStarted = false;
     Barra.SetProgress(0);
     conversao.PIniciaTransacao(Transacao);
+    backupMade_.clear();
     try {
         ProbeSource(ticked, BDOrigem);
+        MakeBackup(ticked, BDDestino, lblInfo);
         for (; finished < ticked.size(); ++finished) {
             // An interruption asked for between tables leaves the next one untouched.
             EndIfInterrupted();
@@ -121,10 +151,11 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         // Warnings let the run carry on, but what they were about (a product without its
         // manufacturer) is missing from the target: such a run is never called a plain success.
         if (warnings.Count() == 0)
-            warnings.Shown().ShowInformation(QStringLiteral("Conversão concluída com sucesso!"));
+            warnings.Shown().ShowInformation(QStringLiteral("Conversão concluída com sucesso!") +
+                                             BackupLine());
         else
             warnings.Shown().ShowWarning(QStringLiteral("Conversão concluída com avisos!\n") +
-                                         warnings.Summary());
+                                         warnings.Summary() + BackupLine());
         result = true;
         Barra.SetProgress(0);
     } catch (const Error& error) {
@@ -136,7 +167,7 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         // operator reads why the run really ended.
         const QString motivo = InterruptionRequested() ? InterruptionReason() : error.Message();
         warnings.Shown().ShowError(QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") +
-                                   motivo + states);
+                                   motivo + states + BackupLine());
         Barra.SetProgress(0);
         Barra.SetMaxValue(0);
     }

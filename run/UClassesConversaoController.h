@@ -26,6 +26,13 @@ public:
                           TargetDatabase& BDDestino, TargetTransaction& Transacao, Gauge& Barra,
                           Label& lblInfo);
 
+    // Before the first table is emptied, when a table the run empties holds rows, a backup of
+    // the target is written to this file (none when the file is empty), and every final message
+    // names it. A backup that fails ends the run before anything is emptied.
+    void SetBackupFile(const QString& file) { backupFile_ = file; }
+    // The backup the last run made; empty when it made none.
+    const QString& BackupMade() const noexcept { return backupMade_; }
+
     // How many warnings the last run showed or counted; a run that converted everything with
     // warnings reports them instead of a plain success.
     int WarningCount() const noexcept { return warningCount_; }
@@ -46,6 +53,10 @@ private:
                             SourceConnection& BDOrigem);
     // A line per ticked table: converted, stopped in the middle or untouched, with the rows
     // its target table holds after the rollback.
+    // The final message's last line naming the backup, when one was made.
+    QString BackupLine() const;
+    void MakeBackup(const std::vector<const KeyedStep*>& ticked, TargetDatabase& BDDestino,
+                    Label& lblInfo);
     static QString TableStates(const std::vector<const KeyedStep*>& ticked, std::size_t finished,
                                bool nextStarted, TargetDatabase& BDDestino);
 
@@ -60,6 +71,8 @@ private:
     void PConverteProdutos(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
                            Label& lblInfo);
 
+    QString backupFile_;
+    QString backupMade_;
     int warningCount_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "db/Error.h"
 #include "db/TargetDatabase.h"
+#include "support/Gbak.h"
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
@@ -7,6 +8,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 #include <cerrno>
@@ -301,7 +304,7 @@ TEST(VorlandaConvert, ConvertsProductGroupsFromTheNamedLegacyDatabase) {
 
     const Outcome outcome =
         RunConvert({u"--target"_qs, target.Path(), u"--tables"_qs, u"gruposprodutos"_qs,
-                    u"--source-database"_qs, legacy.Name()});
+                    u"--source-database"_qs, legacy.Name(), u"--no-backup"_qs});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, QString());
     // Standard output is a file: the success message and not a byte of progress.
@@ -314,6 +317,37 @@ TEST(VorlandaConvert, ConvertsProductGroupsFromTheNamedLegacyDatabase) {
                   {u"003"_qs, u""_qs, u"0"_qs, u"0"_qs},
                   {u"044"_qs, u"Dermocosméticos de uso contínu"_qs, u"0"_qs, u"0"_qs},
               }));
+}
+
+TEST(VorlandaConvert, ARunThatEmptiesATableWithRowsBacksTheTargetUpFirstAndNamesTheBackup) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Genéricos')"_qs});
+    ReleasedTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('999', 'Antigo')"_qs});
+    const QDir folder = QFileInfo(target.Path()).dir();
+    const QStringList run{u"--target"_qs,       target.Path(),           u"--tables"_qs,
+                          u"gruposprodutos"_qs, u"--source-database"_qs, legacy.Name()};
+
+    const Outcome outcome = RunConvert(run);
+    EXPECT_EQ(outcome.status, 0);
+    const QStringList backups = folder.entryList({u"target.fb.*.fbk"_qs}, QDir::Files);
+    ASSERT_EQ(backups.size(), 1) << outcome.out.toStdString();
+    EXPECT_TRUE(QRegularExpression(u"^target\\.fb\\.\\d{4}-\\d\\d-\\d\\d-\\d{6}\\.fbk$"_qs)
+                    .match(backups.front())
+                    .hasMatch())
+        << backups.front().toStdString();
+    const QString backup = folder.filePath(backups.front());
+    EXPECT_EQ(outcome.out, kSuccess + u"\nCópia de segurança: "_qs + backup + u'\n');
+    QTemporaryDir restoredDir;
+    const QString restored = restoredDir.filePath(u"restored.fdb"_qs);
+    ASSERT_EQ(RestoreWithGbak(backup, restored), QString());
+    EXPECT_EQ(ScratchTarget(restored).Rows(u"SELECT CODGRUPO, DESCRICAO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"999"_qs, u"Antigo"_qs}}));
+
+    // Without one the run says nothing of a backup and leaves no other file.
+    const Outcome unguarded = RunConvert(run + QStringList{u"--no-backup"_qs});
+    EXPECT_EQ(unguarded.out, kSuccess + u'\n');
+    EXPECT_EQ(folder.entryList({u"target.fb.*.fbk"_qs}, QDir::Files), backups);
 }
 
 TEST(VorlandaConvert, ConvertsClientsAndGroupsInOneRun) {
@@ -453,7 +487,8 @@ TEST(VorlandaConvert, ASignalEndsTheRunAtItsNextRowAsAFailureAndASecondOneAtOnce
         ReleasedTarget target;
         target.Execute({u"INSERT INTO CLASFISC (CODCLASFIS, CODIGONCM) VALUES ('9999', 'X')"_qs});
         ConvertProcess process({u"--target"_qs, target.Path(), u"--source-database"_qs,
-                                legacy.Name(), u"--tables=gruposprodutos,classificacaofiscal"_qs},
+                                legacy.Name(), u"--tables=gruposprodutos,classificacaofiscal"_qs,
+                                u"--no-backup"_qs},
                                StandardOutput::File, {});
         ASSERT_TRUE(legacy.AwaitStall([&] { return !process.Ended(); }))
             << process.Wait().err.toStdString();

@@ -1,4 +1,4 @@
-#include "db/internal/ConnectionString.h"
+#include "db/ConnectionString.h"
 
 #include <gtest/gtest.h>
 

@@ -165,6 +165,34 @@ TEST(FEfetuaConversao, ASourceThatCannotBeReadFailsTheRunBeforeAnythingIsEmptied
     }
 }
 
+TEST(FEfetuaConversao, ABackupThatFailsEndsTheRunBeforeAnythingIsEmptied) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Novo')"_qs});
+    ScratchTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('900', 'velho')"_qs});
+    ScopedRecordingUserInterface ui;
+    SourceConnection source(legacy.Parameters());
+    RecordingGauge barra;
+    RecordingLabel info;
+    ParameterList params;
+    params.SetValue(u"GRUPOSPRODUTOS"_qs, u"S"_qs);
+    TClassesConversaoController controller;
+    controller.SetBackupFile(u"/nonexistent/folder/target.fb.fbk"_qs);
+
+    EXPECT_FALSE(controller.FEfetuaConversao(params, source, target.Database(),
+                                             target.Transaction(), barra, info));
+
+    ASSERT_EQ(ui->Messages().size(), 1u);
+    EXPECT_EQ(ui->Messages()[0].text,
+              u"Ocorreu um erro durante a conversão! Motivo: A cópia de segurança não foi feita e "
+              u"nada foi apagado: Não foi possível criar a cópia de segurança em "
+              u"'/nonexistent/folder/target.fb.fbk': No such file or directory\nGrupos de "
+              u"Produtos: não tocada"_qs);
+    EXPECT_EQ(controller.BackupMade(), QString());
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO, DESCRICAO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"900"_qs, u"velho"_qs}}));
+}
+
 TEST(FEfetuaConversao, EachWarningIsShownOnceAndTheRunEndsWithTheirSummaryNotSuccess) {
     LegacyDatabase legacy;
     legacy.Execute({u"INSERT INTO TBESTOQUE (CODIGO, FABRICANTE) VALUES "

@@ -27,10 +27,12 @@ QString TargetTemplatePath() {
     return path;
 }
 
-ScratchTarget::ScratchTarget() {
+ScratchTarget::ScratchTarget() : ScratchTarget(TargetTemplatePath()) {}
+
+ScratchTarget::ScratchTarget(const QString& copiedFrom) {
     path_ = dir_.filePath(QStringLiteral("target.fb"));
-    if (!QFile::copy(TargetTemplatePath(), path_))
-        throw std::runtime_error("cannot copy the target template");
+    if (!QFile::copy(copiedFrom, path_))
+        throw std::runtime_error("cannot copy the database file for the test");
     QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
     ConnectLikeTheWindow(database_, transaction_, path_);
 }

@@ -14,6 +14,8 @@
 class ScratchTarget {
 public:
     ScratchTarget();
+    // A copy of another database file instead of the template.
+    explicit ScratchTarget(const QString& copiedFrom);
     ~ScratchTarget();
 
     const QString& Path() const { return path_; }
