@@ -9,6 +9,7 @@
 #include "app/TargetFileChooser.h"
 #include "run/LegacyCounts.h"
 #include "run/ParameterList.h"
+#include "run/RunBackup.h"
 #include "run/UClassesConversaoController.h"
 #include "ui/Interruption.h"
 
@@ -111,6 +112,7 @@ const QString kPorta = QStringLiteral("origem/porta");
 const QString kUsuario = QStringLiteral("origem/usuario");
 const QString kBanco = QStringLiteral("origem/banco");
 const QString kSenha = QStringLiteral("origem/senha");
+const QString kCopiaSeguranca = QStringLiteral("conversao/copiaDeSeguranca");
 
 } // namespace
 
@@ -200,6 +202,15 @@ void TFPrincipal::CriaCampos() {
 
     btnAbrir_ = CriaBotao(this, "btnAbrir", QStringLiteral("&Abrir"), QRect(533, 145, 83, 25),
                           ":/vorlanda/abrir.svg");
+
+    // On the free end of the source's line; ticked unless the operator untick it once.
+    chkCopiaSeguranca_ = Cria<QCheckBox>(this, "chkCopiaSeguranca");
+    chkCopiaSeguranca_->setText(QStringLiteral("Fazer cópia de seg&urança antes de converter"));
+    chkCopiaSeguranca_->setFont(Tahoma(8, false));
+    chkCopiaSeguranca_->setGeometry(270, 108, chkCopiaSeguranca_->sizeHint().width(), 17);
+    chkCopiaSeguranca_->setChecked(QSettings().value(kCopiaSeguranca, true).toBool());
+    connect(chkCopiaSeguranca_, &QCheckBox::toggled, this,
+            [](bool checked) { QSettings().setValue(kCopiaSeguranca, checked); });
 }
 
 void TFPrincipal::CriaTabelas() {
@@ -286,9 +297,9 @@ void TFPrincipal::AmpliaComAFonte() {
 
 void TFPrincipal::DefineOrdemTabulacao() {
     // The group box, the target path box, the header, "Abrir", "Converter", "Sair", the source
-    // name box, then "Origem..." and "Cancelar", which only a run shows. The group box and the
-    // header take no focus themselves: the group's boxes stand for it, and the header has nothing
-    // to focus.
+    // name box, then "Origem...", the backup's box and "Cancelar", which only a run shows. The
+    // group box and the header take no focus themselves: the group's boxes stand for it, and the
+    // header has nothing to focus.
     const QList<QWidget*> order{chkCLientes_,
                                 chkFornecedores_,
                                 chkProdutos_,
@@ -300,6 +311,7 @@ void TFPrincipal::DefineOrdemTabulacao() {
                                 btnSair_,
                                 edtCaminhoBDOrigem_,
                                 btnOrigem_,
+                                chkCopiaSeguranca_,
                                 btnCancelar_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
@@ -487,11 +499,21 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         progress.PrintMessagesInstead();
     // The run has both connections to itself on its own thread, so that the window paints and
     // answers "Cancelar" while the engines work or wait.
+    const QString copia = ArquivoCopiaSeguranca();
     RunInBackground([&] {
         TClassesConversaoController controller;
+        controller.SetBackupFile(copia);
         controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_,
                                     progress.RunGauge(), progress.RunCaption());
     });
+}
+
+QString TFPrincipal::ArquivoCopiaSeguranca() const {
+    if (!chkCopiaSeguranca_->isChecked())
+        return {};
+    // A target on a server gets its backup in the operator's own folder.
+    return BackupFileFor(ibdOrvalis_.DatabaseName(), QDir::homePath(),
+                         QDateTime::currentDateTime());
 }
 
 void TFPrincipal::btnSairClick(QObject* /*Sender*/) {
@@ -549,6 +571,7 @@ void TFPrincipal::SetBotoesEnabled(bool enabled) {
     btnSair_->setEnabled(enabled);
     gbxTabelasConverter_->setEnabled(enabled);
     btnOrigem_->setEnabled(enabled);
+    chkCopiaSeguranca_->setEnabled(enabled);
 }
 
 void TFPrincipal::keyPressEvent(QKeyEvent* event) {

@@ -92,6 +92,8 @@ private:
     // Connects to the target named in the path box.
     void Conecta();
     void CarregaOrigem();
+    // Where the run's backup goes, or nothing when the operator wants none.
+    QString ArquivoCopiaSeguranca() const;
     QCheckBox* CaixaDaTabela(const QString& key) const;
     // Each table's box with its selection key, in the order the parameters are loaded.
     std::array<std::pair<QCheckBox*, const char16_t*>, 5> CaixasPorChave() const;
@@ -115,6 +117,7 @@ private:
     QCheckBox* chkProdutos_ = nullptr;
     QCheckBox* chkGruposProdutos_ = nullptr;
     QCheckBox* chkClassificacaoFiscal_ = nullptr;
+    QCheckBox* chkCopiaSeguranca_ = nullptr;
     QLabel* lblInfo_ = nullptr;
     QProgressBar* Barra_ = nullptr;
     QPushButton* btnConverter_ = nullptr;

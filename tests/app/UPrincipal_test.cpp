@@ -7,6 +7,7 @@
 #include "db/Error.h"
 #include "db/TargetQuery.h"
 #include "run/ParameterList.h"
+#include "support/Gbak.h"
 #include "support/LegacyDatabase.h"
 #include "support/QtPrinters.h"
 #include "support/ScratchTarget.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -94,6 +96,7 @@ struct WindowUnderTest {
     }
 
     // Shown, reading this source, with this target opened and these boxes ticked.
+    // Without a backup: the tests that run look at the run; the backup has tests of its own.
     void ReadyToConvert(const SourceParameters& source, const QString& target,
                         std::initializer_list<const char*> boxes) {
         window.scoBdOrigem().SetParameters(source);
@@ -101,6 +104,7 @@ struct WindowUnderTest {
         Abrir(target);
         for (const char* box : boxes)
             Find<QCheckBox>(box).setChecked(true);
+        Find<QCheckBox>("chkCopiaSeguranca").setChecked(false);
     }
 
     ScriptedChooser* chooser; // owned by the window
@@ -324,6 +328,11 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
         {"Barra", "FPrincipal", {6, 283, 611, 15}, "0%", false},
         {"btnConverter", "FPrincipal", {445, 305, 83, 25}, "&Converter", false},
         {"btnSair", "FPrincipal", {533, 306, 83, 25}, "&Sair", false},
+        {"chkCopiaSeguranca",
+         "FPrincipal",
+         {270, 108, 0, 0},
+         "Fazer cópia de seg&urança antes de converter",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -352,11 +361,12 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
             order.append(widget->objectName());
         widget = widget->nextInFocusChain();
     } while (widget != &w.Find("chkCLientes"));
-    EXPECT_EQ(order, (QStringList{u"chkCLientes"_qs, u"chkFornecedores"_qs, u"chkProdutos"_qs,
-                                  u"chkGruposProdutos"_qs, u"chkClassificacaoFiscal"_qs,
-                                  u"edtCaminhoBDDestino"_qs, u"btnAbrir"_qs, u"btnConverter"_qs,
-                                  u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs, u"btnOrigem"_qs,
-                                  u"btnCancelar"_qs})); // the last, during a run
+    EXPECT_EQ(order,
+              (QStringList{u"chkCLientes"_qs, u"chkFornecedores"_qs, u"chkProdutos"_qs,
+                           u"chkGruposProdutos"_qs, u"chkClassificacaoFiscal"_qs,
+                           u"edtCaminhoBDDestino"_qs, u"btnAbrir"_qs, u"btnConverter"_qs,
+                           u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs, u"btnOrigem"_qs,
+                           u"chkCopiaSeguranca"_qs, u"btnCancelar"_qs})); // the last, during a run
 }
 
 TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheGaugeAtZero) {
@@ -370,11 +380,14 @@ TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheG
     // The path cannot be typed, but can be selected and copied.
     EXPECT_TRUE(w.Find<QLineEdit>("edtCaminhoBDDestino").isEnabled());
     EXPECT_TRUE(w.Find<QLineEdit>("edtCaminhoBDDestino").isReadOnly());
-    for (const QCheckBox* box : w.window.findChildren<QCheckBox*>()) {
+    for (const QCheckBox* box : w.Find("gbxTabelasConverter").findChildren<QCheckBox*>()) {
         SCOPED_TRACE(box->objectName().toStdString());
         EXPECT_FALSE(box->isChecked());
         EXPECT_TRUE(box->isEnabled());
     }
+    // Until the operator says otherwise, a run backs the target up.
+    EXPECT_TRUE(w.Find<QCheckBox>("chkCopiaSeguranca").isChecked());
+    EXPECT_TRUE(w.Find<QCheckBox>("chkCopiaSeguranca").isEnabled());
     const auto& barra = w.Find<QProgressBar>("Barra");
     EXPECT_EQ(barra.minimum(), 0);
     EXPECT_EQ(barra.maximum(), 100);
@@ -852,7 +865,8 @@ TEST(TFPrincipalTeclado, EnterPressesTheFocusedButtonOrConverterAndEscapeLeaves)
         keys.append(QKeySequence::mnemonic(button->text()).toString());
     keys.sort();
     EXPECT_EQ(keys, (QStringList{u"Alt+A"_qs, u"Alt+C"_qs, u"Alt+F"_qs, u"Alt+G"_qs, u"Alt+I"_qs,
-                                 u"Alt+L"_qs, u"Alt+N"_qs, u"Alt+O"_qs, u"Alt+P"_qs, u"Alt+S"_qs}));
+                                 u"Alt+L"_qs, u"Alt+N"_qs, u"Alt+O"_qs, u"Alt+P"_qs, u"Alt+S"_qs,
+                                 u"Alt+U"_qs}));
 
     press(w.Find("chkProdutos"), Qt::Key_Escape);
     EXPECT_FALSE(w.window.isVisible());
@@ -1044,6 +1058,40 @@ TEST(TFPrincipalCancelar, ClosingDuringARunAnsweredNoGoesOn) {
     EXPECT_TRUE(w.window.isVisible());
     EXPECT_EQ(target.Rows(u"SELECT COUNT(*) FROM GRUPROD"_qs),
               (std::vector<QStringList>{{u"2"_qs}}));
+}
+
+TEST(TFPrincipalCopia, ATickedBoxBacksUpATargetWithRowsAndTheBoxIsRemembered) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Novo')"_qs});
+    ScratchTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('900', 'Velho')"_qs});
+    {
+        RecordingUserInterface ui;
+        WindowUnderTest w(ui);
+        w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos"});
+        w.Find<QCheckBox>("chkCopiaSeguranca").setChecked(true);
+
+        w.Find<QPushButton>("btnConverter").click();
+
+        const QDir folder = QFileInfo(target.Path()).dir();
+        const QStringList backups = folder.entryList({u"target.fb.*.fbk"_qs}, QDir::Files);
+        ASSERT_EQ(backups.size(), 1);
+        const QString backup = folder.filePath(backups.front());
+        EXPECT_EQ(ui.Messages(),
+                  (Messages{{Kind::Information, u"Conversão concluída com sucesso!\nCópia de "
+                                                u"segurança: "_qs +
+                                                    backup}}));
+        QTemporaryDir restoredDir;
+        const QString restored = restoredDir.filePath(u"restored.fdb"_qs);
+        ASSERT_EQ(RestoreWithGbak(backup, restored), QString());
+        EXPECT_EQ(ScratchTarget(restored).Rows(u"SELECT CODGRUPO, DESCRICAO FROM GRUPROD"_qs),
+                  (std::vector<QStringList>{{u"900"_qs, u"Velho"_qs}}));
+
+        w.Find<QCheckBox>("chkCopiaSeguranca").setChecked(false);
+    }
+    RecordingUserInterface ui;
+    WindowUnderTest next(ui);
+    EXPECT_FALSE(next.Find<QCheckBox>("chkCopiaSeguranca").isChecked());
 }
 
 TEST(RunProgress, ClockTextShowsMinutesAndSecondsAndHoursFromTheFirstOn) {
