@@ -471,6 +471,8 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         return;
     if (VerificaConexaoBD())
         return;
+    if (VerificaTabelasMarcadas())
+        return;
     // Whatever the run does, even an error that escapes the controller, the operator gets the
     // buttons back; the list is released before.
     // The focus goes back to "Converter": left where the disabled buttons pushed it, on a box,
@@ -541,6 +543,16 @@ bool TFPrincipal::VerificaConexaoBD() {
     CurrentUserInterface().ShowWarning(
         QStringLiteral("Não foi possível se conectar ao Banco de Dados! Verifique sua conexão ou "
                        "se o arquivo selecionado é válido! "));
+    return true;
+}
+
+bool TFPrincipal::VerificaTabelasMarcadas() {
+    const auto caixas = CaixasPorChave();
+    if (std::any_of(caixas.begin(), caixas.end(),
+                    [](const auto& caixa) { return caixa.first->isChecked(); }))
+        return false;
+    // A run of no table would empty nothing and convert nothing, yet end in success.
+    CurrentUserInterface().ShowWarning(QStringLiteral("Marque ao menos uma tabela"));
     return true;
 }
 

@@ -45,6 +45,7 @@ public:
     // True when the target path box is empty, after warning the operator.
     bool VerificaCaminhoBDVazio();
     // True when the target connection does not answer, after warning the operator.
+    bool VerificaTabelasMarcadas();
     bool VerificaConexaoBD();
 
     void pIniciaListaParametros(ParameterList& MParams) const;

@@ -458,6 +458,21 @@ TEST(TFPrincipalConverter, EmptyPathShowsOnlyThePathWarning) {
     ExpectControlsEnabled(w, true);
 }
 
+TEST(TFPrincipalConverter, NothingTickedAsksForATableAndRunsNothing) {
+    ScratchTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('900', 'Velho')"_qs});
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.ReadyToConvert(SourceParameters{}, target.Path(), {});
+
+    w.Find<QPushButton>("btnConverter").click();
+
+    EXPECT_EQ(ui.Messages(), (Messages{{Kind::Warning, u"Marque ao menos uma tabela"_qs}}));
+    ExpectControlsEnabled(w, true);
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"900"_qs}}));
+}
+
 TEST(TFPrincipalAbrir, ConfirmedFileIsShownConnectedAndItsTransactionStarted) {
     ScratchTarget target;
     RecordingUserInterface ui;
@@ -836,9 +851,12 @@ TEST(TFPrincipalSair, RollsBackTheOpenTransactionClosesAndReleasesTheMainForm) {
 }
 
 TEST(TFPrincipalTeclado, EnterPressesTheFocusedButtonOrConverterAndEscapeLeaves) {
+    LegacyDatabase legacy;
     ScratchTarget target;
     RecordingUserInterface ui;
     WindowUnderTest w(ui);
+    w.window.scoBdOrigem().SetParameters(legacy.Parameters());
+    w.Find<QCheckBox>("chkGruposProdutos").setChecked(true);
     w.window.show();
     QApplication::setActiveWindow(&w.window);
     const auto press = [&](QWidget& focus, int key) {
@@ -851,8 +869,8 @@ TEST(TFPrincipalTeclado, EnterPressesTheFocusedButtonOrConverterAndEscapeLeaves)
     w.chooser->answers.push_back(target.Path());
     press(w.Find("btnAbrir"), Qt::Key_Return);
     EXPECT_TRUE(w.window.ibdOrvalis().Connected());
-    // On a box, Enter converts (nothing ticked: a run of no table) and the focus comes back
-    // to "Converter", not to a box the next Space would untick.
+    // On a box, Enter converts (the groups, of which the source has none) and the focus comes
+    // back to "Converter", not to a box the next Space would untick.
     press(w.Find("chkCLientes"), Qt::Key_Enter);
     EXPECT_EQ(ui.Messages(),
               (Messages{{Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
