@@ -1,6 +1,7 @@
 #include "app/QtUserInterface.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace vorlanda {
 
@@ -42,6 +43,18 @@ bool QtUserInterface::Confirm(const QString& question) {
     box.setDefaultButton(QMessageBox::No);
     box.setWindowModality(Qt::ApplicationModal);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool QtUserInterface::ConfirmAction(const QString& question, const QString& action) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmação"), MessageBoxText(question),
+                    QMessageBox::NoButton, parent_);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* go = box.addButton(action, QMessageBox::AcceptRole);
+    // Answering without reading keeps things as they are.
+    box.setDefaultButton(box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    return box.clickedButton() == go;
 }
 
 void QtUserInterface::ProcessPendingEvents() {

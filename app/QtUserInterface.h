@@ -18,6 +18,7 @@ public:
     void ShowInformation(const QString& text) override;
     void ProcessPendingEvents() override;
     bool Confirm(const QString& question) override;
+    bool ConfirmAction(const QString& question, const QString& action) override;
 
 private:
     QWidget* parent_;

@@ -7,9 +7,11 @@
 #include "app/RunProgress.h"
 #include "app/SourceDialog.h"
 #include "app/TargetFileChooser.h"
+#include "db/TargetQuery.h"
 #include "run/LegacyCounts.h"
 #include "run/ParameterList.h"
 #include "run/RunBackup.h"
+#include "run/RunTables.h"
 #include "run/UClassesConversaoController.h"
 #include "ui/Interruption.h"
 
@@ -473,6 +475,9 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         return;
     if (VerificaTabelasMarcadas())
         return;
+    const QString copia = ArquivoCopiaSeguranca();
+    if (!ConfirmaApagar(copia))
+        return;
     // Whatever the run does, even an error that escapes the controller, the operator gets the
     // buttons back; the list is released before.
     // The focus goes back to "Converter": left where the disabled buttons pushed it, on a box,
@@ -501,13 +506,45 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         progress.PrintMessagesInstead();
     // The run has both connections to itself on its own thread, so that the window paints and
     // answers "Cancelar" while the engines work or wait.
-    const QString copia = ArquivoCopiaSeguranca();
     RunInBackground([&] {
         TClassesConversaoController controller;
         controller.SetBackupFile(copia);
         controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_,
                                     progress.RunGauge(), progress.RunCaption());
     });
+}
+
+bool TFPrincipal::ConfirmaApagar(const QString& copia) {
+    const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    QString apagados;
+    // Counting is quick and runs before the run's own thread starts: the window's events wait
+    // for the run.
+    {
+        TargetQuery contagem(ibdOrvalis_);
+        for (const RunTable& tabela : RunTables()) {
+            if (!CaixaDaTabela(QString::fromUtf16(tabela.key))->isChecked())
+                continue;
+            for (const QString& nome : QString::fromUtf16(tabela.emptiedTables).split(u',')) {
+                contagem.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + nome);
+                contagem.Open();
+                const int quantos = contagem.FieldByName(QStringLiteral("QUANTOS")).AsInteger();
+                if (quantos > 0)
+                    apagados += QStringLiteral("\n%1: %2 registros serão apagados")
+                                    .arg(nome, brasil.toString(quantos));
+            }
+        }
+    }
+    // Nothing to lose, nothing to ask.
+    if (apagados.isEmpty())
+        return true;
+    const QString aviso =
+        copia.isEmpty()
+            ? QStringLiteral("Nenhuma cópia de segurança será feita.")
+            : QStringLiteral("Antes, uma cópia de segurança será feita em %1").arg(copia);
+    return userInterface_->ConfirmAction(
+        QStringLiteral("As tabelas marcadas serão esvaziadas e convertidas de novo:") + apagados +
+            QStringLiteral("\n\n") + aviso,
+        QStringLiteral("Converter"));
 }
 
 QString TFPrincipal::ArquivoCopiaSeguranca() const {

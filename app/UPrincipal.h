@@ -95,6 +95,9 @@ private:
     void CarregaOrigem();
     // Where the run's backup goes, or nothing when the operator wants none.
     QString ArquivoCopiaSeguranca() const;
+    // Lists what the run will empty and asks the operator to go on; true at once when the
+    // ticked tables hold nothing.
+    bool ConfirmaApagar(const QString& copia);
     QCheckBox* CaixaDaTabela(const QString& key) const;
     // Each table's box with its selection key, in the order the parameters are loaded.
     std::array<std::pair<QCheckBox*, const char16_t*>, 5> CaixasPorChave() const;

@@ -22,6 +22,9 @@ public:
         shown_.TableStarted(number, count, name);
     }
     bool Confirm(const QString& question) override { return shown_.Confirm(question); }
+    bool ConfirmAction(const QString& question, const QString& action) override {
+        return shown_.ConfirmAction(question, action);
+    }
 
     // The user interface everything is passed on to.
     UserInterface& Shown() const noexcept { return shown_; }

@@ -59,11 +59,26 @@ public:
     }
     // What every later question is answered.
     void SetAnswer(bool answer) noexcept { answer_ = answer; }
+    // A request to confirm an action is kept apart from the messages, with the action's
+    // name, and answered as SetActionAnswer says: going on unless told otherwise, as an
+    // operator who asked for the action would.
+    bool ConfirmAction(const QString& question, const QString& action) override {
+        confirmations_.push_back({action, question});
+        return actionAnswer_;
+    }
+    void SetActionAnswer(bool answer) noexcept { actionAnswer_ = answer; }
+    struct Confirmation {
+        QString action;
+        QString question;
+        bool operator==(const Confirmation&) const = default;
+    };
+    const std::vector<Confirmation>& Confirmations() const noexcept { return confirmations_; }
 
     const std::vector<Message>& Messages() const noexcept { return messages_; }
     int EventRounds() const noexcept { return eventRounds_; }
     void Clear() {
         messages_.clear();
+        confirmations_.clear();
         eventRounds_ = 0;
     }
 
@@ -71,6 +86,8 @@ private:
     std::vector<Message> messages_;
     int eventRounds_ = 0;
     bool answer_ = false;
+    std::vector<Confirmation> confirmations_;
+    bool actionAnswer_ = true;
 };
 
 // Installs a recording user interface for the lifetime of the guard.

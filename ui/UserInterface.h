@@ -36,6 +36,11 @@ public:
     virtual void TableStarted(int /*number*/, int /*count*/, const QString& /*name*/) {}
     // Asks the operator a yes-or-no question; where nobody can answer, the answer is no.
     virtual bool Confirm(const QString& /*question*/) { return false; }
+    // Asks whether to go on with an action named by `action` (the button that does it) or
+    // cancel; by default the same as a yes-or-no question.
+    virtual bool ConfirmAction(const QString& question, const QString& /*action*/) {
+        return Confirm(question);
+    }
 };
 
 // The program's user interface, installed once at start-up by the window, the console runner

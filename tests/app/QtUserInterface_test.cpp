@@ -70,3 +70,30 @@ TEST(QtUserInterface, ShowsModalBoxesWithOneOkButtonAndCarriageReturnsAsLineBrea
         EXPECT_EQ(seen.modality, Qt::ApplicationModal);
     }
 }
+
+TEST(QtUserInterface, AnActionIsConfirmedOnlyByItsOwnButtonAndCancelIsTheDefault) {
+    for (const bool pressAction : {true, false}) {
+        SCOPED_TRACE(pressAction);
+        QStringList buttons;
+        QString defaultButton;
+        QTimer::singleShot(0, [&] {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                if (!box || !box->isVisible())
+                    continue;
+                for (const QAbstractButton* button : box->buttons())
+                    buttons.append(button->text());
+                buttons.sort();
+                defaultButton = box->defaultButton()->text();
+                for (QAbstractButton* button : box->buttons())
+                    if ((button->text() == u"Converter") == pressAction)
+                        button->click();
+            }
+        });
+        QtUserInterface ui;
+        EXPECT_EQ(ui.ConfirmAction(QStringLiteral("Apagar?"), QStringLiteral("Converter")),
+                  pressAction);
+        EXPECT_EQ(buttons, (QStringList{QStringLiteral("Cancelar"), QStringLiteral("Converter")}));
+        EXPECT_EQ(defaultButton, QStringLiteral("Cancelar"));
+    }
+}

@@ -149,6 +149,9 @@ public:
     void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
     void ShowError(const QString& text) override { recorder.ShowError(text); }
     void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
+    bool ConfirmAction(const QString& question, const QString& action) override {
+        return recorder.ConfirmAction(question, action);
+    }
     // On the run's thread.
     void ProcessPendingEvents() override {
         ++rows_;
@@ -471,6 +474,36 @@ TEST(TFPrincipalConverter, NothingTickedAsksForATableAndRunsNothing) {
     ExpectControlsEnabled(w, true);
     EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),
               (std::vector<QStringList>{{u"900"_qs}}));
+}
+
+TEST(TFPrincipalConverter, CancellingTheListOfWhatARunEmptiesRunsNothing) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Novo')"_qs});
+    ScratchTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('900', 'Velho')"_qs,
+                    u"INSERT INTO CLIENTE (CODCLIENTE, NOME) VALUES ('000001', 'A')"_qs,
+                    u"INSERT INTO CLIENTE (CODCLIENTE, NOME) VALUES ('000002', 'B')"_qs});
+    RecordingUserInterface ui;
+    ui.SetActionAnswer(false);
+    WindowUnderTest w(ui);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(),
+                     {"chkCLientes", "chkGruposProdutos", "chkClassificacaoFiscal"});
+
+    w.Find<QPushButton>("btnConverter").click();
+
+    // Only the tables that hold rows are listed, in the run's order.
+    EXPECT_EQ(ui.Confirmations(),
+              (std::vector<RecordingUserInterface::Confirmation>{
+                  {u"Converter"_qs,
+                   u"As tabelas marcadas serão esvaziadas e convertidas de novo:\nCLIENTE: 2 "
+                   u"registros serão apagados\nGRUPROD: 1 registros serão apagados\n\nNenhuma "
+                   u"cópia de segurança será feita."_qs}}));
+    EXPECT_EQ(ui.Messages(), Messages{});
+    ExpectControlsEnabled(w, true);
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"900"_qs}}));
+    EXPECT_EQ(target.Rows(u"SELECT COUNT(*) FROM CLIENTE"_qs),
+              (std::vector<QStringList>{{u"2"_qs}}));
 }
 
 TEST(TFPrincipalAbrir, ConfirmedFileIsShownConnectedAndItsTransactionStarted) {
@@ -1095,6 +1128,14 @@ TEST(TFPrincipalCopia, ATickedBoxBacksUpATargetWithRowsAndTheBoxIsRemembered) {
         const QStringList backups = folder.entryList({u"target.fb.*.fbk"_qs}, QDir::Files);
         ASSERT_EQ(backups.size(), 1);
         const QString backup = folder.filePath(backups.front());
+        // Asked first what the run empties and where the backup goes.
+        EXPECT_EQ(ui.Confirmations(),
+                  (std::vector<RecordingUserInterface::Confirmation>{
+                      {u"Converter"_qs,
+                       u"As tabelas marcadas serão esvaziadas e convertidas de novo:\nGRUPROD: "
+                       u"1 registros serão apagados\n\nAntes, uma cópia de segurança será feita "
+                       u"em "_qs +
+                           backup}}));
         EXPECT_EQ(ui.Messages(),
                   (Messages{{Kind::Information, u"Conversão concluída com sucesso!\nCópia de "
                                                 u"segurança: "_qs +
