@@ -31,6 +31,8 @@ template <typename Row> struct TableColumn {
         // A day number, left out of the INSERT when it is the no-date day, which is also its
         // cleared value; the UPDATE writes that day as a date.
         Date,
+        // A text constant of the code, the same in every row; no field holds it.
+        Constant,
     };
 
     constexpr TableColumn(const char16_t* insertName, QString Row::*field,
@@ -52,6 +54,12 @@ template <typename Row> struct TableColumn {
         c.noDate = noDateDay;
         return c;
     }
+    static constexpr TableColumn Constant(const char16_t* insertName, const char16_t* value) {
+        TableColumn c(insertName, static_cast<QString Row::*>(nullptr));
+        c.kind = Kind::Constant;
+        c.constant = value;
+        return c;
+    }
     // Assigned at `at` in the UPDATE, spelled `spelling` there when not as in the INSERT.
     constexpr TableColumn Updated(int at, const char16_t* spelling = nullptr) const {
         TableColumn c = *this;
@@ -71,7 +79,20 @@ template <typename Row> struct TableColumn {
         c.kept = true;
         return c;
     }
+    // Given what `clearedText` works out on each reset instead of a literal.
+    constexpr TableColumn ClearedBy(QString (*clearedText)()) const {
+        TableColumn c = *this;
+        c.clearedBy = clearedText;
+        return c;
+    }
+    // Followed in the INSERT's value list by `punctuation` instead of ", ".
+    constexpr TableColumn FollowedBy(const char16_t* punctuation) const {
+        TableColumn c = *this;
+        c.separator = punctuation;
+        return c;
+    }
 
+    bool Inserted() const { return insert != nullptr; }
     bool Optional() const { return kind == Kind::OptionalText || kind == Kind::Date; }
     // Whether the INSERT writes it. Only the exact no-date day means "no date": a time of day
     // on that day is written.
@@ -88,6 +109,8 @@ template <typename Row> struct TableColumn {
             return SqlValue::Integer(r.*whole);
         case Kind::Date:
             return SqlValue::Date(DateFromDayNumber(r.*number));
+        case Kind::Constant:
+            return SqlValue::DoubleQuoted(constant);
         case Kind::Text:
         case Kind::OptionalText:
             break;
@@ -111,8 +134,14 @@ template <typename Row> struct TableColumn {
         case Kind::Whole:
             r.*whole = 0;
             break;
+        case Kind::Constant:
+            break;
         case Kind::Text:
         case Kind::OptionalText:
+            if (clearedBy) {
+                r.*text = clearedBy();
+                break;
+            }
             // The cleared texts are literals of the code, shared rather than copied.
             r.*text = *cleared ? QString::fromRawData(reinterpret_cast<const QChar*>(cleared),
                                                       std::char_traits<char16_t>::length(cleared))
@@ -122,12 +151,16 @@ template <typename Row> struct TableColumn {
     }
 
     Kind kind;
-    // As the INSERT writes it; an optional column with the punctuation that follows it there.
+    // As the INSERT writes it, null when the INSERT leaves it out; an optional column of PRODUTO
+    // with the punctuation that follows it there.
     const char16_t* insert;
     QString Row::*text = nullptr;
     double Row::*number = nullptr;
     qint32 Row::*whole = nullptr;
     const char16_t* cleared = u"";
+    QString (*clearedBy)() = nullptr;
+    const char16_t* constant = nullptr;
+    const char16_t* separator = u", ";
     // Read when used: a day number worked out during static initialisation could come before
     // the calendar it depends on.
     double (*noDate)() = nullptr;
@@ -148,6 +181,39 @@ std::array<std::size_t, N> StatementOrder(const TableColumn<Row> (&all)[Count],
             order.at(static_cast<std::size_t>(all[i].*at)) = i;
     }
     return order;
+}
+
+// Which optional columns the INSERT writes, one bit each in the table's order.
+template <typename Row, std::size_t Count>
+unsigned PresentOptional(const TableColumn<Row> (&all)[Count], const Row& r) {
+    unsigned present = 0;
+    unsigned bit = 1;
+    for (const TableColumn<Row>& c : all) {
+        if (!c.Optional())
+            continue;
+        if (c.Present(r))
+            present |= bit;
+        bit <<= 1;
+    }
+    return present;
+}
+
+// Calls `write(index, column)` for each column the INSERT writes, in the table's order.
+template <typename Row, std::size_t Count, typename Write>
+void ForEachInserted(const TableColumn<Row> (&all)[Count], unsigned present, Write write) {
+    unsigned bit = 1;
+    for (std::size_t i = 0; i < Count; ++i) {
+        const TableColumn<Row>& c = all[i];
+        if (!c.Inserted())
+            continue;
+        if (c.Optional()) {
+            const bool there = present & bit;
+            bit <<= 1;
+            if (!there)
+                continue;
+        }
+        write(i, c);
+    }
 }
 
 } // namespace vorlanda

@@ -193,53 +193,19 @@ std::size_t ColumnsBeforeTheOptional() {
     return before;
 }
 
-// Which optional columns the INSERT writes, one bit each in the table's order.
-unsigned PresentOptional(const TConverteProduto& p) {
-    unsigned present = 0;
-    unsigned bit = 1;
-    for (const ProdutoColumn& c : Columns::all) {
-        if (!c.Optional())
-            continue;
-        if (c.Present(p))
-            present |= bit;
-        bit <<= 1;
-    }
-    return present;
-}
-
-// Calls `write(index, column)` for each column the INSERT writes, in the statement's order.
-template <typename Write> void ForEachInserted(unsigned present, Write write) {
-    unsigned bit = 1;
-    for (std::size_t i = 0; i < Columns::count; ++i) {
-        const ProdutoColumn& c = Columns::all[i];
-        if (c.Optional()) {
-            const bool there = present & bit;
-            bit <<= 1;
-            if (!there)
-                continue;
-        }
-        write(i, c);
-    }
-}
-
 // The INSERT's text up to its values: each optional column with the punctuation it is written
 // with, every other but the last followed by a comma.
 std::vector<QStringView> ColumnList(unsigned present) {
     std::vector<QStringView> pieces;
     pieces.reserve(2 * Columns::count + 2);
     pieces.push_back(u" Insert Into Produto (");
-    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t i, const ProdutoColumn& c) {
         pieces.push_back(c.insert);
         if (!c.Optional() && i + 1 < Columns::count)
             pieces.push_back(u",");
     });
     pieces.push_back(u")");
     return pieces;
-}
-
-const QString& Null() {
-    static const QString null = QStringLiteral("NULL ");
-    return null;
 }
 
 } // namespace
@@ -486,7 +452,7 @@ void TConverteProduto::LimpaTabela() {
 }
 
 QString TConverteProduto::MontaSqlInsere() const {
-    const unsigned present = PresentOptional(*this);
+    const unsigned present = PresentOptional(Columns::all, *this);
     // Rendered in the order BoundInsert binds, so that of two values that cannot be written
     // the same one is reported first whichever way the row goes.
     std::array<QString, Columns::count> rendered;
@@ -494,14 +460,14 @@ QString TConverteProduto::MontaSqlInsere() const {
         if (!Columns::all[i].Optional())
             rendered[i] = Columns::all[i].Value(*this).Rendered();
     }
-    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t i, const ProdutoColumn& c) {
         if (c.Optional())
             rendered[i] = c.Value(*this).Rendered();
     });
     std::vector<QStringView> pieces = ColumnList(present);
     pieces.reserve(pieces.size() + 2 * Columns::count + 2);
     pieces.push_back(u" Values ( ");
-    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t i, const ProdutoColumn& c) {
         pieces.push_back(rendered[i]);
         if (c.Optional())
             pieces.push_back(u",");
@@ -513,7 +479,7 @@ QString TConverteProduto::MontaSqlInsere() const {
 }
 
 std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
-    const unsigned present = PresentOptional(*this);
+    const unsigned present = PresentOptional(Columns::all, *this);
     ParameterisedStatement bound;
     bound.values.reserve(Columns::count);
     // Bound in MontaSqlInsere's order of rendering, so that the same value raises, then put in
@@ -524,7 +490,7 @@ std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
     }
     const std::size_t fixed = bound.values.size();
     bool bindable = true;
-    ForEachInserted(present, [&](std::size_t, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t, const ProdutoColumn& c) {
         if (bindable && c.Optional())
             bindable = c.Value(*this).BindTo(bound.values.emplace_back());
     });
@@ -578,7 +544,7 @@ QString TConverteProduto::MontaSqlAtualiza() const {
     for (std::size_t i = 0; i < Columns::count; ++i) {
         const ProdutoColumn& c = Columns::all[i];
         if (c.NullInUpdate(*this)) {
-            values[i] = Null();
+            values[i] = kUpdateNull;
         } else {
             rendered[i] = c.Value(*this).Rendered();
             values[i] = rendered[i];
@@ -596,7 +562,7 @@ std::optional<ParameterisedStatement> TConverteProduto::BoundAtualiza() const {
     for (std::size_t i = 0; i < Columns::count; ++i) {
         const ProdutoColumn& c = Columns::all[i];
         if (c.NullInUpdate(*this)) {
-            marks[i] = Null();
+            marks[i] = kUpdateNull;
             registered = false;
         } else if (c.Value(*this).BindTo(bound[i])) {
             marks[i] = u"?";
