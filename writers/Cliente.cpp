@@ -1,14 +1,17 @@
 #include "writers/Cliente.h"
 
 #include "db/Error.h"
+#include "writers/Columns.h"
 #include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
 #include "writers/TextRules.h"
+#include "writers/UpdateStatement.h"
 #include "writers/ValueHelpers.h"
 
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace vorlanda {
@@ -57,95 +60,112 @@ QString ValidatedDateOrArgument(const QString& value) {
     return date.isEmpty() ? DotsForSlashes(value) : date;
 }
 
-struct RenderedColumn {
-    QString column;
-    QString value;
-};
-
-// A column with its value, which is rendered into a statement's text or bound.
-struct Column {
-    QStringView column; // a literal of the code
-    SqlValue value;
-};
-
-// The columns from the trade name to the partner's name with their values, in the order both
-// the INSERT and the UPDATE list them.
-std::vector<Column> ColumnsAfterTheName(const TConverteCliente& c) {
-    return {
-        {u"cliente.nomefantasia", SqlValue::Quoted(c.NomeFantasia())},
-        {u"cliente.endereco", SqlValue::Quoted(c.Endereco())},
-        {u"cliente.bairro", SqlValue::Quoted(c.Bairro())},
-        {u"cliente.codcidade", SqlValue::Quoted(c.CodCidade())},
-        {u"cliente.estado", SqlValue::Quoted(c.Estado())},
-        {u"cliente.cep", SqlValue::Quoted(c.Cep())},
-        {u"cliente.cgccpf", SqlValue::Quoted(c.CgcCpf())},
-        {u"cliente.inscest", SqlValue::Quoted(c.InscEst())},
-        {u"cliente.pessoa_fj", SqlValue::Quoted(c.Pessoa_FJ())},
-        {u"cliente.fone", SqlValue::Quoted(c.Fone())},
-        {u"cliente.fax", SqlValue::Quoted(c.Fax())},
-        {u"cliente.prefixcelular", SqlValue::Quoted(c.PrefixCelular())},
-        {u"cliente.celular", SqlValue::Quoted(c.Celular())},
-        {u"cliente.campolivre1", SqlValue::Quoted(c.CampoLivre1())},
-        {u"cliente.campolivre2", SqlValue::Quoted(c.CampoLivre2())},
-        {u"cliente.campolivre3", SqlValue::Quoted(c.CampoLivre3())},
-        {u"cliente.campolivre4", SqlValue::Quoted(c.CampoLivre4())},
-        {u"cliente.campolivre5", SqlValue::Quoted(c.CampoLivre5())},
-        {u"cliente.campolivre6", SqlValue::Quoted(c.CampoLivre6())},
-        {u"cliente.campolivre7", SqlValue::Quoted(c.CampoLivre7())},
-        {u"cliente.campolivre8", SqlValue::Quoted(c.CampoLivre8())},
-        {u"cliente.campolivre9", SqlValue::Quoted(c.CampoLivre9())},
-        {u"cliente.campolivre10", SqlValue::Quoted(c.CampoLivre10())},
-        {u"cliente.observacao", SqlValue::Quoted(c.Observacao())},
-        {u"cliente.RetemISS", SqlValue::Quoted(c.RetemISS())},
-        {u"cliente.email", SqlValue::Quoted(c.Email())},
-        {u"cliente.homepage", SqlValue::Quoted(c.HomePage())},
-        {u"cliente.enderecocob", SqlValue::Quoted(c.EnderecoCob())},
-        {u"cliente.bairrocob", SqlValue::Quoted(c.BairroCob())},
-        {u"cliente.cepcob", SqlValue::Quoted(c.CepCob())},
-        {u"cliente.codcidadecob", SqlValue::Quoted(c.CodCidadeCob())},
-        {u"cliente.estadocob", SqlValue::Quoted(c.EstadoCob())},
-        {u"cliente.enderecoent", SqlValue::Quoted(c.EnderecoEntr())},
-        {u"cliente.bairroent", SqlValue::Quoted(c.BairroEntr())},
-        {u"cliente.cepent", SqlValue::Quoted(c.CepEntr())},
-        {u"cliente.codcidadeent", SqlValue::Quoted(c.CodCidadeEntr())},
-        {u"cliente.estadoent", SqlValue::Quoted(c.EstadoEntr())},
-        {u"cliente.codfornec", SqlValue::Quoted(c.CodFornec())},
-        {u"Cliente.contato", SqlValue::Quoted(c.Contato())},
-        {u"Cliente.CodSegmento", SqlValue::Quoted(c.CodSegmento())},
-        {u"Cliente.CodClasCli", SqlValue::Quoted(c.CodClasCli())},
-        {u"Cliente.CodVendend1", SqlValue::Quoted(c.CodVendend1())},
-        {u"Cliente.LimiteCredito", SqlValue::Number(c.LimiteCredito())},
-        {u"Cliente.CodPais", SqlValue::Quoted(c.CodPais())},
-        {u"cliente.nomesocio", SqlValue::Quoted(c.NomeSocio())},
-    };
+// What SetDT_Cadastro and SetDt_Ult_Alteracao give an empty date: today, in the process's
+// date format at the time.
+QString Today() {
+    return ValidatedDate(QString());
 }
 
-// The date columns with their held text, unquoted; an empty text means "no date".
-std::array<RenderedColumn, 5> DateColumns(const TConverteCliente& c) {
-    return {{
-        {QStringLiteral("cliente.dt_nascimento"), c.DT_Nascimento()},
-        {QStringLiteral("cliente.dt_ultvenda"), c.Dt_Ult_Venda()},
-        {QStringLiteral("Cliente.Data_Ult_Alteracao"), c.Dt_Ult_Alteracao()},
-        {QStringLiteral("cliente.dt_cadastro"), c.DT_Cadastro()},
-        {QStringLiteral("cliente.DT_ValCad"), c.DT_ValCad()},
-    }};
+} // namespace
+
+// A column of CLIENTE, or a field held for a later step that LimpaVariavel resets.
+using ClienteColumn = TableColumn<TConverteCliente>;
+
+// The columns in the INSERT's order, which the UPDATE follows but for the code. The dates are
+// written only when known; the INSERT writes the blocking flag as held, the UPDATE as "N".
+struct ClienteColumns {
+    using C = TConverteCliente;
+    static const ClienteColumn all[];
+    static constexpr std::size_t count = 59;
+    static constexpr std::size_t updated = 55;
+};
+
+const ClienteColumn ClienteColumns::all[] = {
+    {u"cliente.codCliente", &C::FCodCliente, u"00000000"},
+    ClienteColumn{u"cliente.nome", &C::FNome}.Updated(0, u"cliente.Nome"),
+    ClienteColumn{u"cliente.nomefantasia", &C::FNomeFantasia}.Updated(1),
+    ClienteColumn{u"cliente.endereco", &C::FEndereco}.Updated(2),
+    ClienteColumn{u"cliente.bairro", &C::FBairro}.Updated(3),
+    ClienteColumn{u"cliente.codcidade", &C::FCodCidade}.Updated(4),
+    ClienteColumn{u"cliente.estado", &C::FEstado}.Updated(5),
+    ClienteColumn{u"cliente.cep", &C::FCep}.Updated(6),
+    ClienteColumn{u"cliente.cgccpf", &C::FCgcCpf}.Updated(7),
+    ClienteColumn{u"cliente.inscest", &C::FInscEst}.Updated(8),
+    ClienteColumn{u"cliente.pessoa_fj", &C::FPessoa_FJ, u"F"}.Updated(9),
+    ClienteColumn{u"cliente.fone", &C::FFone}.Updated(10),
+    ClienteColumn{u"cliente.fax", &C::FFax}.Updated(11),
+    ClienteColumn{u"cliente.prefixcelular", &C::FPrefixCelular}.Updated(12),
+    ClienteColumn{u"cliente.celular", &C::FCelular}.Updated(13),
+    ClienteColumn{u"cliente.campolivre1", &C::FCampoLivre1}.Updated(14),
+    ClienteColumn{u"cliente.campolivre2", &C::FCampoLivre2}.Updated(15),
+    ClienteColumn{u"cliente.campolivre3", &C::FCampoLivre3}.Updated(16),
+    ClienteColumn{u"cliente.campolivre4", &C::FCampoLivre4}.Updated(17),
+    ClienteColumn{u"cliente.campolivre5", &C::FCampoLivre5}.Updated(18),
+    ClienteColumn{u"cliente.campolivre6", &C::FCampoLivre6}.Updated(19),
+    ClienteColumn{u"cliente.campolivre7", &C::FCampoLivre7}.Updated(20),
+    ClienteColumn{u"cliente.campolivre8", &C::FCampoLivre8}.Updated(21),
+    ClienteColumn{u"cliente.campolivre9", &C::FCampoLivre9}.Updated(22),
+    ClienteColumn{u"cliente.campolivre10", &C::FCampoLivre10}.Updated(23),
+    ClienteColumn{u"cliente.observacao", &C::FObservacao}.Updated(24),
+    ClienteColumn{u"cliente.RetemISS", &C::FRetemISS}.Updated(25),
+    ClienteColumn{u"cliente.email", &C::FEmail}.Updated(26),
+    ClienteColumn{u"cliente.homepage", &C::FHomePage}.Updated(27),
+    ClienteColumn{u"cliente.enderecocob", &C::FEnderecoCob}.Updated(28),
+    ClienteColumn{u"cliente.bairrocob", &C::FBairroCob}.Updated(29),
+    ClienteColumn{u"cliente.cepcob", &C::FCepCob}.Updated(30),
+    ClienteColumn{u"cliente.codcidadecob", &C::FCodCidadeCob}.Updated(31),
+    ClienteColumn{u"cliente.estadocob", &C::FEstadoCob}.Updated(32),
+    ClienteColumn{u"cliente.enderecoent", &C::FEnderecoEntr}.Updated(33),
+    ClienteColumn{u"cliente.bairroent", &C::FBairroEntr}.Updated(34),
+    ClienteColumn{u"cliente.cepent", &C::FCepEntr}.Updated(35),
+    ClienteColumn{u"cliente.codcidadeent", &C::FCodCidadeEntr}.Updated(36),
+    ClienteColumn{u"cliente.estadoent", &C::FEstadoEntr}.Updated(37),
+    ClienteColumn{u"cliente.codfornec", &C::FCodFornec}.Kept().Updated(38),
+    ClienteColumn{u"Cliente.contato", &C::FContato}.Kept().Updated(39),
+    ClienteColumn{u"Cliente.CodSegmento", &C::FCodSegmento}.Kept().Updated(40),
+    ClienteColumn{u"Cliente.CodClasCli", &C::FCodClasCli}.Kept().Updated(41),
+    ClienteColumn{u"Cliente.CodVendend1", &C::FCodVendend1}.Kept().Updated(42),
+    ClienteColumn{u"Cliente.LimiteCredito", &C::FLimiteCredito}.Kept().Updated(43),
+    ClienteColumn{u"Cliente.CodPais", &C::FCodPais}.Kept().Updated(44),
+    ClienteColumn{u"cliente.nomesocio", &C::FNomeSocio}.Kept().Updated(45),
+    ClienteColumn::OptionalText(u"cliente.dt_nascimento", &C::FDT_Nascimento).Updated(46),
+    ClienteColumn::OptionalText(u"cliente.dt_ultvenda", &C::FDT_Ult_Venda).Kept().Updated(47),
+    ClienteColumn::OptionalText(u"Cliente.Data_Ult_Alteracao", &C::FDT_Ult_Alteracao)
+        .ClearedBy(Today)
+        .Updated(48),
+    ClienteColumn::OptionalText(u"cliente.dt_cadastro", &C::FDT_Cadastro)
+        .ClearedBy(Today)
+        .Updated(49),
+    ClienteColumn::OptionalText(u"cliente.DT_ValCad", &C::FDT_Valcad).Kept().Updated(50),
+    ClienteColumn{u"cliente.Ativo", &C::FAtivo, u"S"}.FollowedBy(u",").Updated(51),
+    ClienteColumn{u"cliente.CliBloqueado", &C::FCliBloqueado, u"N"}.FollowedBy(u","),
+    ClienteColumn::Constant(nullptr, u"N").Updated(52, u"cliente.CliBloqueado"),
+    ClienteColumn::Constant(u"cliente.maladiretaeletr", u"N").Updated(53),
+    ClienteColumn::Constant(u"cliente.protestarcliente", u"N").Updated(54),
+    {nullptr, &C::FMalaDiretaEletr, u"N"},
+    {nullptr, &C::FProtestarCliente, u"N"},
+};
+
+namespace {
+
+using Columns = ClienteColumns;
+static_assert(std::size(Columns::all) == Columns::count);
+
+const std::array<std::size_t, Columns::updated>& UpdateOrder() {
+    static const auto order =
+        StatementOrder<Columns::updated>(Columns::all, &ClienteColumn::updateAt);
+    return order;
 }
 
-// The INSERT's text up to its values: the fixed columns, the columns after the name and the
-// dates that are there.
-std::vector<QStringView> InsertColumnList(const std::vector<Column>& afterTheName,
-                                          const std::array<RenderedColumn, 5>& dates) {
+// The INSERT's text up to its values: the dates that are there among the other columns.
+std::vector<QStringView> InsertColumnList(unsigned present) {
     std::vector<QStringView> pieces;
-    pieces.reserve(2 * (afterTheName.size() + dates.size()) + 4);
-    pieces.push_back(u"Insert Into Cliente ( cliente.codCliente, cliente.nome, ");
-    for (const Column& c : afterTheName)
-        pieces.insert(pieces.end(), {c.column, u", "});
-    for (const RenderedColumn& date : dates) {
-        if (!date.value.isEmpty())
-            pieces.insert(pieces.end(), {date.column, u", "});
-    }
-    pieces.push_back(u"cliente.Ativo, cliente.CliBloqueado, cliente.maladiretaeletr, "
-                     u"cliente.protestarcliente) ");
+    pieces.reserve(2 * Columns::count + 2);
+    pieces.push_back(u"Insert Into Cliente ( ");
+    ForEachInserted(Columns::all, present, [&](std::size_t, const ClienteColumn& c) {
+        pieces.insert(pieces.end(), {c.insert, u", "});
+    });
+    pieces.back() = u") ";
     return pieces;
 }
 
@@ -433,75 +453,8 @@ void TConverteCliente::SetCodVendend1(const QString& Value) {
 }
 
 void TConverteCliente::LimpaVariavel() {
-    // These setters give what their input alone decides, so what each gives for its cleared
-    // value is worked out once and copied on every later call. The others run each time: the
-    // dates may become today's date, in the process's date format, and the country code keeps
-    // its value when given an empty one.
-    struct ClearedText {
-        QString TConverteCliente::*field;
-        void (TConverteCliente::*setter)(const QString&);
-        const char16_t* input;
-    };
-    static const ClearedText texts[] = {
-        {&TConverteCliente::FCodCliente, &TConverteCliente::SetCodCliente, u""},
-        {&TConverteCliente::FNome, &TConverteCliente::SetNome, u""},
-        {&TConverteCliente::FNomeFantasia, &TConverteCliente::SetNomeFantasia, u""},
-        {&TConverteCliente::FEndereco, &TConverteCliente::SetEndereco, u""},
-        {&TConverteCliente::FEnderecoEntr, &TConverteCliente::SetEnderecoEntr, u""},
-        {&TConverteCliente::FEnderecoCob, &TConverteCliente::SetEnderecoCob, u""},
-        {&TConverteCliente::FBairro, &TConverteCliente::SetBairro, u""},
-        {&TConverteCliente::FBairroEntr, &TConverteCliente::SetBairroEntr, u""},
-        {&TConverteCliente::FBairroCob, &TConverteCliente::SetBairroCob, u""},
-        {&TConverteCliente::FCodCidade, &TConverteCliente::SetCodCidade, u""},
-        {&TConverteCliente::FCodCidadeEntr, &TConverteCliente::SetCodCidadeEntr, u""},
-        {&TConverteCliente::FCodCidadeCob, &TConverteCliente::SetCodCidadeCob, u""},
-        {&TConverteCliente::FEstado, &TConverteCliente::SetEstado, u""},
-        {&TConverteCliente::FEstadoEntr, &TConverteCliente::SetEstadoEntr, u""},
-        {&TConverteCliente::FEstadoCob, &TConverteCliente::SetEstadoCob, u""},
-        {&TConverteCliente::FCep, &TConverteCliente::SetCep, u""},
-        {&TConverteCliente::FCepEntr, &TConverteCliente::SetCepEntr, u""},
-        {&TConverteCliente::FCepCob, &TConverteCliente::SetCepCob, u""},
-        {&TConverteCliente::FCgcCpf, &TConverteCliente::SetCgcCpf, u""},
-        {&TConverteCliente::FInscEst, &TConverteCliente::SetInscEst, u""},
-        {&TConverteCliente::FPessoa_FJ, &TConverteCliente::SetPessoa_FJ, u"F"},
-        {&TConverteCliente::FFone, &TConverteCliente::SetFone, u""},
-        {&TConverteCliente::FFax, &TConverteCliente::SetFax, u""},
-        {&TConverteCliente::FPrefixCelular, &TConverteCliente::SetPrefixCelular, u""},
-        {&TConverteCliente::FCelular, &TConverteCliente::SetCelular, u""},
-        {&TConverteCliente::FEmail, &TConverteCliente::SetEmail, u""},
-        {&TConverteCliente::FHomePage, &TConverteCliente::SetHomePage, u""},
-        {&TConverteCliente::FAtivo, &TConverteCliente::SetAtivo, u"S"},
-        {&TConverteCliente::FCliBloqueado, &TConverteCliente::SetCliBloqueado, u"N"},
-        {&TConverteCliente::FRetemISS, &TConverteCliente::SetRetemISS, u""},
-        {&TConverteCliente::FMalaDiretaEletr, &TConverteCliente::SetMalaDiretaEletr, u"N"},
-        {&TConverteCliente::FProtestarCliente, &TConverteCliente::SetProtestarCliente, u"N"},
-        {&TConverteCliente::FCampoLivre1, &TConverteCliente::SetCampoLivre1, u""},
-        {&TConverteCliente::FCampoLivre2, &TConverteCliente::SetCampoLivre2, u""},
-        {&TConverteCliente::FCampoLivre3, &TConverteCliente::SetCampoLivre3, u""},
-        {&TConverteCliente::FCampoLivre4, &TConverteCliente::SetCampoLivre4, u""},
-        {&TConverteCliente::FCampoLivre5, &TConverteCliente::SetCampoLivre5, u""},
-        {&TConverteCliente::FCampoLivre6, &TConverteCliente::SetCampoLivre6, u""},
-        {&TConverteCliente::FCampoLivre7, &TConverteCliente::SetCampoLivre7, u""},
-        {&TConverteCliente::FCampoLivre8, &TConverteCliente::SetCampoLivre8, u""},
-        {&TConverteCliente::FCampoLivre9, &TConverteCliente::SetCampoLivre9, u""},
-        {&TConverteCliente::FCampoLivre10, &TConverteCliente::SetCampoLivre10, u""},
-        {&TConverteCliente::FObservacao, &TConverteCliente::SetObsercacao, u""},
-    };
-    static const std::vector<QString> cleared = [this] {
-        std::vector<QString> values;
-        for (const ClearedText& text : texts) {
-            (this->*text.setter)(QString::fromUtf16(text.input));
-            values.push_back(this->*text.field);
-        }
-        return values;
-    }();
-    for (std::size_t i = 0; i < std::size(texts); ++i)
-        this->*texts[i].field = cleared[i];
-    const QString empty;
-    SetDT_Nascimento(empty);
-    SetDT_Cadastro(empty);
-    SetDt_Ult_Alteracao(empty);
-    SetCodPais(empty);
+    for (const ClienteColumn& c : Columns::all)
+        c.Reset(*this);
 }
 
 void TConverteCliente::LimpaTabela() {
@@ -509,55 +462,34 @@ void TConverteCliente::LimpaTabela() {
 }
 
 QString TConverteCliente::MontaSqlInsere() const {
-    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
-    std::vector<QString> rendered;
-    rendered.reserve(afterTheName.size());
-    for (const Column& c : afterTheName)
-        rendered.push_back(c.value.Rendered());
-    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
-    const QString codCliente = SqlQuoted(FCodCliente);
-    const QString nome = SqlQuoted(FNome);
-    const QString ativo = SqlQuoted(FAtivo);
-    const QString cliBloqueado = SqlQuoted(FCliBloqueado);
-    std::array<QString, 5> quotedDates;
-    std::vector<QStringView> pieces = InsertColumnList(afterTheName, dates);
-    pieces.reserve(pieces.size() + 2 * (rendered.size() + dates.size()) + 16);
-    pieces.insert(pieces.end(), {u"Values ( ", codCliente, u", ", nome, u", "});
-    for (const QString& value : rendered)
-        pieces.insert(pieces.end(), {value, u", "});
-    for (std::size_t i = 0; i < dates.size(); ++i) {
-        if (dates[i].value.isEmpty())
-            continue;
-        quotedDates[i] = SqlQuoted(dates[i].value);
-        pieces.insert(pieces.end(), {quotedDates[i], u", "});
-    }
-    // "N" between double quotes is a text literal only on a dialect 1 database.
-    pieces.insert(pieces.end(), {ativo, u",", cliBloqueado, u",\"N\", \"N\")"});
+    const unsigned present = PresentOptional(Columns::all, *this);
+    std::array<QString, Columns::count> rendered;
+    std::vector<QStringView> pieces = InsertColumnList(present);
+    pieces.reserve(pieces.size() + 2 * Columns::count + 1);
+    pieces.push_back(u"Values ( ");
+    ForEachInserted(Columns::all, present, [&](std::size_t i, const ClienteColumn& c) {
+        rendered[i] = c.Value(*this).Rendered();
+        pieces.insert(pieces.end(), {rendered[i], c.separator});
+    });
+    pieces.back() = u")";
     return Concatenated(pieces);
 }
 
 std::optional<ParameterisedStatement> TConverteCliente::BoundInsert() const {
-    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
-    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
+    const unsigned present = PresentOptional(Columns::all, *this);
     ParameterisedStatement bound;
-    bound.values.reserve(afterTheName.size() + dates.size() + 6);
-    bound.values.insert(bound.values.end(), {FCodCliente, FNome});
-    if (!AppendBound(bound.values, afterTheName,
-                     [](const Column& c) -> const SqlValue& { return c.value; }))
+    bound.values.reserve(Columns::count);
+    bool bindable = true;
+    ForEachInserted(Columns::all, present, [&](std::size_t, const ClienteColumn& c) {
+        if (bindable)
+            bindable = c.Value(*this).BindTo(bound.values.emplace_back());
+    });
+    if (!bindable)
         return std::nullopt;
-    unsigned present = 0;
-    for (std::size_t i = 0; i < dates.size(); ++i) {
-        if (dates[i].value.isEmpty())
-            continue;
-        bound.values.push_back(dates[i].value);
-        present |= 1u << i;
-    }
-    bound.values.insert(bound.values.end(),
-                        {FAtivo, FCliBloqueado, QStringLiteral("N"), QStringLiteral("N")});
     // The shape depends only on which dates are there.
     QString& shape = insertShapes_.at(present);
     if (shape.isEmpty()) {
-        std::vector<QStringView> head = InsertColumnList(afterTheName, dates);
+        std::vector<QStringView> head = InsertColumnList(present);
         head.push_back(u"Values (");
         shape = ParameterShape(std::move(head), bound.values.size());
     }
@@ -567,80 +499,68 @@ std::optional<ParameterisedStatement> TConverteCliente::BoundInsert() const {
 
 namespace {
 
-// AtualizaCliente's statement with the values given: literals for its text, "?" for its shape.
-// A date without a value is cleared with NULL, so a date emptied since the row was written is
+constexpr QStringView kUpdateHead = u"Update Cliente set ";
+constexpr QStringView kUpdateWhere = u" where cliente.codcliente = ";
+
+// The UPDATE's assignments in its order, with the value of each column by the table's index. A
+// date without a value is cleared with NULL, so a date emptied since the row was written is
 // cleared.
-QString ClientUpdate(QStringView nome, const std::vector<Column>& afterTheName,
-                     const std::vector<QStringView>& values,
-                     const std::array<RenderedColumn, 5>& dates,
-                     const std::array<QStringView, 5>& dateValues, QStringView ativo,
-                     QStringView no, QStringView code) {
-    std::vector<QStringView> pieces{u"Update Cliente set cliente.Nome = ", nome, u", "};
-    pieces.reserve(4 * (afterTheName.size() + dates.size()) + 16);
-    for (std::size_t i = 0; i < afterTheName.size(); ++i)
-        pieces.insert(pieces.end(), {afterTheName[i].column, u" = ", values[i], u", "});
-    for (std::size_t i = 0; i < dates.size(); ++i) {
-        if (dates[i].value.isEmpty())
-            pieces.insert(pieces.end(), {dates[i].column, u" = NULL , "});
-        else
-            pieces.insert(pieces.end(), {dates[i].column, u" = ", dateValues[i], u", "});
-    }
-    pieces.insert(pieces.end(),
-                  {u"cliente.Ativo = ", ativo, u", cliente.CliBloqueado = ", no,
-                   u", cliente.maladiretaeletr = ", no, u", cliente.protestarcliente = ", no,
-                   u" where cliente.codcliente = ", code});
-    return Concatenated(pieces);
+std::vector<Assignment> Assignments(const std::array<QStringView, Columns::count>& values) {
+    std::vector<Assignment> assignments;
+    assignments.reserve(Columns::updated);
+    for (const std::size_t i : UpdateOrder())
+        assignments.push_back({Columns::all[i].update, values[i]});
+    return assignments;
 }
 
 } // namespace
 
 QString TConverteCliente::AtualizaCliente() const {
-    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
-    std::vector<QString> rendered;
-    rendered.reserve(afterTheName.size());
-    for (const Column& c : afterTheName)
-        rendered.push_back(c.value.Rendered());
-    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
-    std::array<QString, 5> quotedDates;
-    std::array<QStringView, 5> dateValues;
-    for (std::size_t i = 0; i < dates.size(); ++i) {
-        quotedDates[i] = SqlQuoted(dates[i].value);
-        dateValues[i] = quotedDates[i];
+    std::array<QString, Columns::count> rendered;
+    std::array<QStringView, Columns::count> values;
+    for (std::size_t i = 0; i < Columns::count; ++i) {
+        const ClienteColumn& c = Columns::all[i];
+        if (c.updateAt < 0)
+            continue;
+        if (c.NullInUpdate(*this)) {
+            values[i] = kUpdateNull;
+        } else {
+            rendered[i] = c.Value(*this).Rendered();
+            values[i] = rendered[i];
+        }
     }
-    // "N" between double quotes is a text literal only on a dialect 1 database.
-    return ClientUpdate(SqlQuoted(FNome), afterTheName, {rendered.begin(), rendered.end()}, dates,
-                        dateValues, SqlQuoted(FAtivo), u"\"N\"", SqlQuoted(FCodCliente));
+    return UpdateStatement(kUpdateHead, {}, Assignments(values), kUpdateWhere,
+                           SqlQuoted(FCodCliente));
 }
 
 std::optional<ParameterisedStatement> TConverteCliente::BoundAtualiza() const {
-    const std::vector<Column> afterTheName = ColumnsAfterTheName(*this);
-    const std::array<RenderedColumn, 5> dates = DateColumns(*this);
-    ParameterisedStatement bound;
-    bound.values.reserve(afterTheName.size() + dates.size() + 6);
-    bound.values.emplace_back(FNome);
-    if (!AppendBound(bound.values, afterTheName,
-                     [](const Column& c) -> const SqlValue& { return c.value; }))
-        return std::nullopt;
-    unsigned present = 0;
-    for (std::size_t i = 0; i < dates.size(); ++i) {
-        if (dates[i].value.isEmpty())
+    // Bound in AtualizaCliente's order of rendering, so that the same value raises.
+    std::array<TargetValue, Columns::count> bound;
+    std::array<QStringView, Columns::count> marks;
+    for (std::size_t i = 0; i < Columns::count; ++i) {
+        const ClienteColumn& c = Columns::all[i];
+        if (c.updateAt < 0)
             continue;
-        bound.values.push_back(dates[i].value);
-        present |= 1u << i;
+        if (c.NullInUpdate(*this))
+            marks[i] = kUpdateNull;
+        else if (c.Value(*this).BindTo(bound[i]))
+            marks[i] = u"?";
+        else
+            return std::nullopt;
     }
-    const QString no = QStringLiteral("N");
-    bound.values.insert(bound.values.end(), {FAtivo, no, no, no, FCodCliente});
+    ParameterisedStatement statement;
+    statement.values.reserve(Columns::updated + 1);
+    for (const std::size_t i : UpdateOrder()) {
+        if (marks[i] == u"?")
+            statement.values.push_back(std::move(bound[i]));
+    }
+    statement.values.emplace_back(FCodCliente);
     // The shape depends only on which dates are there.
-    QString& shape = updateShapes_.at(present);
-    if (shape.isEmpty()) {
-        std::array<QStringView, 5> marks;
-        marks.fill(u"?");
-        shape =
-            ClientUpdate(u"?", afterTheName, std::vector<QStringView>(afterTheName.size(), u"?"),
-                         dates, marks, u"?", u"?", u"?");
-    }
-    bound.sql = shape;
-    return bound;
+    QString& shape = updateShapes_.at(PresentOptional(Columns::all, *this));
+    if (shape.isEmpty())
+        shape = UpdateStatement(kUpdateHead, {}, Assignments(marks), kUpdateWhere, u"?");
+    statement.sql = shape;
+    return statement;
 }
 
 bool TConverteCliente::ExecutaSql(int Acao) {

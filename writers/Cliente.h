@@ -172,6 +172,8 @@ public:
     void GravaNCliente(int Quant);
 
 private:
+    // The column table, which reads and resets the fields.
+    friend struct ClienteColumns;
     // The shape of BoundInsert for each combination of dates.
     mutable std::array<QString, 32> insertShapes_;
     // The shape of BoundAtualiza for each combination of dates.

@@ -1,5 +1,6 @@
 #include "writers/Fornecedor.h"
 
+#include "writers/Columns.h"
 #include "writers/Cutting.h"
 #include "writers/SqlText.h"
 #include "writers/TextRules.h"
@@ -28,50 +29,61 @@ QString PhoneDigits(const QString& value) {
     return FSoNumero(Left(value, 16));
 }
 
-struct Column {
-    const char16_t* name;
-    const QString& value;
+} // namespace
+
+// A column of FORNECE, or a field held for a later step that LimpaVariavel resets. Every value
+// is a text.
+using ForneceColumn = TableColumn<TConverteFornece>;
+
+// The INSERT's columns in the statement's order, then the city name, which it does not write.
+struct ForneceColumns {
+    using F = TConverteFornece;
+    static const ForneceColumn all[];
+    static constexpr std::size_t inserted = 28;
 };
 
-// The INSERT's columns with their values, in the statement's order.
-std::array<Column, 28> Columns(const TConverteFornece& f) {
-    return {{
-        {u"CodFornec", f.CodFornec()},
-        {u"Nome", f.Nome()},
-        {u"NomeFantasia", f.NomeFantasia()},
-        {u"Contato", f.Contato()},
-        {u"Endereco", f.Endereco()},
-        {u"Bairro", f.Bairro()},
-        {u"Cep", f.Cep()},
-        {u"CodCidade", f.CodCidade()},
-        {u"Numero", f.Numero()},
-        {u"Complemento", f.Complemento()},
-        {u"Estado", f.Estado()},
-        {u"InscMunicipal", f.InscMunicipal()},
-        {u"Pessoa_FJ", f.Pessoa_FJ()},
-        {u"CgcCpf", f.CgcCpf()},
-        {u"InscEst", f.InscEst()},
-        {u"observacao", f.Observacao()},
-        {u"Fone", f.Fone()},
-        {u"Fax", f.Fax()},
-        {u"Celular", f.Celular()},
-        {u"Email", f.Email()},
-        {u"HomePage", f.HomePage()},
-        {u"CampoLivre1", f.CampoLivre1()},
-        {u"CampoLivre2", f.CampoLivre2()},
-        {u"codcliente", f.CodCliente()},
-        {u"ativo", f.Ativo()},
-        {u"TipoFornece", f.TipoFornece()},
-        {u"contacx", f.ContaCx()},
-        {u"ctctbred", f.CTCTbred()},
-    }};
-}
+const ForneceColumn ForneceColumns::all[] = {
+    {u"CodFornec", &F::FCodFornec, u"000000"},
+    {u"Nome", &F::FNome},
+    {u"NomeFantasia", &F::FNomeFantasia},
+    {u"Contato", &F::FContato},
+    {u"Endereco", &F::FEndereco},
+    {u"Bairro", &F::FBairro},
+    {u"Cep", &F::FCep},
+    {u"CodCidade", &F::FCodCidade},
+    {u"Numero", &F::FNumero},
+    {u"Complemento", &F::FComplemento},
+    {u"Estado", &F::FEstado},
+    {u"InscMunicipal", &F::FInscMunicipal},
+    {u"Pessoa_FJ", &F::FPessoa_FJ},
+    {u"CgcCpf", &F::FCgcCpf},
+    {u"InscEst", &F::FInscEst},
+    {u"observacao", &F::FObservacao},
+    {u"Fone", &F::FFone},
+    {u"Fax", &F::FFax},
+    {u"Celular", &F::FCelular},
+    {u"Email", &F::FEmail},
+    {u"HomePage", &F::FHomePage},
+    {u"CampoLivre1", &F::FCampoLivre1},
+    {u"CampoLivre2", &F::FCampoLivre2},
+    ForneceColumn{u"codcliente", &F::FCodCliente}.Kept(),
+    ForneceColumn{u"ativo", &F::FAtivo}.Kept(),
+    {u"TipoFornece", &F::FTipoFornece},
+    ForneceColumn{u"contacx", &F::FContaCx}.Kept(),
+    ForneceColumn{u"ctctbred", &F::FCTCTbred}.Kept(),
+    {nullptr, &F::FNomeCidade},
+};
+
+namespace {
+
+using Columns = ForneceColumns;
+static_assert(std::size(Columns::all) == Columns::inserted + 1);
 
 // The INSERT's text up to and including the bracket that opens its values.
-std::vector<QStringView> InsertHead(const std::array<Column, 28>& columns) {
+std::vector<QStringView> InsertHead() {
     std::vector<QStringView> head{u"  Insert Into fornece ("};
-    for (std::size_t i = 0; i < columns.size(); ++i)
-        head.insert(head.end(), {i == 0 ? u"fornece." : u", fornece.", columns[i].name});
+    for (std::size_t i = 0; i < Columns::inserted; ++i)
+        head.insert(head.end(), {i == 0 ? u"fornece." : u", fornece.", Columns::all[i].insert});
     head.push_back(u") Values (");
     return head;
 }
@@ -201,32 +213,8 @@ void TConverteFornece::SetTipoFornece(const QString& Value) {
 }
 
 void TConverteFornece::LimpaVariavel() {
-    const QString empty;
-    SetCodFornec(empty);
-    SetNome(empty);
-    SetNomeFantasia(empty);
-    SetContato(empty);
-    SetEndereco(empty);
-    SetBairro(empty);
-    SetCep(empty);
-    SetCodCidade(empty);
-    SetNomeCidade(empty);
-    SetNumero(empty);
-    SetComplemento(empty);
-    SetEstado(empty);
-    SetInscMunicipal(empty);
-    SetPessoa_FJ(empty);
-    SetCgcCpf(empty);
-    SetInscEst(empty);
-    Setobservacao(empty);
-    SetFone(empty);
-    SetFax(empty);
-    SetCelular(empty);
-    SetEmail(empty);
-    SetHomePage(empty);
-    SetCampoLivre1(empty);
-    SetCampoLivre2(empty);
-    SetTipoFornece(empty);
+    for (const ForneceColumn& c : Columns::all)
+        c.Reset(*this);
 }
 
 void TConverteFornece::LimpaTabela() {
@@ -234,26 +222,23 @@ void TConverteFornece::LimpaTabela() {
 }
 
 QString TConverteFornece::MontaSql() const {
-    const std::array<Column, 28> columns = Columns(*this);
-    std::vector<QString> quoted;
-    quoted.reserve(columns.size());
-    for (const Column& c : columns)
-        quoted.push_back(SqlQuoted(c.value));
-    std::vector<QStringView> pieces = InsertHead(columns);
+    std::array<QString, Columns::inserted> quoted;
+    for (std::size_t i = 0; i < Columns::inserted; ++i)
+        quoted[i] = Columns::all[i].Value(*this).Rendered();
+    std::vector<QStringView> pieces = InsertHead();
     AppendJoined(pieces, quoted, u", ", [](const QString& value) { return QStringView(value); });
     pieces.push_back(u") ");
     return Concatenated(pieces);
 }
 
 std::optional<ParameterisedStatement> TConverteFornece::BoundInsert() const {
-    const std::array<Column, 28> columns = Columns(*this);
     ParameterisedStatement bound;
     // Every value is a text, which its quoted literal reads as whole.
-    bound.values.reserve(columns.size());
-    for (const Column& c : columns)
-        bound.values.emplace_back(c.value);
+    bound.values.reserve(Columns::inserted);
+    for (std::size_t i = 0; i < Columns::inserted; ++i)
+        bound.values.emplace_back(this->*Columns::all[i].text);
     if (insertShape_.isEmpty())
-        insertShape_ = ParameterShape(InsertHead(columns), columns.size());
+        insertShape_ = ParameterShape(InsertHead(), Columns::inserted);
     bound.sql = insertShape_;
     return bound;
 }

@@ -95,6 +95,8 @@ public:
     void GravaFornecedor();
 
 private:
+    // The column table, which reads and resets the fields.
+    friend struct ForneceColumns;
     mutable QString insertShape_; // of BoundInsert, the same for every record
     QString FCodFornec;
     QString FCodCliente;

@@ -1,6 +1,7 @@
 #include "writers/Produto.h"
 
 #include "db/DayNumber.h"
+#include "writers/Columns.h"
 #include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
@@ -30,122 +31,16 @@ QString LastThreePadded(const QString& value) {
     return StrZero(value.right(3), 3);
 }
 
+// The day number of "no date", worked out once.
+double NoDate() {
+    static const double noDate = TConverteProduto::NoDateDay();
+    return noDate;
+}
+
 } // namespace
 
-// A column of PRODUTO: how the statements write it, the field that holds its value and what
-// LimpaVariavel gives that field.
-struct ProdutoColumn {
-    using P = TConverteProduto;
-    enum class Kind {
-        Text,
-        Number,
-        Whole,
-        // Left out of the INSERT when empty, so that the table's default (NULL) applies; the
-        // UPDATE assigns every column and writes NULL.
-        Registration,
-        // A day number, left out of the INSERT when it is the no-date day; the UPDATE writes
-        // that day as a date.
-        Date,
-    };
-
-    constexpr ProdutoColumn(const char16_t* insertName, QString P::*field,
-                            const char16_t* clearedText = u"")
-        : kind(Kind::Text), insert(insertName), text(field), cleared(clearedText) {}
-    constexpr ProdutoColumn(const char16_t* insertName, double P::*field)
-        : kind(Kind::Number), insert(insertName), number(field) {}
-    constexpr ProdutoColumn(const char16_t* insertName, qint32 P::*field)
-        : kind(Kind::Whole), insert(insertName), whole(field) {}
-    static constexpr ProdutoColumn Registration(const char16_t* insertName, QString P::*field) {
-        ProdutoColumn c(insertName, field);
-        c.kind = Kind::Registration;
-        return c;
-    }
-    static constexpr ProdutoColumn Date(const char16_t* insertName, double P::*field) {
-        ProdutoColumn c(insertName, field);
-        c.kind = Kind::Date;
-        return c;
-    }
-    // Assigned at `at` in MontaSqlAtualiza, spelled `spelling` there when not as in the INSERT.
-    constexpr ProdutoColumn Updated(int at, const char16_t* spelling = nullptr) const {
-        ProdutoColumn c = *this;
-        c.updateAt = at;
-        c.update = spelling ? spelling : insert;
-        return c;
-    }
-    // Assigned at `at` in MontaSqlAtualizaPreco.
-    constexpr ProdutoColumn Priced(int at) const {
-        ProdutoColumn c = *this;
-        c.priceAt = at;
-        return c;
-    }
-    // Left alone by LimpaVariavel.
-    constexpr ProdutoColumn Kept() const {
-        ProdutoColumn c = *this;
-        c.kept = true;
-        return c;
-    }
-
-    bool Optional() const { return kind == Kind::Registration || kind == Kind::Date; }
-    // Whether the INSERT writes it. Only the exact day number means "no date": a time of day
-    // on 1 January 1900 is written.
-    bool Present(const P& p, double noDate) const {
-        if (kind == Kind::Registration)
-            return !(p.*text).isEmpty();
-        return kind != Kind::Date || p.*number != noDate;
-    }
-    SqlValue Value(const P& p) const {
-        switch (kind) {
-        case Kind::Number:
-            return SqlValue::Number(p.*number);
-        case Kind::Whole:
-            return SqlValue::Integer(p.*whole);
-        case Kind::Date:
-            return SqlValue::Date(DateFromDayNumber(p.*number));
-        case Kind::Text:
-        case Kind::Registration:
-            break;
-        }
-        return SqlValue::Quoted(p.*text);
-    }
-    // The UPDATE writes an unknown registration text as NULL.
-    bool NullInUpdate(const P& p) const {
-        return kind == Kind::Registration && (p.*text).isEmpty();
-    }
-    void Reset(P& p, double noDate) const {
-        if (kept)
-            return;
-        switch (kind) {
-        case Kind::Number:
-            p.*number = 0;
-            break;
-        case Kind::Whole:
-            p.*whole = 0;
-            break;
-        case Kind::Date:
-            p.*number = noDate;
-            break;
-        case Kind::Text:
-        case Kind::Registration:
-            // The cleared texts are literals of the code, shared rather than copied.
-            p.*text = *cleared ? QString::fromRawData(reinterpret_cast<const QChar*>(cleared),
-                                                      std::char_traits<char16_t>::length(cleared))
-                               : QString();
-            break;
-        }
-    }
-
-    Kind kind;
-    // As the INSERT writes it; an optional column with the punctuation that follows it there.
-    const char16_t* insert;
-    QString P::*text = nullptr;
-    double P::*number = nullptr;
-    qint32 P::*whole = nullptr;
-    const char16_t* cleared = u"";
-    bool kept = false;
-    int updateAt = -1;
-    const char16_t* update = nullptr;
-    int priceAt = -1;
-};
+// A column of PRODUTO; the second UPDATE is MontaSqlAtualizaPreco.
+using ProdutoColumn = TableColumn<TConverteProduto>;
 
 // The columns in the INSERT's order: the optional ones stand between the promotional price and
 // Fracionado.
@@ -163,15 +58,16 @@ const ProdutoColumn ProdutoColumns::all[] = {
     ProdutoColumn{u"Produto.ATIVO", &P::FAtivado, u"S"}.Updated(1),
     ProdutoColumn{u"Produto.PRODBLOQUEADO", &P::FProdBloqueado, u"N"}.Updated(2),
     ProdutoColumn{u"Produto.CONTROLESERIE", &P::FControleSerie}.Updated(3),
-    ProdutoColumn{u"Produto.REFERENCIA", &P::FReferencia}.Updated(5).Priced(0),
-    ProdutoColumn{u"Produto.REFFABRICANTE", &P::FRefFabricante}.Updated(6).Priced(1),
+    ProdutoColumn{u"Produto.REFERENCIA", &P::FReferencia}.Updated(5).InSecondUpdate(0),
+    ProdutoColumn{u"Produto.REFFABRICANTE", &P::FRefFabricante}.Updated(6).InSecondUpdate(1),
     ProdutoColumn{u"Produto.DESCRICAO", &P::FDescricao}.Updated(7),
     ProdutoColumn{u"Produto.DESCRICAO2", &P::FDescricao2}.Updated(8),
     ProdutoColumn{u"Produto.DESCRICAO3", &P::FDescricao3}.Updated(9),
     ProdutoColumn{u"Produto.FORNEC_ULT_ENT1", &P::FFornec_Ult_Ent1}.Updated(10),
-    ProdutoColumn{u"Produto.CODGRUPO", &P::FCodGrupo}.Updated(11).Priced(2),
+    ProdutoColumn{u"Produto.CODGRUPO", &P::FCodGrupo}.Updated(11).InSecondUpdate(2),
     ProdutoColumn{u"Produto.CODSUBGRUPO", &P::FCodSubGrupo}.Updated(12),
-    ProdutoColumn{u"Produto.PRINCIPALFORNEC", &P::FPrincipalFornecedor}.Updated(13).Priced(3),
+    ProdutoColumn{u"Produto.PRINCIPALFORNEC", &P::FPrincipalFornecedor}.Updated(13).InSecondUpdate(
+        3),
     ProdutoColumn{u"Produto.EMBALAGEM", &P::FEmbalagem}.Updated(14),
     ProdutoColumn{u"Produto.CODFABRIC", &P::FCodFabric}.Updated(15),
     ProdutoColumn{u"Produto.OBSERVACAO", &P::FObservacao}.Updated(16),
@@ -195,13 +91,13 @@ const ProdutoColumn ProdutoColumns::all[] = {
     ProdutoColumn{u"Produto.TipoEntrega", &P::FTipoEntrega}.Updated(33),
     ProdutoColumn{u"Produto.CodGeneroItem", &P::FCodGeneroItem}.Updated(81),
     ProdutoColumn{u"Produto.SUGESTAO", &P::FSugestao}.Updated(35),
-    ProdutoColumn{u"Produto.PRECO", &P::FPreco}.Updated(34).Priced(4),
+    ProdutoColumn{u"Produto.PRECO", &P::FPreco}.Updated(34).InSecondUpdate(4),
     ProdutoColumn{u"Produto.DESCRICAOPRECO", &P::FDescricaoPreco}.Updated(36),
-    ProdutoColumn{u"Produto.PRECO2", &P::FPreco2}.Updated(37).Priced(5),
+    ProdutoColumn{u"Produto.PRECO2", &P::FPreco2}.Updated(37).InSecondUpdate(5),
     ProdutoColumn{u"Produto.DESCRICAOPRECO2", &P::FDescricaoPreco2}.Updated(38),
-    ProdutoColumn{u"Produto.PRECO3", &P::FPreco3}.Updated(39).Priced(6),
+    ProdutoColumn{u"Produto.PRECO3", &P::FPreco3}.Updated(39).InSecondUpdate(6),
     ProdutoColumn{u"Produto.DESCRICAOPRECO3", &P::FDescricaoPreco3}.Updated(40),
-    ProdutoColumn{u"Produto.PRECO4", &P::FPreco4}.Updated(41).Priced(7),
+    ProdutoColumn{u"Produto.PRECO4", &P::FPreco4}.Updated(41).InSecondUpdate(7),
     ProdutoColumn{u"Produto.DESCRICAOPRECO4", &P::FDescricaoPreco4}.Updated(42),
     ProdutoColumn{u"Produto.PRECO_ANTERIOR", &P::FPreco_Anterior}.Updated(43),
     ProdutoColumn{u"Produto.Pr_Ult_Ent1", &P::FPrUltEnt1}.Kept().Updated(44),
@@ -217,13 +113,13 @@ const ProdutoColumn ProdutoColumns::all[] = {
     ProdutoColumn{u"Produto.MultDivide", &P::FMultiplicaDifica}.Kept().Updated(54),
     ProdutoColumn{u"Produto.ValorIpi", &P::FValorIpi}.Updated(55),
     ProdutoColumn{u"Produto.PrecoPromo", &P::FPrecoPromo}.Updated(56),
-    ProdutoColumn::Registration(u"Produto.DT_CADASTRO ,", &P::FDt_Cadastro)
+    ProdutoColumn::OptionalText(u"Produto.DT_CADASTRO ,", &P::FDt_Cadastro)
         .Updated(57, u"Produto.DT_CADASTRO"),
-    ProdutoColumn::Date(u"Produto.Data_Ult_Ent1, ", &P::FData_Ult_Ent)
+    ProdutoColumn::Date(u"Produto.Data_Ult_Ent1, ", &P::FData_Ult_Ent, NoDate)
         .Updated(58, u"Produto.Data_Ult_Ent1"),
-    ProdutoColumn::Date(u"Produto.Data_Ult_Reajuste, ", &P::FData_Ult_Rea)
+    ProdutoColumn::Date(u"Produto.Data_Ult_Reajuste, ", &P::FData_Ult_Rea, NoDate)
         .Updated(59, u"Produto.Data_Ult_Reajuste"),
-    ProdutoColumn::Date(u"Produto.Data_Ult_Alteracao, ", &P::FData_Ult_Alt)
+    ProdutoColumn::Date(u"Produto.Data_Ult_Alteracao, ", &P::FData_Ult_Alt, NoDate)
         .Updated(60, u"Produto.Data_Ult_Alteracao"),
     ProdutoColumn{u"Produto.Fracionado", &P::FFracionado}.Updated(61),
     ProdutoColumn{u"Produto.CAMPOLIVRE1", &P::FCampoLivre1}.Updated(62),
@@ -276,29 +172,15 @@ namespace {
 using Columns = ProdutoColumns;
 static_assert(std::size(Columns::all) == Columns::count);
 
-// The day number of "no date", worked out once.
-double NoDate() {
-    static const double noDate = TConverteProduto::NoDateDay();
-    return noDate;
-}
-
-// The table's index of each column of an UPDATE, in that UPDATE's order.
-template <std::size_t N> std::array<std::size_t, N> Order(int ProdutoColumn::*at) {
-    std::array<std::size_t, N> order{};
-    for (std::size_t i = 0; i < Columns::count; ++i) {
-        if (Columns::all[i].*at >= 0)
-            order.at(static_cast<std::size_t>(Columns::all[i].*at)) = i;
-    }
-    return order;
-}
-
 const std::array<std::size_t, Columns::updated>& UpdateOrder() {
-    static const auto order = Order<Columns::updated>(&ProdutoColumn::updateAt);
+    static const auto order =
+        StatementOrder<Columns::updated>(Columns::all, &ProdutoColumn::updateAt);
     return order;
 }
 
 const std::array<std::size_t, Columns::priced>& PriceOrder() {
-    static const auto order = Order<Columns::priced>(&ProdutoColumn::priceAt);
+    static const auto order =
+        StatementOrder<Columns::priced>(Columns::all, &ProdutoColumn::secondUpdateAt);
     return order;
 }
 
@@ -311,54 +193,19 @@ std::size_t ColumnsBeforeTheOptional() {
     return before;
 }
 
-// Which optional columns the INSERT writes, one bit each in the table's order.
-unsigned PresentOptional(const TConverteProduto& p) {
-    const double noDate = NoDate();
-    unsigned present = 0;
-    unsigned bit = 1;
-    for (const ProdutoColumn& c : Columns::all) {
-        if (!c.Optional())
-            continue;
-        if (c.Present(p, noDate))
-            present |= bit;
-        bit <<= 1;
-    }
-    return present;
-}
-
-// Calls `write(index, column)` for each column the INSERT writes, in the statement's order.
-template <typename Write> void ForEachInserted(unsigned present, Write write) {
-    unsigned bit = 1;
-    for (std::size_t i = 0; i < Columns::count; ++i) {
-        const ProdutoColumn& c = Columns::all[i];
-        if (c.Optional()) {
-            const bool there = present & bit;
-            bit <<= 1;
-            if (!there)
-                continue;
-        }
-        write(i, c);
-    }
-}
-
 // The INSERT's text up to its values: each optional column with the punctuation it is written
 // with, every other but the last followed by a comma.
 std::vector<QStringView> ColumnList(unsigned present) {
     std::vector<QStringView> pieces;
     pieces.reserve(2 * Columns::count + 2);
     pieces.push_back(u" Insert Into Produto (");
-    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t i, const ProdutoColumn& c) {
         pieces.push_back(c.insert);
         if (!c.Optional() && i + 1 < Columns::count)
             pieces.push_back(u",");
     });
     pieces.push_back(u")");
     return pieces;
-}
-
-const QString& Null() {
-    static const QString null = QStringLiteral("NULL ");
-    return null;
 }
 
 } // namespace
@@ -596,9 +443,8 @@ void TConverteProduto::SetCodGeneroItem(const QString& Value) {
 }
 
 void TConverteProduto::LimpaVariavel() {
-    const double noDate = NoDate();
     for (const ProdutoColumn& c : Columns::all)
-        c.Reset(*this, noDate);
+        c.Reset(*this);
 }
 
 void TConverteProduto::LimpaTabela() {
@@ -606,7 +452,7 @@ void TConverteProduto::LimpaTabela() {
 }
 
 QString TConverteProduto::MontaSqlInsere() const {
-    const unsigned present = PresentOptional(*this);
+    const unsigned present = PresentOptional(Columns::all, *this);
     // Rendered in the order BoundInsert binds, so that of two values that cannot be written
     // the same one is reported first whichever way the row goes.
     std::array<QString, Columns::count> rendered;
@@ -614,14 +460,14 @@ QString TConverteProduto::MontaSqlInsere() const {
         if (!Columns::all[i].Optional())
             rendered[i] = Columns::all[i].Value(*this).Rendered();
     }
-    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t i, const ProdutoColumn& c) {
         if (c.Optional())
             rendered[i] = c.Value(*this).Rendered();
     });
     std::vector<QStringView> pieces = ColumnList(present);
     pieces.reserve(pieces.size() + 2 * Columns::count + 2);
     pieces.push_back(u" Values ( ");
-    ForEachInserted(present, [&](std::size_t i, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t i, const ProdutoColumn& c) {
         pieces.push_back(rendered[i]);
         if (c.Optional())
             pieces.push_back(u",");
@@ -633,7 +479,7 @@ QString TConverteProduto::MontaSqlInsere() const {
 }
 
 std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
-    const unsigned present = PresentOptional(*this);
+    const unsigned present = PresentOptional(Columns::all, *this);
     ParameterisedStatement bound;
     bound.values.reserve(Columns::count);
     // Bound in MontaSqlInsere's order of rendering, so that the same value raises, then put in
@@ -644,7 +490,7 @@ std::optional<ParameterisedStatement> TConverteProduto::BoundInsert() const {
     }
     const std::size_t fixed = bound.values.size();
     bool bindable = true;
-    ForEachInserted(present, [&](std::size_t, const ProdutoColumn& c) {
+    ForEachInserted(Columns::all, present, [&](std::size_t, const ProdutoColumn& c) {
         if (bindable && c.Optional())
             bindable = c.Value(*this).BindTo(bound.values.emplace_back());
     });
@@ -698,7 +544,7 @@ QString TConverteProduto::MontaSqlAtualiza() const {
     for (std::size_t i = 0; i < Columns::count; ++i) {
         const ProdutoColumn& c = Columns::all[i];
         if (c.NullInUpdate(*this)) {
-            values[i] = Null();
+            values[i] = kUpdateNull;
         } else {
             rendered[i] = c.Value(*this).Rendered();
             values[i] = rendered[i];
@@ -716,7 +562,7 @@ std::optional<ParameterisedStatement> TConverteProduto::BoundAtualiza() const {
     for (std::size_t i = 0; i < Columns::count; ++i) {
         const ProdutoColumn& c = Columns::all[i];
         if (c.NullInUpdate(*this)) {
-            marks[i] = Null();
+            marks[i] = kUpdateNull;
             registered = false;
         } else if (c.Value(*this).BindTo(bound[i])) {
             marks[i] = u"?";

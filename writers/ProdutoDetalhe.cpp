@@ -1,5 +1,6 @@
 #include "writers/ProdutoDetalhe.h"
 
+#include "writers/Columns.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
 #include "writers/SqlValue.h"
@@ -11,9 +12,6 @@
 namespace vorlanda {
 
 namespace {
-
-// A column with its value, which is rendered into a statement's text or bound.
-using Column = std::pair<QStringView, SqlValue>; // the column is a literal of the code
 
 // Every column with its value, in the order both statements list them; the product
 // code comes first.
@@ -47,7 +45,7 @@ std::vector<QStringView> InsertColumnList(const std::vector<Column>& columns) {
     std::vector<QStringView> pieces;
     pieces.reserve(2 * columns.size() + 2);
     pieces.push_back(u" Insert Into ProdutoDetalhe ( ");
-    AppendJoined(pieces, columns, u" , ", [](const Column& c) { return c.first; });
+    AppendJoined(pieces, columns, u" , ", [](const Column& c) { return c.column; });
     return pieces;
 }
 
@@ -88,7 +86,7 @@ QString TConverteProdutoDetalhe::MontaSqlInsere() const {
     std::vector<QString> rendered;
     rendered.reserve(columns.size());
     for (const Column& c : columns)
-        rendered.push_back(c.second.Rendered());
+        rendered.push_back(c.value.Rendered());
     std::vector<QStringView> pieces = InsertColumnList(columns);
     pieces.reserve(pieces.size() + 2 * rendered.size() + 2);
     pieces.push_back(u" )  Values (");
@@ -101,7 +99,7 @@ std::optional<ParameterisedStatement> TConverteProdutoDetalhe::BoundInsert() con
     const std::vector<Column> columns = Columns(*this);
     ParameterisedStatement bound;
     if (!AppendBound(bound.values, columns,
-                     [](const Column& c) -> const SqlValue& { return c.second; }))
+                     [](const Column& c) -> const SqlValue& { return c.value; }))
         return std::nullopt;
     if (insertShape_.isEmpty()) {
         std::vector<QStringView> head = InsertColumnList(columns);
@@ -124,7 +122,7 @@ std::vector<Assignment> Assignments(const std::vector<Column>& columns,
     std::vector<Assignment> assignments;
     assignments.reserve(columns.size() - 1);
     for (std::size_t i = 1; i < columns.size(); ++i)
-        assignments.push_back({columns[i].first, values[i - 1]});
+        assignments.push_back({columns[i].column, values[i - 1]});
     return assignments;
 }
 
@@ -135,7 +133,7 @@ QString TConverteProdutoDetalhe::MontaSqlAtualiza() const {
     std::vector<QString> rendered;
     rendered.reserve(columns.size() - 1);
     for (auto c = columns.begin() + 1; c != columns.end(); ++c)
-        rendered.push_back(c->second.Rendered());
+        rendered.push_back(c->value.Rendered());
     return UpdateStatement(kUpdateHead, kUpdatePrefix,
                            Assignments(columns, {rendered.begin(), rendered.end()}), kUpdateWhere,
                            SqlQuoted(FCODPROD));
@@ -145,7 +143,7 @@ std::optional<ParameterisedStatement> TConverteProdutoDetalhe::BoundAtualiza() c
     const std::vector<Column> columns = Columns(*this);
     ParameterisedStatement bound;
     if (!AppendBound(bound.values, std::vector<Column>(columns.begin() + 1, columns.end()),
-                     [](const Column& c) -> const SqlValue& { return c.second; }))
+                     [](const Column& c) -> const SqlValue& { return c.value; }))
         return std::nullopt;
     bound.values.emplace_back(FCODPROD);
     if (updateShape_.isEmpty())

@@ -47,6 +47,8 @@ QString SqlValue::Rendered() const {
         return SqlNumber(*number);
     if (const auto* integer = std::get_if<qint64>(&value_))
         return SqlInteger(*integer);
+    if (const auto* constant = std::get_if<DoubleQuotedText>(&value_))
+        return u'"' + constant->text.toString() + u'"';
     return SqlDate(std::get<QDate>(value_));
 }
 
@@ -57,6 +59,10 @@ bool SqlValue::BindTo(TargetValue& value) const {
     }
     if (const auto* date = std::get_if<QDate>(&value_)) {
         value = SqlDateText(*date);
+        return true;
+    }
+    if (const auto* constant = std::get_if<DoubleQuotedText>(&value_)) {
+        value = constant->text.toString();
         return true;
     }
     // A whole number below 10^15 is written with all its digits and nothing else, so it reads

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 #include <variant>
 #include <vector>
 
@@ -21,6 +22,9 @@ public:
     static SqlValue Number(double value) { return SqlValue(value); }
     static SqlValue Integer(qint64 value) { return SqlValue(value); }
     static SqlValue Date(const QDate& date) { return SqlValue(date); }
+    // A text constant of the code written between double quotes, which the target's dialect 1
+    // reads as a text; it holds no double quote.
+    static SqlValue DoubleQuoted(QStringView text) { return SqlValue(DoubleQuotedText{text}); }
 
     QString Rendered() const;
     // Sets `value` to the bound value; false when the literal keeps its statement as written
@@ -29,7 +33,10 @@ public:
     bool BindTo(TargetValue& value) const;
 
 private:
-    using Value = std::variant<const QString*, double, qint64, QDate>;
+    struct DoubleQuotedText {
+        QStringView text;
+    };
+    using Value = std::variant<const QString*, double, qint64, QDate, DoubleQuotedText>;
     explicit SqlValue(Value value) : value_(std::move(value)) {}
 
     Value value_;

@@ -80,3 +80,9 @@ TEST(SqlValue, TextsIntegersAndDatesAreBoundAsTheirLiteralsRead) {
     EXPECT_EQ(Bound(SqlValue::Date(QDate(2014, 3, 5))), TargetValue(u"05.03.2014"_qs));
     EXPECT_THROW(Bound(SqlValue::Date(QDate())), Error);
 }
+
+TEST(SqlValue, ADoubleQuotedConstantIsBoundAsTheTextItStandsFor) {
+    const SqlValue value = SqlValue::DoubleQuoted(u"N");
+    EXPECT_EQ(value.Rendered(), u"\"N\""_qs);
+    EXPECT_EQ(Bound(value), TargetValue(u"N"_qs));
+}
