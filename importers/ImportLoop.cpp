@@ -5,7 +5,10 @@
 #include "importers/LegacyValueError.h"
 #include "ui/UserInterface.h"
 
+#include <QRegularExpression>
+#include <QStringList>
 #include <charconv>
+#include <optional>
 
 namespace vorlanda {
 
@@ -32,11 +35,52 @@ QString RowOf(QStringView legacyTable, QStringView keyColumn, SourceQuery& qryBu
     return row;
 }
 
+// The key value the engine names in a primary or unique key violation of one column.
+std::optional<QString> RepeatedKey(const Error& error) {
+    constexpr long uniqueKeyViolation = 335544665; // isc_unique_key_violation
+    if (error.Code() != uniqueKeyViolation)
+        return std::nullopt;
+    static const QRegularExpression problematic(
+        QStringLiteral(R"(Problematic key value is \("[^"]+" = '((?:[^']|'')*)'\))"));
+    const QRegularExpressionMatch match = problematic.match(error.Message());
+    if (!match.hasMatch())
+        return std::nullopt;
+    return match.captured(1).replace(QStringLiteral("''"), QStringLiteral("'"));
+}
+
+// The line that names a repeated key and the legacy rows that gave it, the failing one last.
+QString Collision(SourceQuery& qryBusca, QStringView legacyTable, QStringView keyColumn,
+                  const std::function<QString(const SourceQuery&)>& targetKeyOf, int failingRow,
+                  const QString& key) {
+    const QString failing = qryBusca.FieldByName(keyColumn.toString()).AsString();
+    QStringList earlier;
+    try {
+        qryBusca.Close();
+        qryBusca.Open();
+        for (int row = 1; row < failingRow && !qryBusca.Eof(); ++row, qryBusca.Next()) {
+            try {
+                if (targetKeyOf(qryBusca) == key)
+                    earlier.append(qryBusca.FieldByName(keyColumn.toString()).AsString());
+            } catch (const Error&) {
+                // A row whose key cannot be made was never written either.
+            }
+        }
+    } catch (const Error&) {
+        // Without the source, the key alone is named.
+        earlier.clear();
+    }
+    if (earlier.isEmpty())
+        return QStringLiteral("Código %1 repetido: já existe no destino").arg(key);
+    return QStringLiteral("Código %1 repetido: %2 %3 %4 e %5")
+        .arg(key, legacyTable, keyColumn, earlier.join(QStringLiteral(", ")), failing);
+}
+
 } // namespace
 
 void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const QString& caption,
                     QStringView legacyTable, QStringView keyColumn,
-                    const std::function<void()>& convertRow) {
+                    const std::function<void()>& convertRow,
+                    const std::function<QString(const SourceQuery&)>& targetKeyOf) {
     Barra.SetMaxValue(qryBusca.RecordCount());
     int vContaRegistro = 1;
     int shownMaximum = -1;
@@ -51,8 +95,12 @@ void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const Q
         try {
             convertRow();
         } catch (const Error& error) {
-            throw Error(error.Message() + u'\n' + RowOf(legacyTable, keyColumn, qryBusca, error),
-                        error.Code(), error.Sql());
+            QString message =
+                error.Message() + u'\n' + RowOf(legacyTable, keyColumn, qryBusca, error);
+            if (const std::optional<QString> key = RepeatedKey(error); key && targetKeyOf)
+                message += u'\n' + Collision(qryBusca, legacyTable, keyColumn, targetKeyOf,
+                                             vContaRegistro, *key);
+            throw Error(message, error.Code(), error.Sql());
         }
         ++vContaRegistro;
         qryBusca.Next();

@@ -53,42 +53,47 @@ void TClassPreencheDadosClientes::PreencheConverteClientes(SourceConnection& DbO
     const auto text = [&qryBusca](const char* column) {
         return qryBusca.FieldByName(QLatin1String(column)).AsString();
     };
-    ConvertEachRow(qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Clientes - Registro "),
-                   u"TBCLIENTES", u"CONTROLE", [&] {
-                       ConverteClientes.SetCodCliente(text("CONTROLE"));
-                       ConverteClientes.SetNome(text("NOME"));
-                       ConverteClientes.SetEndereco(text("ENDERECO"));
-                       ConverteClientes.SetBairro(text("BAIRRO"));
-                       const QString cidade = text("CIDADE");
-                       if (!Trim(cidade).isEmpty())
-                           ConverteClientes.SetCodCidade(
-                               LegacyCityCode(FConversao, cidade, text("ESTADO")));
-                       ConverteClientes.SetEstado(text("ESTADO"));
-                       ConverteClientes.SetCep(text("CEP"));
-                       const QString telefone = text("TELEFONE");
-                       if (telefone != u"000000000000")
-                           ConverteClientes.SetFone(telefone);
-                       ConverteClientes.SetDT_Nascimento(
-                           LegacyDate(qryBusca.FieldByName(QStringLiteral("DATA"))));
-                       const QString cgc = text("CGC");
-                       ConverteClientes.SetCgcCpf(Trim(cgc).isEmpty() ? text("CPF") : cgc);
-                       ConverteClientes.SetContato(text("RESPONSAVEL"));
-                       ConverteClientes.SetDT_Cadastro(
-                           LegacyDate(qryBusca.FieldByName(QStringLiteral("DATACADASTRO"))));
-                       ConverteClientes.SetCampoLivre1(text("IDENTIDADE"));
-                       ConverteClientes.SetCampoLivre2(text("ESTADOCIVIL"));
-                       ConverteClientes.SetCampoLivre3(text("PAI"));
-                       ConverteClientes.SetCampoLivre4(text("MAE"));
-                       ConverteClientes.SetFax(text("FAX"));
-                       ConverteClientes.SetObsercacao(text("OBSERVACAO"));
-                       ConverteClientes.SetCampoLivre5(text("EMPRESATRABALHO"));
-                       ConverteClientes.SetLimiteCredito(
-                           qryBusca.FieldByName(QStringLiteral("LIMITECREDITO")).AsFloat());
-                       ConverteClientes.SetPessoa_FJ(text("PESSOA"));
-                       ConverteClientes.SetCampoLivre6(text("REFERENCIA"));
-                       ConverteClientes.SetAtivo(text("ATIVO"));
-                       ConverteClientes.ExecutaSql(1);
-                   });
+    ConvertEachRow(
+        qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Clientes - Registro "), u"TBCLIENTES",
+        u"CONTROLE",
+        [&] {
+            ConverteClientes.SetCodCliente(text("CONTROLE"));
+            ConverteClientes.SetNome(text("NOME"));
+            ConverteClientes.SetEndereco(text("ENDERECO"));
+            ConverteClientes.SetBairro(text("BAIRRO"));
+            const QString cidade = text("CIDADE");
+            if (!Trim(cidade).isEmpty())
+                ConverteClientes.SetCodCidade(LegacyCityCode(FConversao, cidade, text("ESTADO")));
+            ConverteClientes.SetEstado(text("ESTADO"));
+            ConverteClientes.SetCep(text("CEP"));
+            const QString telefone = text("TELEFONE");
+            if (telefone != u"000000000000")
+                ConverteClientes.SetFone(telefone);
+            ConverteClientes.SetDT_Nascimento(
+                LegacyDate(qryBusca.FieldByName(QStringLiteral("DATA"))));
+            const QString cgc = text("CGC");
+            ConverteClientes.SetCgcCpf(Trim(cgc).isEmpty() ? text("CPF") : cgc);
+            ConverteClientes.SetContato(text("RESPONSAVEL"));
+            ConverteClientes.SetDT_Cadastro(
+                LegacyDate(qryBusca.FieldByName(QStringLiteral("DATACADASTRO"))));
+            ConverteClientes.SetCampoLivre1(text("IDENTIDADE"));
+            ConverteClientes.SetCampoLivre2(text("ESTADOCIVIL"));
+            ConverteClientes.SetCampoLivre3(text("PAI"));
+            ConverteClientes.SetCampoLivre4(text("MAE"));
+            ConverteClientes.SetFax(text("FAX"));
+            ConverteClientes.SetObsercacao(text("OBSERVACAO"));
+            ConverteClientes.SetCampoLivre5(text("EMPRESATRABALHO"));
+            ConverteClientes.SetLimiteCredito(
+                qryBusca.FieldByName(QStringLiteral("LIMITECREDITO")).AsFloat());
+            ConverteClientes.SetPessoa_FJ(text("PESSOA"));
+            ConverteClientes.SetCampoLivre6(text("REFERENCIA"));
+            ConverteClientes.SetAtivo(text("ATIVO"));
+            ConverteClientes.ExecutaSql(1);
+        },
+        [&](const SourceQuery& row) {
+            ConverteClientes.SetCodCliente(row.FieldByName(QLatin1String("CONTROLE")).AsString());
+            return ConverteClientes.CodCliente();
+        });
 }
 
 } // namespace vorlanda

@@ -45,33 +45,40 @@ void TClassPreencheDadosFornecedores::PreencheConverteFornecedores(SourceConnect
     const auto text = [&qryBusca](const char* column) {
         return qryBusca.FieldByName(QLatin1String(column)).AsString();
     };
-    ConvertEachRow(qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Fornecedores - Registro "),
-                   u"TBFORNECEDOR", u"CONTROLE", [&] {
-                       ConverteFornecedores.SetCodFornec(text("CONTROLE"));
-                       ConverteFornecedores.SetNome(text("EMPRESA"));
-                       ConverteFornecedores.SetEndereco(text("ENDERECO"));
-                       ConverteFornecedores.SetBairro(text("BAIRRO"));
-                       // Untrimmed on purpose: a city of blanks is still looked up, and created.
-                       const QString cidade = text("CIDADE");
-                       if (!cidade.isEmpty())
-                           ConverteFornecedores.SetCodCidade(
-                               LegacyCityCode(FConversao, cidade, text("ESTADO")));
-                       ConverteFornecedores.SetEstado(text("ESTADO"));
-                       ConverteFornecedores.SetCep(text("CEP"));
-                       const QString telefone = text("TELEFONE");
-                       if (IsPhone(telefone))
-                           ConverteFornecedores.SetFone(telefone);
-                       ConverteFornecedores.SetCgcCpf(text("CGC"));
-                       ConverteFornecedores.SetInscEst(text("INSCRICAO"));
-                       const QString fax = text("FAX");
-                       if (IsPhone(fax))
-                           ConverteFornecedores.SetFax(fax);
-                       ConverteFornecedores.SetEmail(text("EMAIL"));
-                       ConverteFornecedores.Setobservacao(text("OBSERVACAO"));
-                       ConverteFornecedores.SetPessoa_FJ(text("PESSOA"));
-                       ConverteFornecedores.SetAtivo(QStringLiteral("S"));
-                       ConverteFornecedores.GravaFornecedor();
-                   });
+    ConvertEachRow(
+        qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Fornecedores - Registro "),
+        u"TBFORNECEDOR", u"CONTROLE",
+        [&] {
+            ConverteFornecedores.SetCodFornec(text("CONTROLE"));
+            ConverteFornecedores.SetNome(text("EMPRESA"));
+            ConverteFornecedores.SetEndereco(text("ENDERECO"));
+            ConverteFornecedores.SetBairro(text("BAIRRO"));
+            // Untrimmed on purpose: a city of blanks is still looked up, and created.
+            const QString cidade = text("CIDADE");
+            if (!cidade.isEmpty())
+                ConverteFornecedores.SetCodCidade(
+                    LegacyCityCode(FConversao, cidade, text("ESTADO")));
+            ConverteFornecedores.SetEstado(text("ESTADO"));
+            ConverteFornecedores.SetCep(text("CEP"));
+            const QString telefone = text("TELEFONE");
+            if (IsPhone(telefone))
+                ConverteFornecedores.SetFone(telefone);
+            ConverteFornecedores.SetCgcCpf(text("CGC"));
+            ConverteFornecedores.SetInscEst(text("INSCRICAO"));
+            const QString fax = text("FAX");
+            if (IsPhone(fax))
+                ConverteFornecedores.SetFax(fax);
+            ConverteFornecedores.SetEmail(text("EMAIL"));
+            ConverteFornecedores.Setobservacao(text("OBSERVACAO"));
+            ConverteFornecedores.SetPessoa_FJ(text("PESSOA"));
+            ConverteFornecedores.SetAtivo(QStringLiteral("S"));
+            ConverteFornecedores.GravaFornecedor();
+        },
+        [&](const SourceQuery& row) {
+            ConverteFornecedores.SetCodFornec(
+                row.FieldByName(QLatin1String("CONTROLE")).AsString());
+            return ConverteFornecedores.CodFornec();
+        });
 }
 
 } // namespace vorlanda

@@ -28,15 +28,21 @@ void TClassPreencheDadosGruposProdutos::PreencheConverteGruposProdutos(SourceCon
     // The table is emptied (and committed) before the legacy rows are read.
     ConverteGruposProdutos.LimpaTabela();
     BuscaGruposProdutosBDOrigem(qryBusca);
-    ConvertEachRow(qryBusca, Barra, lblInfo,
-                   QStringLiteral("Convertendo Grupos de produtos - Registro "), u"TBGRUPO",
-                   u"CONTROLE", [&] {
-                       ConverteGruposProdutos.SetCodigo(
-                           qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
-                       ConverteGruposProdutos.SetDescricao(
-                           qryBusca.FieldByName(QStringLiteral("GRUPO")).AsString());
-                       ConverteGruposProdutos.ExecutaSql();
-                   });
+    ConvertEachRow(
+        qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Grupos de produtos - Registro "),
+        u"TBGRUPO", u"CONTROLE",
+        [&] {
+            ConverteGruposProdutos.SetCodigo(
+                qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
+            ConverteGruposProdutos.SetDescricao(
+                qryBusca.FieldByName(QStringLiteral("GRUPO")).AsString());
+            ConverteGruposProdutos.ExecutaSql();
+        },
+        [&](const SourceQuery& row) {
+            ConverteGruposProdutos.SetCodigo(
+                row.FieldByName(QStringLiteral("CONTROLE")).AsString());
+            return ConverteGruposProdutos.Codigo();
+        });
 }
 
 } // namespace vorlanda

@@ -107,8 +107,17 @@ void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbO
         ConverteCompProdutos.ExecutaSql();
         ConverteProdutoDetalhe.ExecutaSql();
     };
+    // A product, its stock and its details share the key: whichever says it is repeated, the
+    // code tells the rows apart. A blank code writes nothing, so it repeats nothing.
+    const auto codeOf = [&](const SourceQuery& row) {
+        const QString codigo = row.FieldByName(QLatin1String("CODIGO")).AsString();
+        if (Trim(codigo).isEmpty())
+            return QString();
+        ConverteProdutos.SetCodProd(codigo);
+        return ConverteProdutos.CodProd();
+    };
     ConvertEachRow(qryBusca, Barra, lblInfo, QStringLiteral("Convertendo Produtos - Registro "),
-                   u"TBESTOQUE", u"CODIGO", convertRow);
+                   u"TBESTOQUE", u"CODIGO", convertRow, codeOf);
 }
 
 } // namespace vorlanda

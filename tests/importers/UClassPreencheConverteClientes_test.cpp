@@ -209,6 +209,9 @@ TEST_F(ClientImportTest, DuplicateCodesEndTheRunAfterTheTableWasEmptied) {
     target.Execute({QStringLiteral("INSERT INTO CLIENTE (CODCLIENTE) VALUES ('99999999')")});
     EXPECT_FALSE(Run());
     EXPECT_TRUE(ui->Messages()[0].text.contains(QStringLiteral("PK_CLIENTE")));
+    EXPECT_TRUE(ui->Messages()[0].text.contains(
+        QStringLiteral("\nCódigo 00000007 repetido: TBCLIENTES CONTROLE 7 e 7\n")))
+        << ui->Messages()[0].text.toStdString();
     EXPECT_TRUE(Clients().empty());
 }
 

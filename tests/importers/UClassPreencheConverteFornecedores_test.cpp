@@ -165,6 +165,9 @@ TEST_F(SupplierImportTest, CodesThatMeetInSixCharactersEndTheRunWithTheServersMe
     const QString message = FailingRun();
 
     EXPECT_TRUE(message.contains(u"PK_FORNECE"_qs)) << message.toStdString();
+    EXPECT_TRUE(
+        message.contains(u"\nCódigo 123456 repetido: TBFORNECEDOR CONTROLE 1234567 e 1234568"_qs))
+        << message.toStdString();
     // Emptied and committed before the rows; the first row and both cities went with the
     // rollback.
     EXPECT_TRUE(Suppliers().empty());

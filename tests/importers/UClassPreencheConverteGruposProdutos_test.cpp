@@ -76,7 +76,7 @@ TEST_F(GroupImportTest, AnEmptyLegacyTableLeavesAnEmptyTargetTable) {
                                             u"max=0"_qs, u"progress=0"_qs}));
 }
 
-TEST_F(GroupImportTest, ADuplicateCodeEndsTheRunWithTheServersMessage) {
+TEST_F(GroupImportTest, ADuplicateCodeEndsTheRunWithTheServersMessageAndTheRowsThatGaveIt) {
     legacy.Execute({QStringLiteral(
         "INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1005, 'Primeiro'), (2005, 'Segundo')")});
     target.Execute(
@@ -90,8 +90,8 @@ TEST_F(GroupImportTest, ADuplicateCodeEndsTheRunWithTheServersMessage) {
         "Ocorreu um erro durante a conversão! Motivo: violation of PRIMARY or UNIQUE KEY")))
         << ui->Messages()[0].text.toStdString();
     EXPECT_TRUE(ui->Messages()[0].text.endsWith(
-        QStringLiteral("\nTBGRUPO CONTROLE 2005\nGrupos de Produtos: interrompida, 0 registros em "
-                       "GRUPROD")))
+        QStringLiteral("\nTBGRUPO CONTROLE 2005\nCódigo 005 repetido: TBGRUPO CONTROLE 1005 e "
+                       "2005\nGrupos de Produtos: interrompida, 0 registros em GRUPROD")))
         << ui->Messages()[0].text.toStdString();
     // The clearing was committed; the row written after it was rolled back with the failure.
     EXPECT_TRUE(Groups().empty());

@@ -474,6 +474,9 @@ TEST_F(ProductImportTest, ADuplicateCodeEndsTheRunAndKeepsWhatTheManufacturersCo
     const QString message = RunFailing();
 
     EXPECT_TRUE(message.contains(u"PK_PRODUTO"_qs)) << message.toStdString();
+    EXPECT_TRUE(message.contains(u"\nTBESTOQUE CODIGO 1234568\nCódigo 123456 repetido: TBESTOQUE "
+                                 u"CODIGO 1234567 e 1234568"_qs))
+        << message.toStdString();
     // Creating the second manufacturer committed the first product's three rows.
     EXPECT_EQ(Products(), (std::vector<QStringList>{Product({{u"CODPROD"_qs, u"123456"_qs},
                                                              {u"CODFABRIC"_qs, u"00001"_qs},
