@@ -7,7 +7,6 @@
 #include "app/RunProgress.h"
 #include "app/SourceDialog.h"
 #include "app/TargetFileChooser.h"
-#include "db/TargetQuery.h"
 #include "run/LegacyCounts.h"
 #include "run/ParameterList.h"
 #include "run/RunBackup.h"
@@ -515,25 +514,17 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
 }
 
 bool TFPrincipal::ConfirmaApagar(const QString& copia) {
+    std::vector<const RunTable*> marcadas;
+    for (const RunTable& tabela : RunTables())
+        if (CaixaDaTabela(QString::fromUtf16(tabela.key))->isChecked())
+            marcadas.push_back(&tabela);
+    // Counted on the window's thread before the run starts: quick, and no event of the window
+    // comes in between.
     const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
     QString apagados;
-    // Counting is quick and runs before the run's own thread starts: the window's events wait
-    // for the run.
-    {
-        TargetQuery contagem(ibdOrvalis_);
-        for (const RunTable& tabela : RunTables()) {
-            if (!CaixaDaTabela(QString::fromUtf16(tabela.key))->isChecked())
-                continue;
-            for (const QString& nome : QString::fromUtf16(tabela.emptiedTables).split(u',')) {
-                contagem.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + nome);
-                contagem.Open();
-                const int quantos = contagem.FieldByName(QStringLiteral("QUANTOS")).AsInteger();
-                if (quantos > 0)
-                    apagados += QStringLiteral("\n%1: %2 registros serão apagados")
-                                    .arg(nome, brasil.toString(quantos));
-            }
-        }
-    }
+    for (const HeldRows& held : RowsToEmpty(marcadas, ibdOrvalis_))
+        apagados += QStringLiteral("\n%1: %2 registros serão apagados")
+                        .arg(held.table, brasil.toString(held.rows));
     // Nothing to lose, nothing to ask.
     if (apagados.isEmpty())
         return true;

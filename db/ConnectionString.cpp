@@ -10,4 +10,12 @@ bool ThroughServer(const QString& databaseName) {
     return databaseName.indexOf(u':') > 1;
 }
 
+std::optional<ServerPath> SplitServerPath(const QString& databaseName) {
+    if (!ThroughServer(databaseName) || databaseName.startsWith(QLatin1String("\\\\")) ||
+        databaseName.contains(u"://"))
+        return std::nullopt;
+    const qsizetype colon = databaseName.indexOf(u':', 2);
+    return ServerPath{databaseName.left(colon), databaseName.mid(colon + 1)};
+}
+
 } // namespace vorlanda

@@ -1,8 +1,8 @@
 #include "db/TargetBackup.h"
 
+#include "db/ConnectionString.h"
 #include "db/Error.h"
 #include "db/TargetDatabase.h"
-#include "db/ConnectionString.h"
 #include "db/internal/FirebirdApi.h"
 
 #include <QFile>
@@ -23,13 +23,12 @@ struct ServiceAddress {
 ServiceAddress AddressOf(const QString& databaseName) {
     if (!ThroughServer(databaseName))
         return {QByteArrayLiteral("service_mgr"), databaseName.toUtf8()};
-    const qsizetype colon = databaseName.indexOf(u':', 2);
-    if (databaseName.startsWith(u"\\\\") || databaseName.contains(u"://") || colon < 0)
+    const std::optional<ServerPath> served = SplitServerPath(databaseName);
+    if (!served)
         throw Error(QStringLiteral("Cópia de segurança só para um arquivo ou servidor:caminho, "
                                    "não para '%1'")
                         .arg(databaseName));
-    return {databaseName.left(colon).toUtf8() + ":service_mgr",
-            databaseName.mid(colon + 1).toUtf8()};
+    return {served->server.toUtf8() + ":service_mgr", served->path.toUtf8()};
 }
 
 fb::Handle<Firebird::IService> AttachService(const QByteArray& service,
@@ -52,6 +51,11 @@ void StartBackup(Firebird::IService* service, const QByteArray& database) {
     // "stdout" makes the service hand the backup over through its queries.
     spb->insertString(&status, isc_spb_bkp_file, "stdout");
     service->start(&status, spb->getBufferLength(&status), spb->getBuffer(&status));
+}
+
+[[noreturn]] void RaiseUnwritten(const QSaveFile& out) {
+    throw Error(QStringLiteral("Não foi possível gravar a cópia de segurança em '%1': %2")
+                    .arg(out.fileName(), out.errorString()));
 }
 
 unsigned TwoByteLength(const unsigned char* at) {
@@ -78,9 +82,7 @@ void ReceiveBackup(Firebird::IService* service, QSaveFile& out) {
                     more = true;
                     if (out.write(reinterpret_cast<const char*>(at), length) !=
                         static_cast<qint64>(length))
-                        throw Error(QStringLiteral("Não foi possível gravar a cópia de segurança "
-                                                   "em '%1': %2")
-                                        .arg(out.fileName(), out.errorString()));
+                        RaiseUnwritten(out);
                 }
                 at += length;
                 break;
@@ -120,8 +122,7 @@ void BackUpTarget(const TargetDatabase& database, const QString& file) {
     if (out.size() == 0)
         throw Error(QStringLiteral("O serviço de cópia de segurança não entregou dados"));
     if (!out.commit())
-        throw Error(QStringLiteral("Não foi possível gravar a cópia de segurança em '%1': %2")
-                        .arg(file, out.errorString()));
+        RaiseUnwritten(out);
 }
 
 } // namespace vorlanda

@@ -1,8 +1,8 @@
 #include "db/TargetDatabase.h"
 
+#include "db/ConnectionString.h"
 #include "db/TargetQuery.h"
 #include "db/TargetTransaction.h"
-#include "db/ConnectionString.h"
 #include "db/internal/FirebirdApi.h"
 #include "db/internal/PreparedStatement.h"
 #include "db/internal/StatementCache.h"

@@ -155,9 +155,7 @@ PreparedStatement& TargetQuery::Prepared() {
     } catch (const Error& error) {
         throw Error(error.Message(), error.Code(), sql_);
     }
-    fields_.clear();
-    for (const QString& column : statement_->columns)
-        fields_.emplace_back(column, nullptr);
+    NameFields();
     paramOfMarker_.clear();
     for (const QString& name : positional_.names)
         paramOfMarker_.push_back(static_cast<std::size_t>(&ParamByName(name) - params_.data()));
@@ -188,6 +186,16 @@ void TargetQuery::Open() {
         rows_.clear();
         throw Error(error.Message(), error.Code(), sql_);
     }
+    StartAtFirstRow();
+}
+
+void TargetQuery::NameFields() {
+    fields_.clear();
+    for (const QString& column : statement_->columns)
+        fields_.emplace_back(column, nullptr);
+}
+
+void TargetQuery::StartAtFirstRow() {
     active_ = true;
     current_ = 0;
     PointFieldsAtCurrentRow();
@@ -275,9 +283,7 @@ bool TargetQuery::RunBound(std::optional<ParameterisedStatement>& bound, bool op
             Execute(*statement_, MarkerValues());
             return true;
         }
-        fields_.clear();
-        for (const QString& column : statement_->columns)
-            fields_.emplace_back(column, nullptr);
+        NameFields();
         Fetch(*statement_, MarkerValues());
     } catch (const Firebird::FbException&) {
         // A failed statement changes nothing; the text decides.
@@ -287,9 +293,7 @@ bool TargetQuery::RunBound(std::optional<ParameterisedStatement>& bound, bool op
         rows_.clear();
         return false;
     }
-    active_ = true;
-    current_ = 0;
-    PointFieldsAtCurrentRow();
+    StartAtFirstRow();
     return true;
 }
 

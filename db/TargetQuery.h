@@ -36,7 +36,7 @@ public:
     TargetParam& ParamByName(const QString& name);
 
     void Open();
-    // Run a statement handed over with a "?" for each value and the values to bind there, as
+    // Both run a statement handed over with a "?" for each value and the values to bind there, as
     // the writers and lookups do row after row: the statement is prepared once for all the
     // rows that share its text. Without a bound form, or if the bound statement fails, the
     // text from `written` (the same statement with its values written in) runs as ExecSQL or
@@ -79,6 +79,9 @@ private:
     void Fetch(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     void Execute(PreparedStatement& statement, const std::vector<const TargetValue*>& values);
     TargetTransaction& Transaction() const;
+    // The result's columns, by the prepared statement, and the fields set to its first row.
+    void NameFields();
+    void StartAtFirstRow();
     void PointFieldsAtCurrentRow();
 
     TargetDatabase* database_;

@@ -2,32 +2,39 @@
 
 #include "db/ConnectionString.h"
 #include "db/TargetQuery.h"
+#include "run/RunTables.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace vorlanda {
 
 QString BackupFileFor(const QString& target, const QString& serverFolder, const QDateTime& at) {
-    const QString stamp = at.toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    const QString suffix =
+        u'.' + at.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) + QStringLiteral(".fbk");
     if (!ThroughServer(target))
-        return target + u'.' + stamp + QStringLiteral(".fbk");
+        return target + suffix;
     // The server's path ends the name whatever the separators it uses.
-    const qsizetype slash = std::max(target.lastIndexOf(u'/'), target.lastIndexOf(u'\\'));
-    const qsizetype colon = target.indexOf(u':', 2);
-    const QString fileName = target.mid(std::max(slash, colon) + 1);
-    return QDir(serverFolder).filePath(fileName + u'.' + stamp + QStringLiteral(".fbk"));
+    const std::optional<ServerPath> served = SplitServerPath(target);
+    const QString path = served ? served->path : target;
+    const QString fileName =
+        path.mid(std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\')) + 1);
+    return QDir(serverFolder).filePath(fileName + suffix);
 }
 
-bool AnyHoldsRows(const QString& tables, TargetDatabase& database) {
-    TargetQuery query(database);
-    for (const QString& table : tables.split(u',')) {
-        query.SetSQL(QStringLiteral("SELECT FIRST 1 1 AS HA FROM ") + table);
-        query.Open();
-        if (!query.IsEmpty())
-            return true;
+std::vector<HeldRows> RowsToEmpty(const std::vector<const RunTable*>& tables,
+                                  TargetDatabase& database) {
+    std::vector<HeldRows> held;
+    TargetQuery count(database);
+    for (const RunTable* table : tables) {
+        for (const QString& name : QString::fromUtf16(table->emptiedTables).split(u',')) {
+            count.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + name);
+            count.Open();
+            if (const int rows = count.FieldByName(QStringLiteral("QUANTOS")).AsInteger(); rows > 0)
+                held.push_back({name, rows});
+        }
     }
-    return false;
+    return held;
 }
 
 } // namespace vorlanda

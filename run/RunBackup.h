@@ -2,9 +2,11 @@
 
 #include <QDateTime>
 #include <QString>
+#include <vector>
 
 namespace vorlanda {
 
+struct RunTable;
 class TargetDatabase;
 
 // Where a run's backup goes: next to a target file, as "<file name>.<yyyy-MM-dd-HHmmss>.fbk";
@@ -12,7 +14,15 @@ class TargetDatabase;
 // the name of the server's file.
 QString BackupFileFor(const QString& target, const QString& serverFolder, const QDateTime& at);
 
-// Whether one of `tables` (names separated by commas) holds a row.
-bool AnyHoldsRows(const QString& tables, TargetDatabase& database);
+// A target table a run would empty, with the rows it holds now.
+struct HeldRows {
+    QString table;
+    int rows;
+};
+
+// The target tables that a run of `tables` empties and that hold rows, in run order: what the
+// run destroys, which a backup keeps and the operator is asked about.
+std::vector<HeldRows> RowsToEmpty(const std::vector<const RunTable*>& tables,
+                                  TargetDatabase& database);
 
 } // namespace vorlanda

@@ -18,7 +18,6 @@
 #include "writers/classConversao.h"
 
 #include <QLocale>
-#include <algorithm>
 
 namespace vorlanda {
 
@@ -70,10 +69,10 @@ void TClassesConversaoController::MakeBackup(const std::vector<const KeyedStep*>
                                              TargetDatabase& BDDestino, Label& lblInfo) {
     if (backupFile_.isEmpty())
         return;
-    const bool holdsRows = std::any_of(ticked.begin(), ticked.end(), [&](const KeyedStep* step) {
-        return AnyHoldsRows(QString::fromUtf16(step->table.emptiedTables), BDDestino);
-    });
-    if (!holdsRows)
+    std::vector<const RunTable*> tables;
+    for (const KeyedStep* step : ticked)
+        tables.push_back(&step->table);
+    if (RowsToEmpty(tables, BDDestino).empty())
         return;
     lblInfo.SetCaption(QStringLiteral("Fazendo cópia de segurança em %1...").arg(backupFile_));
     try {
