@@ -7,11 +7,16 @@ namespace vorlanda {
 
 namespace {
 
-void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
-    QMessageBox box(icon, title, MessageBoxText(text), QMessageBox::Ok, parent);
+// Every box of the program: the text as written, over the whole application.
+void ShowModal(QMessageBox& box) {
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
+}
+
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+    QMessageBox box(icon, title, MessageBoxText(text), QMessageBox::Ok, parent);
+    ShowModal(box);
 }
 
 } // namespace
@@ -38,22 +43,19 @@ void QtUserInterface::ShowInformation(const QString& text) {
 bool QtUserInterface::Confirm(const QString& question) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmação"), MessageBoxText(question),
                     QMessageBox::Yes | QMessageBox::No, parent_);
-    box.setTextFormat(Qt::PlainText);
     // Answering without reading keeps things as they are.
     box.setDefaultButton(QMessageBox::No);
-    box.setWindowModality(Qt::ApplicationModal);
-    return box.exec() == QMessageBox::Yes;
+    ShowModal(box);
+    return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
 bool QtUserInterface::ConfirmAction(const QString& question, const QString& action) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmação"), MessageBoxText(question),
                     QMessageBox::NoButton, parent_);
-    box.setTextFormat(Qt::PlainText);
     QPushButton* go = box.addButton(action, QMessageBox::AcceptRole);
     // Answering without reading keeps things as they are.
     box.setDefaultButton(box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole));
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    ShowModal(box);
     return box.clickedButton() == go;
 }
 
