@@ -14,8 +14,10 @@ void ShowModal(QMessageBox& box) {
     box.exec();
 }
 
-void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text) {
+void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+             const QString& details = {}) {
     QMessageBox box(icon, title, MessageBoxText(text), QMessageBox::Ok, parent);
+    box.setInformativeText(MessageBoxText(details));
     ShowModal(box);
 }
 
@@ -38,6 +40,20 @@ void QtUserInterface::ShowError(const QString& text) {
 
 void QtUserInterface::ShowInformation(const QString& text) {
     ShowBox(parent_, QMessageBox::Information, QStringLiteral("Informação"), text);
+}
+
+void QtUserInterface::ShowOutcome(MessageKind kind, const QString& text, const QString& details) {
+    switch (kind) {
+    case MessageKind::Warning:
+        ShowBox(parent_, QMessageBox::Warning, QStringLiteral("Aviso"), text, details);
+        break;
+    case MessageKind::Error:
+        ShowBox(parent_, QMessageBox::Critical, QStringLiteral("Erro"), text, details);
+        break;
+    case MessageKind::Information:
+        ShowBox(parent_, QMessageBox::Information, QStringLiteral("Informação"), text, details);
+        break;
+    }
 }
 
 bool QtUserInterface::Confirm(const QString& question) {

@@ -16,6 +16,8 @@ public:
     void ShowWarning(const QString& text) override;
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
+    // The details under the message, in the box's smaller informative text.
+    void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override;
     void ProcessPendingEvents() override;
     bool Confirm(const QString& question) override;
     bool ConfirmAction(const QString& question, const QString& action) override;

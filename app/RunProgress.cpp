@@ -39,6 +39,17 @@ void RunProgress::ShowInformation(const QString& text) {
     Pass(&UserInterface::ShowInformation, text);
 }
 
+void RunProgress::ShowOutcome(MessageKind kind, const QString& text, const QString& details) {
+    if (printing_) {
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        return;
+    }
+    OnWindowThread([&] {
+        Show();
+        Shown().ShowOutcome(kind, text, details);
+    });
+}
+
 void RunProgress::Pass(void (UserInterface::*show)(const QString&), const QString& text) {
     if (printing_) {
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());

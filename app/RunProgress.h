@@ -31,6 +31,7 @@ public:
     void ShowWarning(const QString& text) override;
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
+    void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override;
     void ProcessPendingEvents() override;
     void TableStarted(int number, int count, const QString& name) override;
     bool Confirm(const QString& question) override;

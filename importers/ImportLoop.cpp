@@ -4,6 +4,7 @@
 #include "db/SourceQuery.h"
 #include "importers/LegacyValueError.h"
 #include "ui/UserInterface.h"
+#include "writers/ConversionTally.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -53,6 +54,8 @@ QString Collision(SourceQuery& qryBusca, QStringView legacyTable, QStringView ke
                   const std::function<QString(const SourceQuery&)>& targetKeyOf, int failingRow,
                   const QString& key) {
     const QString failing = qryBusca.FieldByName(keyColumn.toString()).AsString();
+    // The rows are only looked at again: what the run did is not done twice.
+    const TallyScope untallied(nullptr);
     QStringList earlier;
     try {
         qryBusca.Close();
@@ -92,6 +95,7 @@ void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const Q
         }
         lblInfo.SetCaption(RowCaption(caption, vContaRegistro, ofTotal));
         CurrentUserInterface().ProcessPendingEvents();
+        NoteRowRead();
         try {
             convertRow();
         } catch (const Error& error) {

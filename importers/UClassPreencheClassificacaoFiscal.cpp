@@ -4,6 +4,7 @@
 #include "db/TargetQuery.h"
 #include "importers/ImportLoop.h"
 #include "writers/ClassificacaoFiscal.h"
+#include "writers/ConversionTally.h"
 #include "writers/ValueHelpers.h"
 
 #include <QString>
@@ -52,13 +53,15 @@ void TClassPreencheDadosClassificacaoFiscal::PreencheConverteClassificacaoFiscal
         u"TB_CODIGO_NCM", u"CONTROLE", [&] {
             // The whole cleaned NCM is looked for, while CODIGONCM keeps only eight
             // characters: longer NCMs are never found, so each of their rows is written.
-            if (!ClassificacaoJaExiste(ncm(), DbDestino)) {
-                ConverteClassificacaoFiscal.SetCodClasFis(
-                    qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
-                ConverteClassificacaoFiscal.SetCodNBM(ncm());
-                ConverteClassificacaoFiscal.SetCodigoNCM(ConverteClassificacaoFiscal.CodNBM());
-                ConverteClassificacaoFiscal.GravaClassificacaoFiscal(DbDestino);
+            if (ClassificacaoJaExiste(ncm(), DbDestino)) {
+                NoteRowSkipped(QStringLiteral("classificação já existente"));
+                return;
             }
+            ConverteClassificacaoFiscal.SetCodClasFis(
+                qryBusca.FieldByName(QStringLiteral("CONTROLE")).AsString());
+            ConverteClassificacaoFiscal.SetCodNBM(ncm());
+            ConverteClassificacaoFiscal.SetCodigoNCM(ConverteClassificacaoFiscal.CodNBM());
+            ConverteClassificacaoFiscal.GravaClassificacaoFiscal(DbDestino);
         });
 }
 

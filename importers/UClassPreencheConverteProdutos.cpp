@@ -5,6 +5,7 @@
 #include "importers/LegacyNumber.h"
 #include "importers/LegacyValueError.h"
 #include "writers/CompProd.h"
+#include "writers/ConversionTally.h"
 #include "writers/Produto.h"
 #include "writers/ProdutoDetalhe.h"
 #include "writers/TextRules.h"
@@ -52,8 +53,10 @@ void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbO
     };
     const auto convertRow = [&] {
         const QString codigo = text("CODIGO");
-        if (Trim(codigo).isEmpty())
+        if (Trim(codigo).isEmpty()) {
+            NoteRowSkipped(QStringLiteral("código em branco"));
             return;
+        }
 
         ConverteProdutos.SetCodProd(codigo);
         ConverteProdutos.SetReferencia(text("CODIGOBARRA"));

@@ -9,9 +9,12 @@
 
 namespace vorlanda {
 
-QString BackupFileFor(const QString& target, const QString& serverFolder, const QDateTime& at) {
+namespace {
+
+QString RunFileFor(const QString& target, const QString& serverFolder, const QDateTime& at,
+                   QStringView extension) {
     const QString suffix =
-        u'.' + at.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) + QStringLiteral(".fbk");
+        u'.' + at.toString(QStringLiteral("yyyy-MM-dd-HHmmss")) + u'.' + extension.toString();
     if (!ThroughServer(target))
         return target + suffix;
     // The server's path ends the name whatever the separators it uses.
@@ -22,15 +25,29 @@ QString BackupFileFor(const QString& target, const QString& serverFolder, const 
     return QDir(serverFolder).filePath(fileName + suffix);
 }
 
+} // namespace
+
+QString BackupFileFor(const QString& target, const QString& serverFolder, const QDateTime& at) {
+    return RunFileFor(target, serverFolder, at, u"fbk");
+}
+
+QString ReportFileFor(const QString& target, const QString& serverFolder, const QDateTime& at) {
+    return RunFileFor(target, serverFolder, at, u"json");
+}
+
+int RowsIn(TargetDatabase& database, const QString& table) {
+    TargetQuery count(database);
+    count.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + table);
+    count.Open();
+    return count.FieldByName(QStringLiteral("QUANTOS")).AsInteger();
+}
+
 std::vector<HeldRows> RowsToEmpty(const std::vector<const RunTable*>& tables,
                                   TargetDatabase& database) {
     std::vector<HeldRows> held;
-    TargetQuery count(database);
     for (const RunTable* table : tables) {
         for (const QString& name : QString::fromUtf16(table->emptiedTables).split(u',')) {
-            count.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + name);
-            count.Open();
-            if (const int rows = count.FieldByName(QStringLiteral("QUANTOS")).AsInteger(); rows > 0)
+            if (const int rows = RowsIn(database, name); rows > 0)
                 held.push_back({name, rows});
         }
     }

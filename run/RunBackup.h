@@ -14,6 +14,12 @@ class TargetDatabase;
 // the name of the server's file.
 QString BackupFileFor(const QString& target, const QString& serverFolder, const QDateTime& at);
 
+// Where a run's report goes: beside its backup, named alike, as "<file name>.<...>.json".
+QString ReportFileFor(const QString& target, const QString& serverFolder, const QDateTime& at);
+
+// The rows a target table holds now.
+int RowsIn(TargetDatabase& database, const QString& table);
+
 // A target table a run would empty, with the rows it holds now.
 struct HeldRows {
     QString table;

@@ -17,6 +17,7 @@
 #include "ui/UserInterface.h"
 #include "writers/classConversao.h"
 
+#include <QElapsedTimer>
 #include <QLocale>
 
 namespace vorlanda {
@@ -84,37 +85,91 @@ void TClassesConversaoController::MakeBackup(const std::vector<const KeyedStep*>
     backupMade_ = backupFile_;
 }
 
-QString TClassesConversaoController::TableStates(const std::vector<const KeyedStep*>& ticked,
-                                                 std::size_t finished, bool nextStarted,
-                                                 TargetDatabase& BDDestino) {
+void TClassesConversaoController::StartReport(const std::vector<const KeyedStep*>& ticked,
+                                              const SourceConnection& BDOrigem,
+                                              const TargetDatabase& BDDestino) {
+    report_ = RunReport{};
+    report_.start = QDateTime::currentDateTime();
+    report_.target = BDDestino.DatabaseName();
+    report_.source = BDOrigem.Parameters();
+    for (const KeyedStep* step : ticked) {
+        TableReport table;
+        table.name = QString::fromUtf16(step->table.name);
+        table.legacyTable = QString::fromUtf16(step->table.legacyTable);
+        table.targetTable = QString::fromUtf16(step->table.targetTable);
+        report_.tables.push_back(std::move(table));
+    }
+}
+
+namespace {
+
+void CountWritten(TableReport& report, const RunTable& table, TargetDatabase& BDDestino) {
+    report.written.clear();
+    for (const QString& name : QString::fromUtf16(table.emptiedTables).split(u',')) {
+        try {
+            report.written.emplace_back(name, RowsIn(BDDestino, name));
+        } catch (const Error&) {
+            // A target that cannot be read now still gets the rest of the account.
+        }
+    }
+}
+
+} // namespace
+
+void TClassesConversaoController::RunStep(std::size_t index, const KeyedStep& step,
+                                          SourceConnection& BDOrigem, TargetDatabase& BDDestino,
+                                          Gauge& Barra, Label& lblInfo) {
+    TableReport& table = report_.tables[index];
+    // Until the step ends well, whatever ends it.
+    table.status = TableReport::Status::Failed;
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        const TallyScope tallied(&table.tally);
+        (this->*step.step)(BDOrigem, BDDestino, Barra, lblInfo);
+    } catch (...) {
+        table.seconds = static_cast<double>(clock.elapsed()) / 1000;
+        throw;
+    }
+    table.seconds = static_cast<double>(clock.elapsed()) / 1000;
+    CountWritten(table, step.table, BDDestino);
+    table.status = TableReport::Status::Ok;
+}
+
+QString TClassesConversaoController::TableStates() const {
     const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
     QString states;
-    for (std::size_t i = 0; i < ticked.size(); ++i) {
-        const QString name = QString::fromUtf16(ticked[i]->table.name);
-        const QString table = QString::fromUtf16(ticked[i]->table.targetTable);
-        if (i > finished || (i == finished && !nextStarted)) {
-            states += QStringLiteral("\n%1: não tocada").arg(name);
+    for (const TableReport& table : report_.tables) {
+        if (table.status == TableReport::Status::NotRun) {
+            states += QStringLiteral("\n%1: não tocada").arg(table.name);
             continue;
         }
         QString rows;
-        try {
-            TargetQuery count(BDDestino);
-            count.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + table);
-            count.Open();
-            rows =
-                QStringLiteral(", %1 registros em %2")
-                    .arg(brasil.toString(count.FieldByName(QStringLiteral("QUANTOS")).AsInteger()),
-                         table);
-        } catch (const Error&) {
-            // A target that cannot be read now still gets the states, without the counts.
-        }
-        states +=
-            QStringLiteral("\n%1: %2%3")
-                .arg(name,
-                     i < finished ? QStringLiteral("convertida") : QStringLiteral("interrompida"),
-                     rows);
+        for (const auto& [name, count] : table.written)
+            if (name == table.targetTable)
+                rows = QStringLiteral(", %1 registros em %2").arg(brasil.toString(count), name);
+        states += QStringLiteral("\n%1: %2%3")
+                      .arg(table.name,
+                           table.status == TableReport::Status::Ok ? QStringLiteral("convertida")
+                                                                   : QStringLiteral("interrompida"),
+                           rows);
     }
     return states;
+}
+
+QString TClassesConversaoController::ReportDetails() {
+    report_.end = QDateTime::currentDateTime();
+    report_.backup = backupMade_;
+    if (reportFile_.isEmpty())
+        return {};
+    const QString summary = ReportSummary(report_);
+    const QString separator = summary.isEmpty() ? QString() : QStringLiteral("\n");
+    try {
+        WriteReport(report_, reportFile_);
+    } catch (const Error& error) {
+        return summary + separator + error.Message();
+    }
+    return summary + separator + QStringLiteral("Relatório: ") + reportFile_;
 }
 
 bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
@@ -126,47 +181,53 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
     const TConversao conversao(BDDestino);
     RunWarnings warnings;
     const std::vector<const KeyedStep*> ticked = Ticked(MParams);
-    std::size_t finished = 0;
-    bool nextStarted = false;
     Barra.SetProgress(0);
     conversao.PIniciaTransacao(Transacao);
     backupMade_.clear();
+    StartReport(ticked, BDOrigem, BDDestino);
     try {
         ProbeSource(ticked, BDOrigem);
         MakeBackup(ticked, BDDestino, lblInfo);
-        for (; finished < ticked.size(); ++finished) {
+        for (std::size_t i = 0; i < ticked.size(); ++i) {
             // An interruption asked for between tables leaves the next one untouched.
             EndIfInterrupted();
-            nextStarted = true;
-            warnings.Shown().TableStarted(static_cast<int>(finished) + 1,
-                                          static_cast<int>(ticked.size()),
-                                          QString::fromUtf16(ticked[finished]->table.name));
-            (this->*ticked[finished]->step)(BDOrigem, BDDestino, Barra, lblInfo);
-            nextStarted = false;
+            warnings.Shown().TableStarted(static_cast<int>(i) + 1, static_cast<int>(ticked.size()),
+                                          QString::fromUtf16(ticked[i]->table.name));
+            RunStep(i, *ticked[i], BDOrigem, BDDestino, Barra, lblInfo);
         }
         // An interruption that came after the last row still ends the run as one.
         EndIfInterrupted();
         conversao.PConfirmaTransacao(Transacao);
+        const QString details = ReportDetails();
         // Warnings let the run carry on, but what they were about (a product without its
         // manufacturer) is missing from the target: such a run is never called a plain success.
         if (warnings.Count() == 0)
-            warnings.Shown().ShowInformation(QStringLiteral("Conversão concluída com sucesso!") +
-                                             BackupLine());
+            warnings.Shown().ShowOutcome(
+                MessageKind::Information,
+                QStringLiteral("Conversão concluída com sucesso!") + BackupLine(), details);
         else
-            warnings.Shown().ShowWarning(QStringLiteral("Conversão concluída com avisos!\n") +
-                                         warnings.Summary() + BackupLine());
+            warnings.Shown().ShowOutcome(MessageKind::Warning,
+                                         QStringLiteral("Conversão concluída com avisos!\n") +
+                                             warnings.Summary() + BackupLine(),
+                                         details);
         result = true;
         Barra.SetProgress(0);
     } catch (const Error& error) {
         conversao.PCancelaTransacao(Transacao);
-        const QString states = TableStates(ticked, finished, nextStarted, BDDestino);
+        for (std::size_t i = 0; i < ticked.size(); ++i)
+            if (report_.tables[i].status != TableReport::Status::NotRun)
+                CountWritten(report_.tables[i], ticked[i]->table, BDDestino);
         // Counting the rows started a transaction of its own; the run leaves none behind.
         conversao.PCancelaTransacao(Transacao);
         // A source read cut short by the operator's cancel fails in the driver's words; the
         // operator reads why the run really ended.
         const QString motivo = InterruptionRequested() ? InterruptionReason() : error.Message();
-        warnings.Shown().ShowError(QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") +
-                                   motivo + states + BackupLine());
+        report_.error = motivo;
+        warnings.Shown().ShowOutcome(
+            MessageKind::Error,
+            QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") + motivo +
+                TableStates() + BackupLine(),
+            ReportDetails());
         Barra.SetProgress(0);
         Barra.SetMaxValue(0);
     }

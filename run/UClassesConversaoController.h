@@ -1,5 +1,7 @@
 #pragma once
 
+#include "run/RunReport.h"
+
 #include <QString>
 #include <vector>
 
@@ -33,6 +35,12 @@ public:
     // The backup the last run made; empty when it made none.
     const QString& BackupMade() const noexcept { return backupMade_; }
 
+    // Each run writes its report to this file (none when the file is empty), and its final
+    // message carries a line per table and the report's path as details.
+    void SetReportFile(const QString& file) { reportFile_ = file; }
+    // The account of the last run.
+    const RunReport& Report() const noexcept { return report_; }
+
     // How many warnings the last run showed or counted; a run that converted everything with
     // warnings reports them instead of a plain success.
     int WarningCount() const noexcept { return warningCount_; }
@@ -51,14 +59,21 @@ private:
     static std::vector<const KeyedStep*> Ticked(const ParameterList& MParams);
     static void ProbeSource(const std::vector<const KeyedStep*>& ticked,
                             SourceConnection& BDOrigem);
-    // A line per ticked table: converted, stopped in the middle or untouched, with the rows
-    // its target table holds after the rollback.
     // The final message's last line naming the backup, when one was made.
     QString BackupLine() const;
     void MakeBackup(const std::vector<const KeyedStep*>& ticked, TargetDatabase& BDDestino,
                     Label& lblInfo);
-    static QString TableStates(const std::vector<const KeyedStep*>& ticked, std::size_t finished,
-                               bool nextStarted, TargetDatabase& BDDestino);
+    // A fresh report of a run of the ticked tables, none of them run yet.
+    void StartReport(const std::vector<const KeyedStep*>& ticked, const SourceConnection& BDOrigem,
+                     const TargetDatabase& BDDestino);
+    // Runs one table's step, noting what it did into its report.
+    void RunStep(std::size_t index, const KeyedStep& step, SourceConnection& BDOrigem,
+                 TargetDatabase& BDDestino, Gauge& Barra, Label& lblInfo);
+    // A line per ticked table: converted, stopped in the middle or untouched, with the rows
+    // its target table holds after the rollback.
+    QString TableStates() const;
+    // The summary and where the report went, once it is written.
+    QString ReportDetails();
 
     void PConverteClientes(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
                            Label& lblInfo);
@@ -73,6 +88,8 @@ private:
 
     QString backupFile_;
     QString backupMade_;
+    QString reportFile_;
+    RunReport report_;
     int warningCount_ = 0;
 };
 

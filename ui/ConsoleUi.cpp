@@ -47,6 +47,13 @@ void ConsoleUserInterface::ShowInformation(const QString& text) {
     Show(out_, text);
 }
 
+void ConsoleUserInterface::ShowOutcome(MessageKind kind, const QString& text,
+                                       const QString& details) {
+    Show(kind == MessageKind::Information ? out_ : err_, text);
+    if (!details.isEmpty())
+        Show(out_, details);
+}
+
 void ConsoleUserInterface::ProcessPendingEvents() {
     EndIfInterrupted();
 }

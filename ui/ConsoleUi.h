@@ -62,6 +62,8 @@ public:
     void ShowWarning(const QString& text) override;
     void ShowError(const QString& text) override;
     void ShowInformation(const QString& text) override;
+    // The message where its kind goes, then the details on standard output.
+    void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override;
     // Nothing waits to be painted on a console: the line is redrawn as the values change. An
     // interruption the operator asked for raises Error here, which ends the run as a failure.
     void ProcessPendingEvents() override;

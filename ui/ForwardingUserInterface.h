@@ -17,6 +17,9 @@ public:
     void ShowWarning(const QString& text) override { shown_.ShowWarning(text); }
     void ShowError(const QString& text) override { shown_.ShowError(text); }
     void ShowInformation(const QString& text) override { shown_.ShowInformation(text); }
+    void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override {
+        shown_.ShowOutcome(kind, text, details);
+    }
     void ProcessPendingEvents() override { shown_.ProcessPendingEvents(); }
     void TableStarted(int number, int count, const QString& name) override {
         shown_.TableStarted(number, count, name);

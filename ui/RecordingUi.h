@@ -52,6 +52,16 @@ public:
     void ShowInformation(const QString& text) override {
         messages_.push_back({Kind::Information, text});
     }
+    // The message is recorded as its kind's box would be, the details apart.
+    void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override {
+        messages_.push_back({kind == MessageKind::Warning ? Kind::Warning
+                             : kind == MessageKind::Error ? Kind::Error
+                                                          : Kind::Information,
+                             text});
+        outcomeDetails_.push_back(details);
+    }
+    // The details of every run's last message, in order.
+    const QStringList& OutcomeDetails() const noexcept { return outcomeDetails_; }
     void ProcessPendingEvents() override { ++eventRounds_; }
     bool Confirm(const QString& question) override {
         messages_.push_back({Kind::Question, question});
@@ -79,6 +89,7 @@ public:
     void Clear() {
         messages_.clear();
         confirmations_.clear();
+        outcomeDetails_.clear();
         eventRounds_ = 0;
     }
 
@@ -88,6 +99,7 @@ private:
     bool answer_ = false;
     std::vector<Confirmation> confirmations_;
     bool actionAnswer_ = true;
+    QStringList outcomeDetails_;
 };
 
 // Installs a recording user interface for the lifetime of the guard.

@@ -25,6 +25,21 @@ std::atomic<UserInterface*> installed{nullptr};
 
 } // namespace
 
+void UserInterface::ShowOutcome(MessageKind kind, const QString& text, const QString& details) {
+    const QString shown = details.isEmpty() ? text : text + QStringLiteral("\n\n") + details;
+    switch (kind) {
+    case MessageKind::Warning:
+        ShowWarning(shown);
+        break;
+    case MessageKind::Error:
+        ShowError(shown);
+        break;
+    case MessageKind::Information:
+        ShowInformation(shown);
+        break;
+    }
+}
+
 UserInterface& CurrentUserInterface() {
     static StandardErrorUserInterface fallback;
     UserInterface* ui = installed;

@@ -22,6 +22,9 @@ public:
     virtual void SetCaption(const QString& text) = 0;
 };
 
+// The three kinds of message box.
+enum class MessageKind { Warning, Error, Information };
+
 // What the core shows the operator (modal boxes with a single OK button), and the point between
 // rows where a run may be stopped.
 class UserInterface {
@@ -30,6 +33,9 @@ public:
     virtual void ShowWarning(const QString& text) = 0;
     virtual void ShowError(const QString& text) = 0;
     virtual void ShowInformation(const QString& text) = 0;
+    // A run's last message, with what the run did beneath it (a line per table, where its
+    // report is). Where nothing sets them apart, the details follow the text after a blank line.
+    virtual void ShowOutcome(MessageKind kind, const QString& text, const QString& details);
     // Called by a run before each row, on the thread the run goes on.
     virtual void ProcessPendingEvents() = 0;
     // A run starts the number-th of its count tables, named as the window's box names it.

@@ -1,5 +1,6 @@
 #include "writers/ClassificacaoFiscal.h"
 
+#include "writers/ConversionTally.h"
 #include "writers/TextRules.h"
 #include "writers/ValueHelpers.h"
 
@@ -11,23 +12,28 @@ TConverteClassificacaoFiscal::TConverteClassificacaoFiscal(TargetDatabase& cBanc
 }
 
 void TConverteClassificacaoFiscal::SetCodClasFis(const QString& Value) {
+    const FilledColumn filled(u"CLASFISC.CODCLASFIS");
     MCodClasFis = StrZero(Left(Value, 4), 4);
 }
 
 void TConverteClassificacaoFiscal::SetCodNBM(const QString& Value) {
+    const FilledColumn filled(u"CLASFISC.CODNBM");
     MCodNBM = FRemoveCaracter(Left(Value, 20));
 }
 
 void TConverteClassificacaoFiscal::SetPisConfRetido(const QString& Value) {
+    const FilledColumn filled(u"CLASFISC.PISCONFRETIDO");
     MPisConfRetido = Left(Value, 1);
 }
 
 void TConverteClassificacaoFiscal::SetCodigoNCM(const QString& Value) {
+    const FilledColumn filled(u"CLASFISC.CODIGONCM");
     // Cut before cleaning: "3004.90.99" keeps "3004.90." and so only six digits.
     MCodigoNCM = FRemoveCaracter(Left(Value, 8));
 }
 
 void TConverteClassificacaoFiscal::SetCodNatReceita(const QString& Value) {
+    const FilledColumn filled(u"CLASFISC.CODNATRECEITA");
     MCodNatReceita = Left(Value, 3);
 }
 

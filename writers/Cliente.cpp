@@ -2,6 +2,7 @@
 
 #include "db/Error.h"
 #include "writers/Columns.h"
+#include "writers/ConversionTally.h"
 #include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
@@ -176,6 +177,7 @@ TConverteCliente::TConverteCliente(TargetDatabase& cBanco) : TConversao(cBanco) 
 }
 
 void TConverteCliente::SetCodCliente(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CODCLIENTE");
     FCodCliente = WithoutDoubleQuotes(
         Value, [](const QString& v) { return TiraMascara(StrZero(v, 8)); },
         [](const QString& v) { return TiraMascara(StrZero(Left(v, 8), 8)); });
@@ -186,46 +188,56 @@ void TConverteCliente::SetCodFornec(const QString& Value) {
 }
 
 void TConverteCliente::SetNome(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.NOME");
     FNome = WithoutDoubleQuotes(Value, TrimmedFirst<60>, [](const QString& v) {
         return FRetiraAcento(UpperCase(Left(Trim(v), 60)));
     });
 }
 
 void TConverteCliente::SetContato(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CONTATO");
     FContato = WithoutDoubleQuotes(Value, Trim, TrimmedFirst<50>);
 }
 
 void TConverteCliente::SetNomeFantasia(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.NOMEFANTASIA");
     FNomeFantasia = WithoutDoubleQuotes(Value, First<50>, [](const QString& v) {
         return FRetiraAcento(UpperCase(Left(Trim(v), 50)));
     });
 }
 
 void TConverteCliente::SetEndereco(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.ENDERECO");
     FEndereco = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
 }
 
 void TConverteCliente::SetEnderecoEntr(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.ENDERECOENT");
     FEnderecoEntr = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
 }
 
 void TConverteCliente::SetEnderecoCob(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.ENDERECOCOB");
     FEnderecoCob = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
 }
 
 void TConverteCliente::SetBairro(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.BAIRRO");
     FBairro = WithoutDoubleQuotes(Value, First<30>, First<30>);
 }
 
 void TConverteCliente::SetBairroEntr(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.BAIRROENT");
     FBairroEntr = WithoutDoubleQuotes(Value, First<30>, First<30>);
 }
 
 void TConverteCliente::SetBairroCob(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.BAIRROCOB");
     FBairroCob = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<30>);
 }
 
 void TConverteCliente::SetCodCidade(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CODCIDADE");
     FCodCidade = WithoutDoubleQuotes(Value, Unchanged, CityCode);
 }
 
@@ -234,6 +246,7 @@ void TConverteCliente::SetNomeCidade(const QString& Value) {
 }
 
 void TConverteCliente::SetCodCidadeEntr(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CODCIDADEENT");
     FCodCidadeEntr = WithoutDoubleQuotes(Value, Unchanged, CityCode);
 }
 
@@ -242,6 +255,7 @@ void TConverteCliente::SetNomeCidadeEntr(const QString& Value) {
 }
 
 void TConverteCliente::SetCodCidadeCob(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CODCIDADECOB");
     FCodCidadeCob = WithoutDoubleQuotes(Value, Unchanged, CityCode);
 }
 
@@ -250,45 +264,53 @@ void TConverteCliente::SetNomeCidadeCob(const QString& Value) {
 }
 
 void TConverteCliente::SetEstado(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.ESTADO");
     FEstado = WithoutDoubleQuotes(Value, First<2>,
                                   [](const QString& v) { return UpperCase(Left(v, 2)); });
 }
 
 void TConverteCliente::SetEstadoEntr(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.ESTADOENT");
     FEstadoEntr = WithoutDoubleQuotes(Value, TrimmedFirst<60>,
                                       [](const QString& v) { return UpperCase(Left(Trim(v), 2)); });
 }
 
 void TConverteCliente::SetEstadoCob(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.ESTADOCOB");
     FEstadoCob = WithoutDoubleQuotes(Value, First<20>,
                                      [](const QString& v) { return UpperCase(Left(v, 2)); });
 }
 
 void TConverteCliente::SetCep(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CEP");
     FCep = WithoutDoubleQuotes(Value, UnmaskedFirst<10>, [](const QString& v) {
         return FRemoveCaracter(UnmaskedFirst<8>(v));
     });
 }
 
 void TConverteCliente::SetCepEntr(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CEPENT");
     FCepEntr = WithoutDoubleQuotes(Value, UnmaskedFirst<10>, [](const QString& v) {
         return FRemoveCaracter(UnmaskedFirst<8>(v));
     });
 }
 
 void TConverteCliente::SetCepCob(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CEPCOB");
     FCepCob = WithoutDoubleQuotes(Value, UnmaskedFirst<10>, [](const QString& v) {
         return FRemoveCaracter(UnmaskedFirst<8>(v));
     });
 }
 
 void TConverteCliente::SetCgcCpf(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CGCCPF");
     FCgcCpf = WithoutDoubleQuotes(Value, UnmaskedFirst<18>, [](const QString& v) {
         return FRemoveCaracter(UnmaskedFirst<18>(v));
     });
 }
 
 void TConverteCliente::SetInscEst(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.INSCEST");
     FInscEst = WithoutDoubleQuotes(Value, UnmaskedFirst<15>, [](const QString& v) {
         return FRemoveCaracter(UnmaskedFirst<15>(v));
     });
@@ -299,39 +321,47 @@ void TConverteCliente::SetInscMunicipal(const QString& Value) {
 }
 
 void TConverteCliente::SetPessoa_FJ(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.PESSOA_FJ");
     FPessoa_FJ = WithoutDoubleQuotes(Value, Unchanged, First<1>);
 }
 
 void TConverteCliente::SetFone(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.FONE");
     FFone = WithoutDoubleQuotes(
         Value, [](const QString& v) { return UnmaskedFirst<15>(Trim(v)); },
         [](const QString& v) { return FSoNumero(Left(v, 16)); });
 }
 
 void TConverteCliente::SetFax(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.FAX");
     FFax = WithoutDoubleQuotes(
         Value, [](const QString& v) { return UnmaskedFirst<15>(Trim(v)); },
         [](const QString& v) { return FSoNumero(UnmaskedFirst<16>(Trim(v))); });
 }
 
 void TConverteCliente::SetPrefixCelular(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.PREFIXCELULAR");
     FPrefixCelular = WithoutDoubleQuotes(Value, UnmaskedFirst<4>, First<4>);
 }
 
 void TConverteCliente::SetCelular(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CELULAR");
     FCelular = WithoutDoubleQuotes(Value, UnmaskedFirst<15>,
                                    [](const QString& v) { return Left(FSoNumero(v), 20); });
 }
 
 void TConverteCliente::SetEmail(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.EMAIL");
     FEmail = WithoutDoubleQuotes(Value, TrimmedFirst<60>, TrimmedFirst<60>);
 }
 
 void TConverteCliente::SetHomePage(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.HOMEPAGE");
     FHomePage = WithoutDoubleQuotes(Value, TrimmedFirst<30>, TrimmedFirst<30>);
 }
 
 void TConverteCliente::SetAtivo(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.ATIVO");
     FAtivo = WithoutDoubleQuotes(Value, Unchanged, First<1>);
 }
 
@@ -344,10 +374,12 @@ void TConverteCliente::SetNomePai(const QString& Value) {
 }
 
 void TConverteCliente::SetCliBloqueado(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CLIBLOQUEADO");
     FCliBloqueado = WithoutDoubleQuotes(Value, Unchanged, First<1>);
 }
 
 void TConverteCliente::SetRetemISS(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.RETEMISS");
     FRetemISS = WithoutDoubleQuotes(Value, Unchanged, First<1>);
 }
 
@@ -381,50 +413,62 @@ void TConverteCliente::SetDT_Valcad(const QString& Value) {
 }
 
 void TConverteCliente::SetObsercacao(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.OBSERVACAO");
     FObservacao = WithoutDoubleQuotes(Value, First<100>, First<100>);
 }
 
 void TConverteCliente::SetCampoLivre1(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE1");
     FCampoLivre1 = WithoutDoubleQuotes(Value, First<20>, First<20>);
 }
 
 void TConverteCliente::SetCampoLivre2(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE2");
     FCampoLivre2 = WithoutDoubleQuotes(Value, First<20>, First<20>);
 }
 
 void TConverteCliente::SetCampoLivre3(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE3");
     FCampoLivre3 = WithoutDoubleQuotes(Value, First<60>, First<60>);
 }
 
 void TConverteCliente::SetCampoLivre4(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE4");
     FCampoLivre4 = WithoutDoubleQuotes(Value, First<60>, First<60>);
 }
 
 void TConverteCliente::SetCampoLivre5(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE5");
     FCampoLivre5 = WithoutDoubleQuotes(Value, First<40>, First<40>);
 }
 
 void TConverteCliente::SetCampoLivre6(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE6");
     FCampoLivre6 = WithoutDoubleQuotes(Value, First<40>, First<40>);
 }
 
 void TConverteCliente::SetCampoLivre7(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE7");
     FCampoLivre7 = WithoutDoubleQuotes(Value, First<40>, First<40>);
 }
 
 void TConverteCliente::SetCampoLivre8(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE8");
     FCampoLivre8 = WithoutDoubleQuotes(Value, First<40>, First<40>);
 }
 
 void TConverteCliente::SetCampoLivre9(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE9");
     FCampoLivre9 = WithoutDoubleQuotes(Value, First<40>, First<40>);
 }
 
 void TConverteCliente::SetCampoLivre10(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CAMPOLIVRE10");
     FCampoLivre10 = WithoutDoubleQuotes(Value, First<40>, First<40>);
 }
 
 void TConverteCliente::SetCodPais(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.CODPAIS");
     // The emptiness test looks at the argument as given, before the double quotes go.
     if (Trim(Value).isEmpty())
         return;
@@ -434,6 +478,7 @@ void TConverteCliente::SetCodPais(const QString& Value) {
 }
 
 void TConverteCliente::SetNomeSocio(const QString& Value) {
+    const FilledColumn filled(u"CLIENTE.NOMESOCIO");
     FNomeSocio = WithoutDoubleQuotes(Value, First<50>, First<50>);
 }
 

@@ -1,6 +1,7 @@
 #include "writers/Fornecedor.h"
 
 #include "writers/Columns.h"
+#include "writers/ConversionTally.h"
 #include "writers/Cutting.h"
 #include "writers/SqlText.h"
 #include "writers/TextRules.h"
@@ -95,38 +96,47 @@ TConverteFornece::TConverteFornece(TargetDatabase& cBanco) : TConversao(cBanco) 
 }
 
 void TConverteFornece::SetCodFornec(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CODFORNEC");
     FCodFornec = StrZero(Left(WithoutApostrophes(Value), 6), 6);
 }
 
 void TConverteFornece::SetCodcliente(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CODCLIENTE");
     FCodCliente = StrZero(Left(WithoutApostrophes(Value), 8), 8);
 }
 
 void TConverteFornece::SetNome(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.NOME");
     FNome = NameText<50>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetNomeFantasia(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.NOMEFANTASIA");
     FNomeFantasia = NameText<40>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetContato(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CONTATO");
     FContato = TrimmedFirst<30>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetEndereco(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.ENDERECO");
     FEndereco = Left(WithoutApostrophes(Value), 50);
 }
 
 void TConverteFornece::SetBairro(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.BAIRRO");
     FBairro = TrimmedFirst<30>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetCep(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CEP");
     FCep = FRemoveCaracter(Left(WithoutApostrophes(Value), 9));
 }
 
 void TConverteFornece::SetCodCidade(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CODCIDADE");
     const QString value = WithoutApostrophes(Value);
     // An empty code means "no city"; padding it would point at city 00000.
     FCodCidade = value.isEmpty() ? value : StrZero(Left(value, 5), 5);
@@ -137,42 +147,52 @@ void TConverteFornece::SetNomeCidade(const QString& Value) {
 }
 
 void TConverteFornece::SetNumero(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.NUMERO");
     FNumero = Left(WithoutApostrophes(Value), 10);
 }
 
 void TConverteFornece::SetComplemento(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.COMPLEMENTO");
     FComplemento = Trim(Left(WithoutApostrophes(Value), 60));
 }
 
 void TConverteFornece::SetEstado(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.ESTADO");
     FEstado = Left(WithoutApostrophes(Value), 2);
 }
 
 void TConverteFornece::SetInscMunicipal(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.INSCMUNICIPAL");
     FInscMunicipal = Left(TiraMascara(WithoutApostrophes(Value)), 15);
 }
 
 void TConverteFornece::SetPessoa_FJ(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.PESSOA_FJ");
     FPessoa_FJ = Left(WithoutApostrophes(Value), 1);
 }
 
 void TConverteFornece::SetCgcCpf(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CGCCPF");
     FCgcCpf = FRemoveCaracter(Left(TiraMascara(WithoutApostrophes(Value)), 14));
 }
 
 void TConverteFornece::SetInscEst(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.INSCEST");
     FInscEst = FRemoveCaracter(Left(TiraMascara(WithoutApostrophes(Value)), 15));
 }
 
 void TConverteFornece::SetFone(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.FONE");
     FFone = PhoneDigits(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetFax(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.FAX");
     FFax = PhoneDigits(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetCelular(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CELULAR");
     FCelular = PhoneDigits(WithoutApostrophes(Value));
 }
 
@@ -181,30 +201,37 @@ void TConverteFornece::SetEmail(const QString& Value) {
 }
 
 void TConverteFornece::SetHomePage(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.HOMEPAGE");
     FHomePage = Left(WithoutApostrophes(Value), 30);
 }
 
 void TConverteFornece::SetCampoLivre1(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CAMPOLIVRE1");
     FCampoLivre1 = TrimmedFirst<20>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetCampoLivre2(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CAMPOLIVRE2");
     FCampoLivre2 = TrimmedFirst<20>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetContaCx(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CONTACX");
     FContaCx = TrimmedFirst<7>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::SetCTCTbred(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.CTCTBRED");
     FCTCTbred = TrimmedFirst<7>(WithoutApostrophes(Value));
 }
 
 void TConverteFornece::Setobservacao(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.OBSERVACAO");
     FObservacao = Left(WithoutApostrophes(Value), 100);
 }
 
 void TConverteFornece::SetAtivo(const QString& Value) {
+    const FilledColumn filled(u"FORNECE.ATIVO");
     FAtivo = UpperCase(Left(Value, 1));
 }
 

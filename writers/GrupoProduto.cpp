@@ -1,5 +1,6 @@
 #include "writers/GrupoProduto.h"
 
+#include "writers/ConversionTally.h"
 #include "writers/TextRules.h"
 #include "writers/ValueHelpers.h"
 
@@ -10,10 +11,12 @@ TConverteGruposProd::TConverteGruposProd(TargetDatabase& cBanco) : TConversao(cB
 }
 
 void TConverteGruposProd::SetCodigo(const QString& Value) {
-    FCodigo = StrZero(Value.right(3), 3);
+    const FilledColumn filled(u"GRUPROD.CODGRUPO");
+    FCodigo = StrZero(Right(Value, 3), 3);
 }
 
 void TConverteGruposProd::SetDescricao(const QString& Value) {
+    const FilledColumn filled(u"GRUPROD.DESCRICAO");
     FDescricao = Left(Trim(Value), 30);
 }
 

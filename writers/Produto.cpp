@@ -2,6 +2,7 @@
 
 #include "db/DayNumber.h"
 #include "writers/Columns.h"
+#include "writers/ConversionTally.h"
 #include "writers/Cutting.h"
 #include "writers/FormatSettings.h"
 #include "writers/SqlText.h"
@@ -28,7 +29,7 @@ QString PaddedUnlessEmpty(const QString& value, int width) {
 
 // Group codes are three characters wide; a longer code keeps its last three.
 QString LastThreePadded(const QString& value) {
-    return StrZero(value.right(3), 3);
+    return StrZero(Right(value, 3), 3);
 }
 
 // The day number of "no date", worked out once.
@@ -220,26 +221,32 @@ double TConverteProduto::NoDateDay() {
 }
 
 void TConverteProduto::SetCodProd(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CODPROD");
     FCodProd = StrZero(TrimmedFirst<6>(Value), 6);
 }
 
 void TConverteProduto::SetDescricao(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.DESCRICAO");
     FDescricao = Trim(Left(Value, 50));
 }
 
 void TConverteProduto::SetDescricao2(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.DESCRICAO2");
     FDescricao2 = First<50>(Value);
 }
 
 void TConverteProduto::SetDescricao3(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.DESCRICAO3");
     FDescricao3 = First<50>(Value);
 }
 
 void TConverteProduto::SetReferencia(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.REFERENCIA");
     FReferencia = First<20>(Value);
 }
 
 void TConverteProduto::SetRefFabricante(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.REFFABRICANTE");
     FRefFabricante = TrimmedFirst<20>(Value);
 }
 
@@ -248,6 +255,7 @@ void TConverteProduto::SetPrincipalFornecedor(const QString& Value) {
 }
 
 void TConverteProduto::SetCodGrupo(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CODGRUPO");
     // Only the emptiness is judged on the trimmed text; the code itself comes from the
     // untrimmed one, so "12 " stays "12 ".
     FCodGrupo = TrimmedFirst<3>(Value).isEmpty() ? QString() : LastThreePadded(Value);
@@ -258,54 +266,67 @@ void TConverteProduto::SetCodSubGrupo(const QString& Value) {
 }
 
 void TConverteProduto::SetUnidEntrada(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.UNIDADEENT");
     FUnidEntrada = First<6>(Value);
 }
 
 void TConverteProduto::SetUnidSaida(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.UNIDADESAIDA");
     FUnidSaida = First<6>(Value);
 }
 
 void TConverteProduto::SetCodFamilia(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CODFAMILIA");
     FCodFamilia = First<2>(Value);
 }
 
 void TConverteProduto::SetCodTipoProduto(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CODTIPOPRODUTO");
     FCodTipoProduto = First<2>(Value);
 }
 
 void TConverteProduto::SetDescricaoPreco(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.DESCRICAOPRECO");
     FDescricaoPreco = First<10>(Value);
 }
 
 void TConverteProduto::SetDescricaoPreco2(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.DESCRICAOPRECO2");
     FDescricaoPreco2 = First<10>(Value);
 }
 
 void TConverteProduto::SetDescricaoPreco3(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.DESCRICAOPRECO3");
     FDescricaoPreco3 = First<10>(Value);
 }
 
 void TConverteProduto::SetDescricaoPreco4(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.DESCRICAOPRECO4");
     FDescricaoPreco4 = First<10>(Value);
 }
 
 void TConverteProduto::SetCodLocal(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CODLOCAL");
     FCodLocal = First<8>(Value);
 }
 
 void TConverteProduto::SetCampoLivre1(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CAMPOLIVRE1");
     FCampoLivre1 = TrimmedFirst<20>(Value);
 }
 
 void TConverteProduto::SetCampoLivre2(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CAMPOLIVRE2");
     FCampoLivre2 = TrimmedFirst<20>(Value);
 }
 
 void TConverteProduto::SetCampoLivre3(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CAMPOLIVRE3");
     FCampoLivre3 = TrimmedFirst<50>(Value);
 }
 
 void TConverteProduto::SetCampoLivre4(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CAMPOLIVRE4");
     FCampoLivre4 = TrimmedFirst<50>(Value);
 }
 
@@ -318,6 +339,7 @@ void TConverteProduto::SetControleSerie(const QString& Value) {
 }
 
 void TConverteProduto::SetAtivado(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.ATIVO");
     FAtivado = First<1>(Value);
 }
 
@@ -342,6 +364,7 @@ void TConverteProduto::SetDt_Cadastro(const QString& Value) {
 }
 
 void TConverteProduto::SetEmbalagem(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.EMBALAGEM");
     FEmbalagem = TrimmedFirst<15>(Value);
 }
 
@@ -350,15 +373,18 @@ void TConverteProduto::setFFornec_Ult_Ent1(const QString& Value) {
 }
 
 void TConverteProduto::SetFCodFabric(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CODFABRIC");
     const QString code = Trim(Value);
     FCodFabric = code.isEmpty() ? code : StrZero(Left(code, 5), 5);
 }
 
 void TConverteProduto::setCodVolume(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CODVOLUME");
     FCodVolume = First<3>(Value);
 }
 
 void TConverteProduto::setTipoEntrega(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.TIPOENTREGA");
     FTipoEntrega = First<1>(Value);
 }
 
@@ -427,10 +453,12 @@ void TConverteProduto::SetCodTribut01(const QString& Value) {
 }
 
 void TConverteProduto::SetCFOPForaUF(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CFOPFORAUF");
     FCFOPForaUF = First<4>(Value);
 }
 
 void TConverteProduto::SetCFOPDentroUF(const QString& Value) {
+    const FilledColumn filled(u"PRODUTO.CFOPDENTROUF");
     FCFOPDentroUF = First<4>(Value);
 }
 

@@ -1,5 +1,7 @@
 #include "writers/TextRules.h"
 
+#include "writers/ConversionTally.h"
+
 #include <algorithm>
 
 namespace vorlanda {
@@ -41,7 +43,19 @@ QString Copy(const QString& text, qsizetype pos, qsizetype count) {
 }
 
 QString Left(const QString& text, qsizetype n) {
-    return Copy(text, 1, n);
+    if (text.size() <= std::max<qsizetype>(n, 0))
+        return text;
+    const QString kept = Copy(text, 1, n);
+    NoteValueCut(text, kept);
+    return kept;
+}
+
+QString Right(const QString& text, qsizetype n) {
+    if (text.size() <= std::max<qsizetype>(n, 0))
+        return text;
+    const QString kept = n > 0 ? text.right(n) : QString();
+    NoteValueCut(text, kept);
+    return kept;
 }
 
 } // namespace vorlanda

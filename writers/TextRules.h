@@ -17,8 +17,11 @@ QString UpperCase(const QString& text);
 // a position below 1 counts as 1 without shortening the count.
 QString Copy(const QString& text, qsizetype pos, qsizetype count);
 
-// The first n characters, at most.
+// The first n characters, at most. A cut is noted against the column a setter fills.
 QString Left(const QString& text, qsizetype n);
+
+// The last n characters, at most, noted as Left notes a cut.
+QString Right(const QString& text, qsizetype n);
 
 // The text with `map` (from char16_t to char16_t) applied to each character. A text none of
 // whose characters change is handed back shared, not copied: most values pass a cleaning step

@@ -4,6 +4,7 @@
 #include "db/Error.h"
 #include "db/NumberText.h"
 #include "ui/UserInterface.h"
+#include "writers/ConversionTally.h"
 #include "writers/SqlText.h"
 #include "writers/TextRules.h"
 #include "writers/ValueHelpers.h"
@@ -14,6 +15,7 @@
 namespace vorlanda {
 
 struct TConversao::Reference {
+    QString table;
     QString codeColumn;
     QString maximumSql;
     int width;
@@ -23,6 +25,7 @@ struct TConversao::Reference {
 };
 
 struct TConversao::CommittedReference {
+    QString table;
     QString searchSql;
     QString maximumSql;
     QString insertSql;
@@ -118,6 +121,7 @@ QString TConversao::Create(const Reference& reference, const QStringList& values
         QAuxiliar.ParamByName(reference.insertParams[i]).SetAsString(values[i - 1]);
     QAuxiliar.ExecSQL();
     CodeCreated(reference.maximumSql, code);
+    NoteRowCreated(reference.table, values.join(QStringLiteral(" / ")));
     return code;
 }
 
@@ -130,6 +134,7 @@ QString TConversao::FindOrCreate(const Reference& reference, const QString& sear
 
 QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
     static const Reference cidades{
+        QStringLiteral("CIDADES"),
         QStringLiteral("CODCIDADE"),
         QStringLiteral(" SELECT MAX(CODCIDADE) AS CODCIDADE FROM CIDADES "),
         5,
@@ -171,6 +176,7 @@ QString TConversao::FCidade(const QString& Cidade, const QString& Estado) {
 
 QString TConversao::FGrupo(const QString& Grupo) {
     static const Reference grupos{
+        QStringLiteral("GRUPROD"),
         QStringLiteral("CODGRUPO"),
         QStringLiteral(" SELECT MAX(CODGRUPO) AS CODGRUPO FROM GRUPROD "),
         3,
@@ -185,6 +191,7 @@ QString TConversao::FGrupo(const QString& Grupo) {
 
 QString TConversao::FPais(const QString& Pais) {
     static const Reference paises{
+        QStringLiteral("PAISES"),
         QStringLiteral("CODPAIS"),
         QStringLiteral(" SELECT MAX(CODPAIS) AS CODPAIS FROM PAISES "),
         4,
@@ -198,6 +205,7 @@ QString TConversao::FPais(const QString& Pais) {
 
 QString TConversao::FClasCli(const QString& ClasCli) {
     static const Reference classes{
+        QStringLiteral("CLASCLI"),
         QStringLiteral("CODCLASCLI"),
         QStringLiteral(" SELECT MAX(CODCLASCLI) AS CODCLASCLI FROM CLASCLI "),
         3,
@@ -212,6 +220,7 @@ QString TConversao::FClasCli(const QString& ClasCli) {
 
 QString TConversao::FLocalProd(const QString& LocalProd) {
     static const Reference locais{
+        QStringLiteral("LOCALPROD"),
         QStringLiteral("CODLOCAL"),
         QStringLiteral(" SELECT MAX(CODLOCAL) AS CODLOCAL FROM LOCALPROD "),
         8,
@@ -252,6 +261,7 @@ QString TConversao::FRetornaCodClasFis(const QString& ClasFis) {
     QAuxiliar.ParamByName(QStringLiteral("CODNATRECEITA")).SetAsString(QStringLiteral("999"));
     QAuxiliar.ExecSQL();
     CodeCreated(maximumSql, code);
+    NoteRowCreated(QStringLiteral("CLASFISC"), ncm);
     // Stored as it was searched, and that search found nothing: no remembered answer changes.
     classificacoes_.Remember(ncm, code);
     return code;
@@ -267,6 +277,7 @@ QString TConversao::FGrupoComCodigoPredefinido(const QString& CodGrupo, const QS
         QAuxiliar.ParamByName(QStringLiteral("DESCRICAO"))
             .SetAsString(Left(UpperCase(Descricao), 30));
         QAuxiliar.ExecSQL();
+        NoteRowCreated(QStringLiteral("GRUPROD"), codigo);
     }
     return CodGrupo;
 }
@@ -287,6 +298,8 @@ QString TConversao::FSubGrupoComCodigoPredefinido(const QString& CodGrupo,
         QAuxiliar.ParamByName(QStringLiteral("DESCRICAO"))
             .SetAsString(Left(UpperCase(Descricao), 30));
         QAuxiliar.ExecSQL();
+        NoteRowCreated(QStringLiteral("SUBGRUP"),
+                       StrZero(CodGrupo.right(3), 3) + u'/' + StrZero(CodSubgrupo.right(3), 3));
     }
     return CodSubgrupo;
 }
@@ -317,6 +330,7 @@ QString TConversao::FindOrCreateCommitted(const CommittedReference& reference, L
             CodeCreated(reference.maximumSql, code);
             QAuxiliar.SetSQL(QStringLiteral("COMMIT"));
             QAuxiliar.ExecSQL();
+            NoteRowCreated(reference.table, searched);
         }
         memo.Remember(searched, code);
     } catch (const Error& error) {
@@ -327,6 +341,7 @@ QString TConversao::FindOrCreateCommitted(const CommittedReference& reference, L
 
 QString TConversao::FFabricante(const QString& Fabricante) {
     static const CommittedReference fabricantes{
+        QStringLiteral("CADFABR"),
         QStringLiteral("  SELECT CODFABRIC FROM CADFABR WHERE DESCRICAO = :PFABRIC    "),
         QStringLiteral("SELECT MAX(CODFABRIC) AS CODFABRIC FROM CADFABR "),
         QStringLiteral(
@@ -342,6 +357,7 @@ QString TConversao::FFabricante(const QString& Fabricante) {
 
 QString TConversao::FFamilia(const QString& Familia) {
     static const CommittedReference familias{
+        QStringLiteral("FAMILIA"),
         QStringLiteral("  SELECT CODIGO FROM FAMILIA WHERE DESCRICAO = :DESCRICAO   "),
         QStringLiteral("SELECT MAX(CODIGO) AS CODIGO FROM FAMILIA "),
         QStringLiteral("INSERT INTO FAMILIA ( CODIGO, DESCRICAO) VALUES( :CODIGO, :DESCRICAO) "),
@@ -365,6 +381,7 @@ QString TConversao::FUnidade(const QString& VFUNID) {
             QAuxiliar.SetSQL(QStringLiteral("Insert Into UNIDADES (UNIDADE) Values(:PUNIDADE)"));
             QAuxiliar.ParamByName(QStringLiteral("PUNIDADE")).SetAsString(unidade);
             QAuxiliar.ExecSQL();
+            NoteRowCreated(QStringLiteral("UNIDADES"), unidade);
         }
     } catch (const Error&) {
         CurrentUserInterface().ShowWarning(QStringLiteral("Erro ao converter Unidade."));

@@ -149,6 +149,9 @@ public:
     void ShowWarning(const QString& text) override { recorder.ShowWarning(text); }
     void ShowError(const QString& text) override { recorder.ShowError(text); }
     void ShowInformation(const QString& text) override { recorder.ShowInformation(text); }
+    void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override {
+        recorder.ShowOutcome(kind, text, details);
+    }
     bool ConfirmAction(const QString& question, const QString& action) override {
         return recorder.ConfirmAction(question, action);
     }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "db/SourceConnection.h"
+#include "writers/ConversionTally.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <utility>
+#include <vector>
+
+namespace vorlanda {
+
+// What became of one ticked table in a run.
+struct TableReport {
+    enum class Status { NotRun, Ok, Failed };
+
+    QString name; // as the window's box names it
+    QString legacyTable;
+    QString targetTable;
+    // The rows each table the conversion writes held when the run ended with it, in the order
+    // the conversion empties them; a table that could not be counted is left out.
+    std::vector<std::pair<QString, int>> written;
+    ConversionTally tally;
+    double seconds = 0;
+    Status status = Status::NotRun;
+};
+
+// The account of one run: when it went, on which target and source, the backup it made, the
+// error that ended it and every ticked table in run order.
+struct RunReport {
+    QDateTime start;
+    QDateTime end;
+    QString target;
+    SourceParameters source;
+    QString backup; // empty when none was made
+    QString error;  // empty when the run succeeded
+    std::vector<TableReport> tables;
+};
+
+// The report as indented JSON, keys as a reading script expects them.
+QByteArray ReportJson(const RunReport& report);
+
+// Writes the report's JSON to `file`, whole or not at all; a failure raises the system's error
+// naming the file and the reason.
+void WriteReport(const RunReport& report, const QString& file);
+
+// A line per table for the operator: the legacy rows read, the rows written to each table,
+// the rows skipped with why, the reference rows created and how many values were cut.
+QString ReportSummary(const RunReport& report);
+
+} // namespace vorlanda

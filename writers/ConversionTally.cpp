@@ -1,0 +1,67 @@
+#include "writers/ConversionTally.h"
+
+namespace vorlanda {
+
+namespace {
+
+// A run converts on one thread; another thread's run (a test's) notes into its own tally.
+thread_local ConversionTally* installed = nullptr;
+thread_local const char16_t* filledColumn = nullptr;
+
+} // namespace
+
+void ConversionTally::NoteSkipped(const QString& reason) {
+    ++skipped_[reason];
+}
+
+void ConversionTally::NoteCreated(const QString& table, const QString& value) {
+    Created& created = created_[table];
+    ++created.count;
+    created.values.append(value);
+}
+
+void ConversionTally::NoteCut(const QString& column, const QString& value, const QString& kept) {
+    Cut& cut = cuts_[column];
+    if (cut.count++ == 0) {
+        cut.example = value;
+        cut.kept = kept;
+    }
+}
+
+TallyScope::TallyScope(ConversionTally* tally) noexcept : previous_(installed) {
+    installed = tally;
+}
+
+TallyScope::~TallyScope() {
+    installed = previous_;
+}
+
+FilledColumn::FilledColumn(const char16_t* column) noexcept : previous_(filledColumn) {
+    filledColumn = column;
+}
+
+FilledColumn::~FilledColumn() {
+    filledColumn = previous_;
+}
+
+void NoteRowRead() noexcept {
+    if (installed)
+        installed->NoteRead();
+}
+
+void NoteRowSkipped(const QString& reason) {
+    if (installed)
+        installed->NoteSkipped(reason);
+}
+
+void NoteRowCreated(const QString& table, const QString& value) {
+    if (installed)
+        installed->NoteCreated(table, value);
+}
+
+void NoteValueCut(const QString& value, const QString& kept) {
+    if (installed && filledColumn)
+        installed->NoteCut(QString::fromUtf16(filledColumn), value, kept);
+}
+
+} // namespace vorlanda
