@@ -20,11 +20,14 @@ const QString kSourcePasswordFile = QStringLiteral("--source-password-file");
 const QString kSourceDatabase = QStringLiteral("--source-database");
 const QString kNoBackup = QStringLiteral("--no-backup");
 const QString kBackupDir = QStringLiteral("--backup-dir");
+const QString kReport = QStringLiteral("--report");
+const QString kNoReport = QStringLiteral("--no-report");
 
 bool TakesValue(const QString& name) {
     return name == kTarget || name == kTables || name == kSourceHost || name == kSourcePort ||
            name == kSourceSocket || name == kSourceUser || name == kSourcePassword ||
-           name == kSourcePasswordFile || name == kSourceDatabase || name == kBackupDir;
+           name == kSourcePasswordFile || name == kSourceDatabase || name == kBackupDir ||
+           name == kReport;
 }
 
 // Adds the keys of a comma-separated list to the selection; the error text when one is unknown.
@@ -119,6 +122,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             options.backup = false;
             continue;
         }
+        if (name == kNoReport) {
+            if (value)
+                return Failure(QStringLiteral("a opção --no-report não aceita valor"));
+            options.report = false;
+            continue;
+        }
         if (!TakesValue(name))
             return Failure(QStringLiteral("opção desconhecida: %1").arg(name));
         if (!value) {
@@ -154,6 +163,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             options.source.database = *value;
         } else if (name == kBackupDir) {
             options.backupFolder = *value;
+        } else if (name == kReport) {
+            options.reportFile = *value;
         }
     }
     if (!targetGiven)
@@ -190,6 +201,9 @@ QString UsageText() {
                "  --no-backup              não faz a cópia de segurança do destino\n"
                "  --backup-dir PASTA       pasta da cópia de segurança de um destino em\n"
                "                           servidor:caminho (padrão: a pasta atual)\n"
+               "  --report ARQUIVO         relatório da conversão em JSON (padrão:\n"
+               "                           ARQUIVO.aaaa-mm-dd-HHMMSS.json ao lado da cópia)\n"
+               "  --no-report              sem relatório nem resumo por tabela\n"
                "  -h, --help               mostra esta ajuda\n"
                "\n"
                "As tabelas são convertidas sempre na ordem acima. Sem --tables nem --all\n"
@@ -199,6 +213,10 @@ QString UsageText() {
                "segurança do destino, que gbak -c restaura: ARQUIVO.aaaa-mm-dd-HHMMSS.fbk ao\n"
                "lado do arquivo, ou na pasta de --backup-dir para servidor:caminho. Se a\n"
                "cópia falhar, nada é apagado.\n"
+               "\n"
+               "Depois da mensagem final vem um resumo por tabela (registros lidos, gravados,\n"
+               "ignorados e criados) e o caminho do relatório, que conta também os valores\n"
+               "cortados e o tempo de cada tabela.\n"
                "\n"
                "Sem senha na linha de comando vale a do grupo [client] dos arquivos de\n"
                "opções (/etc/my.cnf, /etc/mysql/my.cnf, ~/.my.cnf), depois a variável\n"

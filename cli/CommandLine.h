@@ -21,6 +21,10 @@ struct ConvertOptions {
     // for a target on a server it goes to this folder (the current one unless given).
     bool backup = true;
     QString backupFolder;
+    // A report of the run, and its summary after the final message, unless --no-report; to
+    // this file, or beside the backup when none is named.
+    bool report = true;
+    QString reportFile;
 };
 
 // The outcome of reading the arguments: the options, or why they cannot be used.

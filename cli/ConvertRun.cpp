@@ -51,11 +51,16 @@ int Convert(const ConvertOptions& options, Gauge& barra, Label& lblInfo) {
     SourceConnection source(options.source);
     const ParameterList parameters = RunParameters(options.tables);
     TClassesConversaoController controller;
+    // The backup and the report of one run share their time stamp.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString serverFolder =
+        options.backupFolder.isEmpty() ? QDir::currentPath() : options.backupFolder;
     if (options.backup)
-        controller.SetBackupFile(BackupFileFor(
-            options.target,
-            options.backupFolder.isEmpty() ? QDir::currentPath() : options.backupFolder,
-            QDateTime::currentDateTime()));
+        controller.SetBackupFile(BackupFileFor(options.target, serverFolder, now));
+    if (options.report)
+        controller.SetReportFile(options.reportFile.isEmpty()
+                                     ? ReportFileFor(options.target, serverFolder, now)
+                                     : options.reportFile);
     if (!controller.FEfetuaConversao(parameters, source, database, transaction, barra, lblInfo))
         return kFailure;
     return controller.WarningCount() == 0 ? kSuccess : kCompletedWithWarnings;

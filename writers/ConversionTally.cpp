@@ -6,7 +6,7 @@ namespace {
 
 // A run converts on one thread; another thread's run (a test's) notes into its own tally.
 thread_local ConversionTally* installed = nullptr;
-thread_local const char16_t* filledColumn = nullptr;
+thread_local FilledColumn* filledColumn = nullptr;
 
 } // namespace
 
@@ -36,8 +36,9 @@ TallyScope::~TallyScope() {
     installed = previous_;
 }
 
-FilledColumn::FilledColumn(const char16_t* column) noexcept : previous_(filledColumn) {
-    filledColumn = column;
+FilledColumn::FilledColumn(const char16_t* column) noexcept
+    : column_(column), previous_(filledColumn) {
+    filledColumn = this;
 }
 
 FilledColumn::~FilledColumn() {
@@ -60,8 +61,10 @@ void NoteRowCreated(const QString& table, const QString& value) {
 }
 
 void NoteValueCut(const QString& value, const QString& kept) {
-    if (installed && filledColumn)
-        installed->NoteCut(QString::fromUtf16(filledColumn), value, kept);
+    if (!installed || !filledColumn || filledColumn->cut_)
+        return;
+    filledColumn->cut_ = true;
+    installed->NoteCut(QString::fromUtf16(filledColumn->column_), value, kept);
 }
 
 } // namespace vorlanda

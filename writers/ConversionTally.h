@@ -57,7 +57,8 @@ private:
 };
 
 // Names the target column ("PRODUTO.DESCRICAO") that the value a setter works out goes into,
-// for the setter's lifetime: a cut made meanwhile is noted against that column.
+// for the setter's lifetime: the first cut made meanwhile is noted against that column, so a
+// value cut in several steps counts once.
 class FilledColumn {
 public:
     explicit FilledColumn(const char16_t* column) noexcept;
@@ -66,7 +67,11 @@ public:
     FilledColumn& operator=(const FilledColumn&) = delete;
 
 private:
-    const char16_t* previous_;
+    friend void NoteValueCut(const QString& value, const QString& kept);
+
+    const char16_t* column_;
+    FilledColumn* previous_;
+    bool cut_ = false;
 };
 
 // Notes into the installed tally, if any.

@@ -68,6 +68,26 @@ TEST(ParseCommandLine, ReadsTheTargetTheTablesInBoxOrderAndTheSourceOverrides) {
     }
 }
 
+TEST(ParseCommandLine, AReportIsWrittenUnlessRefusedAndGoesWhereNamed) {
+    struct Case {
+        const char16_t* arguments;
+        bool report;
+        const char16_t* file;
+    };
+    const Case cases[] = {
+        {u"--target x.fb", true, u""},
+        {u"--target x.fb --report /tmp/r.json", true, u"/tmp/r.json"},
+        {u"--target x.fb --report=r.json --no-report", false, u"r.json"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.arguments).toStdString());
+        const CommandLine line = ParseCommandLine(Split(c.arguments));
+        ASSERT_EQ(line.error, QString());
+        EXPECT_EQ(line.options.report, c.report);
+        EXPECT_EQ(line.options.reportFile, QString::fromUtf16(c.file));
+    }
+}
+
 TEST(ParseCommandLine, RefusesWhatItCannotUseAndNamesTheCulprit) {
     struct Case {
         const char16_t* arguments;
@@ -82,6 +102,8 @@ TEST(ParseCommandLine, RefusesWhatItCannotUseAndNamesTheCulprit) {
         {u"--target x.fb --source-port 70000", u"porta inválida: \"70000\""},
         {u"--target x.fb --source-port=abc", u"porta inválida: \"abc\""},
         {u"--target x.fb --all=sim", u"a opção --all não aceita valor"},
+        {u"--target x.fb --no-report=sim", u"a opção --no-report não aceita valor"},
+        {u"--target x.fb --report", u"a opção --report exige um valor"},
         {u"--target", u"a opção --target exige um valor"},
         {u"--target x.fb y.fb", u"argumento inesperado: \"y.fb\""},
     };

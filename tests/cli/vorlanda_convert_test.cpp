@@ -9,6 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
@@ -283,9 +286,10 @@ TEST(VorlandaConvert, NoTableSelectedCommitsAndReportsSuccessOnly) {
     for (const QStringList& tables : {QStringList{}, QStringList{u"--tables="_qs}}) {
         SCOPED_TRACE(tables.join(u' ').toStdString());
         // The source is never asked: a socket that leads nowhere does no harm.
-        const Outcome outcome = RunConvert(
-            QStringList{u"--target"_qs, target.Path(), u"--source-socket=/nao/existe.sock"_qs} +
-            tables);
+        const Outcome outcome =
+            RunConvert(QStringList{u"--target"_qs, target.Path(),
+                                   u"--source-socket=/nao/existe.sock"_qs, u"--no-report"_qs} +
+                       tables);
         EXPECT_EQ(outcome.status, 0);
         EXPECT_EQ(outcome.out, kSuccess + u'\n');
         EXPECT_EQ(outcome.err, QString());
@@ -304,7 +308,7 @@ TEST(VorlandaConvert, ConvertsProductGroupsFromTheNamedLegacyDatabase) {
 
     const Outcome outcome =
         RunConvert({u"--target"_qs, target.Path(), u"--tables"_qs, u"gruposprodutos"_qs,
-                    u"--source-database"_qs, legacy.Name(), u"--no-backup"_qs});
+                    u"--source-database"_qs, legacy.Name(), u"--no-backup"_qs, u"--no-report"_qs});
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, QString());
     // Standard output is a file: the success message and not a byte of progress.
@@ -326,7 +330,8 @@ TEST(VorlandaConvert, ARunThatEmptiesATableWithRowsBacksTheTargetUpFirstAndNames
     target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('999', 'Antigo')"_qs});
     const QDir folder = QFileInfo(target.Path()).dir();
     const QStringList run{u"--target"_qs,       target.Path(),           u"--tables"_qs,
-                          u"gruposprodutos"_qs, u"--source-database"_qs, legacy.Name()};
+                          u"gruposprodutos"_qs, u"--source-database"_qs, legacy.Name(),
+                          u"--no-report"_qs};
 
     const Outcome outcome = RunConvert(run);
     EXPECT_EQ(outcome.status, 0);
@@ -348,6 +353,46 @@ TEST(VorlandaConvert, ARunThatEmptiesATableWithRowsBacksTheTargetUpFirstAndNames
     const Outcome unguarded = RunConvert(run + QStringList{u"--no-backup"_qs});
     EXPECT_EQ(unguarded.out, kSuccess + u'\n');
     EXPECT_EQ(folder.entryList({u"target.fb.*.fbk"_qs}, QDir::Files), backups);
+}
+
+TEST(VorlandaConvert, EveryRunWritesAReportBesideItsBackupAndPrintsTheSummaryAfterTheMessage) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Genéricos')"_qs});
+    ReleasedTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('999', 'Antigo')"_qs});
+    const QDir folder = QFileInfo(target.Path()).dir();
+    const QStringList run{u"--target"_qs,       target.Path(),           u"--tables"_qs,
+                          u"gruposprodutos"_qs, u"--source-database"_qs, legacy.Name()};
+    const QString summary = u"Grupos de Produtos: 1 lidos; gravados 1 em GRUPROD"_qs;
+
+    const Outcome outcome = RunConvert(run);
+    EXPECT_EQ(outcome.status, 0) << outcome.err.toStdString();
+    const QStringList reports = folder.entryList({u"target.fb.*.json"_qs}, QDir::Files);
+    const QStringList backups = folder.entryList({u"target.fb.*.fbk"_qs}, QDir::Files);
+    ASSERT_EQ(reports.size(), 1) << outcome.out.toStdString();
+    ASSERT_EQ(backups.size(), 1) << outcome.out.toStdString();
+    // One run, one time stamp.
+    EXPECT_EQ(reports.front().chopped(4), backups.front().chopped(3));
+    const QString report = folder.filePath(reports.front());
+    const QString backup = folder.filePath(backups.front());
+    EXPECT_EQ(outcome.out, kSuccess + u"\nCópia de segurança: "_qs + backup + u'\n' + summary +
+                               u"\nRelatório: "_qs + report + u'\n');
+    QFile written(report);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QJsonObject json = QJsonDocument::fromJson(written.readAll()).object();
+    EXPECT_EQ(json.value(u"backup"_qs).toString(), backup);
+    EXPECT_EQ(json.value(u"tables"_qs).toArray().at(0).toObject().value(u"read"_qs).toInt(), 1);
+
+    // A named report goes where it is named; --no-report writes none and prints no summary.
+    QTemporaryDir elsewhere;
+    const QString named = elsewhere.filePath(u"conversao.json"_qs);
+    const Outcome namedRun =
+        RunConvert(run + QStringList{u"--no-backup"_qs, u"--report"_qs, named});
+    EXPECT_EQ(namedRun.out, kSuccess + u'\n' + summary + u"\nRelatório: "_qs + named + u'\n');
+    EXPECT_TRUE(QFile::exists(named));
+    const Outcome quiet = RunConvert(run + QStringList{u"--no-backup"_qs, u"--no-report"_qs});
+    EXPECT_EQ(quiet.out, kSuccess + u'\n');
+    EXPECT_EQ(folder.entryList({u"target.fb.*.json"_qs}, QDir::Files), reports);
 }
 
 TEST(VorlandaConvert, ConvertsClientsAndGroupsInOneRun) {
@@ -380,7 +425,7 @@ TEST(VorlandaConvert, OnATerminalTheProgressLineIsRewrittenAndClearedBeforeTheMe
     ReleasedTarget target;
     const Outcome outcome =
         RunConvert({u"--target"_qs, target.Path(), u"--tables"_qs, u"GRUPOSPRODUTOS"_qs,
-                    u"--source-database"_qs, legacy.Name()},
+                    u"--source-database"_qs, legacy.Name(), u"--no-report"_qs},
                    StandardOutput::Terminal);
     // Each row moves the percentage, so each of these is drawn whatever the clock says.
     const QString last = u"\rConvertendo Grupos de produtos - Registro 3 de 3 100%"_qs;
@@ -415,10 +460,11 @@ TEST(VorlandaConvert, AFailedRunIsRolledBackAndNamesTheReason) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source.join(u' ').toStdString());
-        const Outcome outcome = RunConvert(
-            QStringList{u"--target"_qs, target.Path(), u"--tables"_qs, u"GRUPOSPRODUTOS"_qs} +
-                c.source,
-            StandardOutput::File, {c.unset, {}});
+        const Outcome outcome =
+            RunConvert(QStringList{u"--target"_qs, target.Path(), u"--tables"_qs,
+                                   u"GRUPOSPRODUTOS"_qs, u"--no-report"_qs} +
+                           c.source,
+                       StandardOutput::File, {c.unset, {}});
         EXPECT_EQ(outcome.status, 1);
         EXPECT_TRUE(outcome.err.startsWith(kFailurePrefix)) << outcome.err.toStdString();
         EXPECT_TRUE(outcome.err.contains(c.reason)) << outcome.err.toStdString();
@@ -435,8 +481,9 @@ TEST(VorlandaConvert, ARunWithWarningsEndsWithTheirSummaryAndStatusThree) {
     ReleasedTarget target;
     target.Execute({u"INSERT INTO CADFABR (CODFABRIC, DESCRICAO) VALUES ('ZZZ', 'Velho')"_qs});
 
-    const Outcome outcome = RunConvert({u"--target"_qs, target.Path(), u"--tables"_qs,
-                                        u"PRODUTOS"_qs, u"--source-database"_qs, legacy.Name()});
+    const Outcome outcome =
+        RunConvert({u"--target"_qs, target.Path(), u"--tables"_qs, u"PRODUTOS"_qs,
+                    u"--source-database"_qs, legacy.Name(), u"--no-report"_qs});
 
     EXPECT_EQ(outcome.status, 3);
     EXPECT_EQ(outcome.out, QString());
@@ -488,7 +535,7 @@ TEST(VorlandaConvert, ASignalEndsTheRunAtItsNextRowAsAFailureAndASecondOneAtOnce
         target.Execute({u"INSERT INTO CLASFISC (CODCLASFIS, CODIGONCM) VALUES ('9999', 'X')"_qs});
         ConvertProcess process({u"--target"_qs, target.Path(), u"--source-database"_qs,
                                 legacy.Name(), u"--tables=gruposprodutos,classificacaofiscal"_qs,
-                                u"--no-backup"_qs},
+                                u"--no-backup"_qs, u"--no-report"_qs},
                                StandardOutput::File, {});
         ASSERT_TRUE(legacy.AwaitStall([&] { return !process.Ended(); }))
             << process.Wait().err.toStdString();
