@@ -474,7 +474,10 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         return;
     if (VerificaTabelasMarcadas())
         return;
-    const QString copia = ArquivoCopiaSeguranca();
+    // The backup and the report of one run share their time stamp.
+    const QDateTime agora = QDateTime::currentDateTime();
+    const QString copia = ArquivoCopiaSeguranca(agora);
+    const QString relatorio = ArquivoRelatorio(agora);
     if (!ConfirmaApagar(copia))
         return;
     // Whatever the run does, even an error that escapes the controller, the operator gets the
@@ -508,6 +511,7 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
     RunInBackground([&] {
         TClassesConversaoController controller;
         controller.SetBackupFile(copia);
+        controller.SetReportFile(relatorio);
         controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_,
                                     progress.RunGauge(), progress.RunCaption());
     });
@@ -538,12 +542,16 @@ bool TFPrincipal::ConfirmaApagar(const QString& copia) {
         QStringLiteral("Converter"));
 }
 
-QString TFPrincipal::ArquivoCopiaSeguranca() const {
+QString TFPrincipal::ArquivoCopiaSeguranca(const QDateTime& agora) const {
     if (!chkCopiaSeguranca_->isChecked())
         return {};
     // A target on a server gets its backup in the operator's own folder.
-    return BackupFileFor(ibdOrvalis_.DatabaseName(), QDir::homePath(),
-                         QDateTime::currentDateTime());
+    return BackupFileFor(ibdOrvalis_.DatabaseName(), QDir::homePath(), agora);
+}
+
+QString TFPrincipal::ArquivoRelatorio(const QDateTime& agora) const {
+    // Beside the backup, in the operator's own folder for a target on a server.
+    return ReportFileFor(ibdOrvalis_.DatabaseName(), QDir::homePath(), agora);
 }
 
 void TFPrincipal::btnSairClick(QObject* /*Sender*/) {

@@ -6,6 +6,7 @@
 #include "db/TargetTransaction.h"
 #include "ui/UserInterface.h"
 
+#include <QDateTime>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -94,7 +95,9 @@ private:
     void Conecta();
     void CarregaOrigem();
     // Where the run's backup goes, or nothing when the operator wants none.
-    QString ArquivoCopiaSeguranca() const;
+    QString ArquivoCopiaSeguranca(const QDateTime& agora) const;
+    // Where the run's report goes.
+    QString ArquivoRelatorio(const QDateTime& agora) const;
     // Lists what the run will empty and asks the operator to go on; true at once when the
     // ticked tables hold nothing.
     bool ConfirmaApagar(const QString& copia);

@@ -3,6 +3,8 @@
 #include "support/QtPrinters.h"
 
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -20,7 +22,20 @@ struct SeenBox {
     int buttons = 0;
     bool okButton = false;
     Qt::WindowModality modality = Qt::NonModal;
+    // The smaller text under the message, as painted: empty when the box shows none.
+    QString informative;
+    bool informativePainted = false;
 };
+
+// Whether a widget's picture holds more than one colour: its text was painted.
+bool PaintsSomething(QWidget& widget) {
+    const QImage picture = widget.grab().toImage();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) != picture.pixel(0, 0))
+                return true;
+    return false;
+}
 
 // Reads the box that is open once its event loop runs, then presses its OK button.
 void AnswerTheBox(SeenBox& seen) {
@@ -36,6 +51,11 @@ void AnswerTheBox(SeenBox& seen) {
             seen.buttons = static_cast<int>(box->buttons().size());
             seen.okButton = box->button(QMessageBox::Ok) != nullptr;
             seen.modality = box->windowModality();
+            if (auto* label = box->findChild<QLabel*>(u"qt_msgbox_informativelabel"_qs);
+                label && label->isVisible()) {
+                seen.informative = label->text();
+                seen.informativePainted = PaintsSomething(*label);
+            }
             box->done(QMessageBox::Ok);
         }
     });
@@ -69,6 +89,45 @@ TEST(QtUserInterface, ShowsModalBoxesWithOneOkButtonAndCarriageReturnsAsLineBrea
         EXPECT_TRUE(seen.okButton);
         EXPECT_EQ(seen.modality, Qt::ApplicationModal);
     }
+}
+
+TEST(QtUserInterface, ARunsLastMessageShowsItsDetailsUnderTheTextInItsKindsBox) {
+    struct Case {
+        MessageKind kind;
+        QMessageBox::Icon icon;
+        const char* title;
+    };
+    const Case cases[] = {
+        {MessageKind::Warning, QMessageBox::Warning, "Aviso"},
+        {MessageKind::Error, QMessageBox::Critical, "Erro"},
+        {MessageKind::Information, QMessageBox::Information, "Informação"},
+    };
+    QtUserInterface ui;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        SeenBox seen;
+        AnswerTheBox(seen);
+        ui.ShowOutcome(
+            c.kind, u"Conversão concluída com sucesso!\rCópia de segurança: /d/x.fbk"_qs,
+            u"Grupos de Produtos: 2 lidos; gravados 2 em GRUPROD\rRelatório: /d/x.json"_qs);
+
+        ASSERT_TRUE(seen.found);
+        EXPECT_EQ(seen.icon, c.icon);
+        EXPECT_EQ(seen.title, QString::fromUtf8(c.title));
+        EXPECT_EQ(seen.text, u"Conversão concluída com sucesso!\nCópia de segurança: /d/x.fbk"_qs);
+        EXPECT_EQ(seen.informative,
+                  u"Grupos de Produtos: 2 lidos; gravados 2 em GRUPROD\nRelatório: /d/x.json"_qs);
+        EXPECT_TRUE(seen.informativePainted);
+        EXPECT_EQ(seen.buttons, 1);
+        EXPECT_EQ(seen.modality, Qt::ApplicationModal);
+    }
+
+    // Without details the box is the plain one.
+    SeenBox plain;
+    AnswerTheBox(plain);
+    ui.ShowOutcome(MessageKind::Information, u"Conversão concluída com sucesso!"_qs, {});
+    ASSERT_TRUE(plain.found);
+    EXPECT_EQ(plain.informative, QString());
 }
 
 TEST(QtUserInterface, AnActionIsConfirmedOnlyByItsOwnButtonAndCancelIsTheDefault) {

@@ -24,6 +24,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -1154,6 +1157,38 @@ TEST(TFPrincipalCopia, ATickedBoxBacksUpATargetWithRowsAndTheBoxIsRemembered) {
     RecordingUserInterface ui;
     WindowUnderTest next(ui);
     EXPECT_FALSE(next.Find<QCheckBox>("chkCopiaSeguranca").isChecked());
+}
+
+TEST(TFPrincipalRelatorio, EveryRunWritesItsReportBesideTheTargetAndTheLastBoxSumsItUp) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1, 'Novo'), (2, 'Outro')"_qs});
+    ScratchTarget target;
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos"});
+
+    w.Find<QPushButton>("btnConverter").click();
+
+    const QDir folder = QFileInfo(target.Path()).dir();
+    const QStringList reports = folder.entryList({u"target.fb.*.json"_qs}, QDir::Files);
+    ASSERT_EQ(reports.size(), 1);
+    const QString report = folder.filePath(reports.front());
+    EXPECT_EQ(ui.Messages(),
+              (Messages{{Kind::Information, u"Conversão concluída com sucesso!"_qs}}));
+    EXPECT_EQ(ui.OutcomeDetails(),
+              QStringList{u"Grupos de Produtos: 2 lidos; gravados 2 em GRUPROD\nRelatório: "_qs +
+                          report});
+    QFile written(report);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QJsonDocument::fromJson(written.readAll())
+                  .object()
+                  .value(u"tables"_qs)
+                  .toArray()
+                  .at(0)
+                  .toObject()
+                  .value(u"status"_qs)
+                  .toString(),
+              u"ok"_qs);
 }
 
 TEST(RunProgress, ClockTextShowsMinutesAndSecondsAndHoursFromTheFirstOn) {
