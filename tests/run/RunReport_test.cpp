@@ -59,18 +59,38 @@ QJsonObject ReadReport(const QString& file) {
     return QJsonDocument::fromJson(in.readAll()).object();
 }
 
-// The tables of a report without their times, which a test cannot know, once each is checked
-// to be a number of seconds.
-QJsonArray Untimed(const QJsonObject& report) {
-    QJsonArray tables;
-    for (const QJsonValue& table : report.value(u"tables"_qs).toArray()) {
-        QJsonObject untimed = table.toObject();
-        EXPECT_TRUE(untimed.value(u"seconds"_qs).isDouble());
-        EXPECT_GE(untimed.value(u"seconds"_qs).toDouble(), 0.0);
-        untimed.remove(u"seconds"_qs);
-        tables.append(untimed);
+// What a report says of one table, but its time, which a test cannot know.
+struct Table {
+    QString legacy{};
+    QString target{};
+    int read = 0;
+    QJsonObject written{};
+    QJsonObject skipped{};
+    QJsonObject created{};
+    QJsonObject cut{};
+    QString status{};
+
+    QJsonObject Json() const {
+        return {{u"legacy_table"_qs, legacy},
+                {u"target_table"_qs, target},
+                {u"read"_qs, read},
+                {u"written"_qs, written},
+                {u"skipped"_qs, skipped},
+                {u"created"_qs, created},
+                {u"cut"_qs, cut},
+                {u"status"_qs, status}};
     }
-    return tables;
+};
+
+// The report's tables are these, each with a number of seconds.
+void ExpectTables(const QJsonObject& report, const std::vector<Table>& expected) {
+    const QJsonArray tables = report.value(u"tables"_qs).toArray();
+    ASSERT_EQ(tables.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QJsonObject table = tables[static_cast<qsizetype>(i)].toObject();
+        EXPECT_GE(table.take(u"seconds"_qs).toDouble(-1), 0.0);
+        EXPECT_EQ(table, expected[i].Json()) << QJsonDocument(table).toJson().constData();
+    }
 }
 
 ParameterList Ticked(std::initializer_list<const char16_t*> keys) {
@@ -103,60 +123,42 @@ TEST(RunReport, AccountsForEveryRowReadWrittenSkippedCreatedAndCut) {
         << ui->Messages().back().text.toStdString();
 
     const QJsonObject report = ReadReport(file);
-    const QJsonArray expected{
-        QJsonObject{
-            {u"legacy_table"_qs, u"TBCLIENTES"_qs},
-            {u"target_table"_qs, u"CLIENTE"_qs},
-            {u"read"_qs, 3},
-            {u"written"_qs, QJsonObject{{u"CLIENTE"_qs, 3}}},
-            {u"skipped"_qs, QJsonObject{}},
-            {u"created"_qs, QJsonObject{{u"CIDADES"_qs, Created({u"CONTAGEM / MG"_qs})}}},
-            {u"cut"_qs, QJsonObject{{u"CLIENTE.NOME"_qs, Cut(kLongName, kLongName.left(60))}}},
-            {u"status"_qs, u"ok"_qs}},
-        QJsonObject{{u"legacy_table"_qs, u"TBFORNECEDOR"_qs},
-                    {u"target_table"_qs, u"FORNECE"_qs},
-                    {u"read"_qs, 1},
-                    {u"written"_qs, QJsonObject{{u"FORNECE"_qs, 1}}},
-                    {u"skipped"_qs, QJsonObject{}},
-                    {u"created"_qs, QJsonObject{{u"CIDADES"_qs, Created({u"BETIM / MG"_qs})}}},
-                    {u"cut"_qs, QJsonObject{}},
-                    {u"status"_qs, u"ok"_qs}},
-        QJsonObject{{u"legacy_table"_qs, u"TBGRUPO"_qs},
-                    {u"target_table"_qs, u"GRUPROD"_qs},
-                    {u"read"_qs, 2},
-                    {u"written"_qs, QJsonObject{{u"GRUPROD"_qs, 2}}},
-                    {u"skipped"_qs, QJsonObject{}},
-                    {u"created"_qs, QJsonObject{}},
-                    {u"cut"_qs,
-                     QJsonObject{{u"GRUPROD.CODGRUPO"_qs, Cut(u"1005"_qs, u"005"_qs)},
-                                 {u"GRUPROD.DESCRICAO"_qs, Cut(kLongGroup, kLongGroup.left(30))}}},
-                    {u"status"_qs, u"ok"_qs}},
-        QJsonObject{{u"legacy_table"_qs, u"TB_CODIGO_NCM"_qs},
-                    {u"target_table"_qs, u"CLASFISC"_qs},
-                    {u"read"_qs, 3},
-                    {u"written"_qs, QJsonObject{{u"CLASFISC"_qs, 2}}},
-                    {u"skipped"_qs, QJsonObject{{u"classificação já existente"_qs, 1}}},
-                    {u"created"_qs, QJsonObject{}},
-                    {u"cut"_qs, QJsonObject{}},
-                    {u"status"_qs, u"ok"_qs}},
-        QJsonObject{
-            {u"legacy_table"_qs, u"TBESTOQUE"_qs},
-            {u"target_table"_qs, u"PRODUTO"_qs},
-            {u"read"_qs, 4},
-            {u"written"_qs,
-             QJsonObject{{u"PRODUTO"_qs, 3}, {u"COMPPROD"_qs, 3}, {u"PRODUTODETALHE"_qs, 3}}},
-            {u"skipped"_qs, QJsonObject{{u"código em branco"_qs, 1}}},
-            {u"created"_qs, QJsonObject{{u"CADFABR"_qs, Created({u"Serra Azul"_qs, u"Aurora"_qs})},
-                                        {u"CLASFISC"_qs, Created({u"34011190"_qs})}}},
-            {u"cut"_qs,
-             QJsonObject{{u"PRODUTO.DESCRICAO"_qs, Cut(kLongProduct, kLongProduct.left(50))}}},
-            {u"status"_qs, u"ok"_qs}},
-    };
-    const QJsonArray tables = Untimed(report);
-    ASSERT_EQ(tables.size(), expected.size());
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(tables[i], expected[i])
-            << QJsonDocument(tables[i].toObject()).toJson().constData();
+    ExpectTables(report,
+                 {{.legacy = u"TBCLIENTES"_qs,
+                   .target = u"CLIENTE"_qs,
+                   .read = 3,
+                   .written = {{u"CLIENTE"_qs, 3}},
+                   .created = {{u"CIDADES"_qs, Created({u"CONTAGEM / MG"_qs})}},
+                   .cut = {{u"CLIENTE.NOME"_qs, Cut(kLongName, kLongName.left(60))}},
+                   .status = u"ok"_qs},
+                  {.legacy = u"TBFORNECEDOR"_qs,
+                   .target = u"FORNECE"_qs,
+                   .read = 1,
+                   .written = {{u"FORNECE"_qs, 1}},
+                   .created = {{u"CIDADES"_qs, Created({u"BETIM / MG"_qs})}},
+                   .status = u"ok"_qs},
+                  {.legacy = u"TBGRUPO"_qs,
+                   .target = u"GRUPROD"_qs,
+                   .read = 2,
+                   .written = {{u"GRUPROD"_qs, 2}},
+                   .cut = {{u"GRUPROD.CODGRUPO"_qs, Cut(u"1005"_qs, u"005"_qs)},
+                           {u"GRUPROD.DESCRICAO"_qs, Cut(kLongGroup, kLongGroup.left(30))}},
+                   .status = u"ok"_qs},
+                  {.legacy = u"TB_CODIGO_NCM"_qs,
+                   .target = u"CLASFISC"_qs,
+                   .read = 3,
+                   .written = {{u"CLASFISC"_qs, 2}},
+                   .skipped = {{u"classificação já existente"_qs, 1}},
+                   .status = u"ok"_qs},
+                  {.legacy = u"TBESTOQUE"_qs,
+                   .target = u"PRODUTO"_qs,
+                   .read = 4,
+                   .written = {{u"PRODUTO"_qs, 3}, {u"COMPPROD"_qs, 3}, {u"PRODUTODETALHE"_qs, 3}},
+                   .skipped = {{u"código em branco"_qs, 1}},
+                   .created = {{u"CADFABR"_qs, Created({u"Serra Azul"_qs, u"Aurora"_qs})},
+                               {u"CLASFISC"_qs, Created({u"34011190"_qs})}},
+                   .cut = {{u"PRODUTO.DESCRICAO"_qs, Cut(kLongProduct, kLongProduct.left(50))}},
+                   .status = u"ok"_qs}});
 
     EXPECT_EQ(report.value(u"target"_qs).toString(), target.Path());
     EXPECT_EQ(report.value(u"source"_qs).toObject().value(u"database"_qs).toString(),
@@ -212,41 +214,22 @@ TEST(RunReport, AFailedRunTellsWhatEachTableHoldsAfterTheRollbackAndWhy) {
                                              info));
 
     const QJsonObject report = ReadReport(file);
-    const QJsonArray expected{
-        QJsonObject{{u"legacy_table"_qs, u"TBCLIENTES"_qs},
-                    {u"target_table"_qs, u"CLIENTE"_qs},
-                    {u"read"_qs, 1},
-                    {u"written"_qs, QJsonObject{{u"CLIENTE"_qs, 1}}},
-                    {u"skipped"_qs, QJsonObject{}},
-                    {u"created"_qs, QJsonObject{}},
-                    {u"cut"_qs, QJsonObject{}},
-                    {u"status"_qs, u"ok"_qs}},
-        // The emptying was committed, the rows written after it were rolled back.
-        QJsonObject{{u"legacy_table"_qs, u"TBGRUPO"_qs},
-                    {u"target_table"_qs, u"GRUPROD"_qs},
-                    {u"read"_qs, 2},
-                    {u"written"_qs, QJsonObject{{u"GRUPROD"_qs, 0}}},
-                    {u"skipped"_qs, QJsonObject{}},
-                    {u"created"_qs, QJsonObject{}},
-                    {u"cut"_qs,
-                     QJsonObject{{u"GRUPROD.CODGRUPO"_qs, QJsonObject{{u"count"_qs, 2},
-                                                                      {u"example"_qs, u"1005"_qs},
-                                                                      {u"kept"_qs, u"005"_qs}}}}},
-                    {u"status"_qs, u"failed"_qs}},
-        QJsonObject{{u"legacy_table"_qs, u"TBESTOQUE"_qs},
-                    {u"target_table"_qs, u"PRODUTO"_qs},
-                    {u"read"_qs, 0},
-                    {u"written"_qs, QJsonObject{}},
-                    {u"skipped"_qs, QJsonObject{}},
-                    {u"created"_qs, QJsonObject{}},
-                    {u"cut"_qs, QJsonObject{}},
-                    {u"status"_qs, u"not run"_qs}},
-    };
-    const QJsonArray tables = Untimed(report);
-    ASSERT_EQ(tables.size(), expected.size());
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(tables[i], expected[i])
-            << QJsonDocument(tables[i].toObject()).toJson().constData();
+    ExpectTables(report,
+                 {{.legacy = u"TBCLIENTES"_qs,
+                   .target = u"CLIENTE"_qs,
+                   .read = 1,
+                   .written = {{u"CLIENTE"_qs, 1}},
+                   .status = u"ok"_qs},
+                  // The emptying was committed, the rows written after it were rolled back.
+                  {.legacy = u"TBGRUPO"_qs,
+                   .target = u"GRUPROD"_qs,
+                   .read = 2,
+                   .written = {{u"GRUPROD"_qs, 0}},
+                   .cut = {{u"GRUPROD.CODGRUPO"_qs, QJsonObject{{u"count"_qs, 2},
+                                                                {u"example"_qs, u"1005"_qs},
+                                                                {u"kept"_qs, u"005"_qs}}}},
+                   .status = u"failed"_qs},
+                  {.legacy = u"TBESTOQUE"_qs, .target = u"PRODUTO"_qs, .status = u"not run"_qs}});
     EXPECT_EQ(report.value(u"backup"_qs).toString(), backup);
     const QString error = report.value(u"error"_qs).toString();
     EXPECT_TRUE(error.contains(u"PK_GRUPROD"_qs)) << error.toStdString();
