@@ -2,6 +2,7 @@
 
 #include "db/TargetDatabase.h"
 #include "db/internal/FirebirdApi.h"
+#include "db/internal/PreparedStatement.h"
 
 namespace vorlanda {
 
@@ -53,6 +54,8 @@ void TargetTransaction::StartTransaction() {
 void TargetTransaction::Commit() {
     if (!InTransaction())
         throw Error(QStringLiteral("A transação não está ativa"));
+    if (rehearsal_)
+        return;
     try {
         fb::Status status;
         handle_->commit(&status);
@@ -72,6 +75,27 @@ void TargetTransaction::Rollback() {
         (void)handle_.release(); // so does a successful rollback
     } catch (const Firebird::FbException& failure) {
         fb::Raise(failure);
+    }
+}
+
+void TargetTransaction::Mark() {
+    // A savepoint of the same name replaces the one before.
+    ExecuteInTransaction(QStringLiteral("SAVEPOINT VORLANDA_MARCA"));
+}
+
+void TargetTransaction::UndoToMark() {
+    ++rollbacks_;
+    ExecuteInTransaction(QStringLiteral("ROLLBACK TO SAVEPOINT VORLANDA_MARCA"));
+}
+
+void TargetTransaction::ExecuteInTransaction(const QString& statement) {
+    // Prepared once per connection: a check marks every row.
+    const std::shared_ptr<PreparedStatement> prepared = Database().Prepare(statement);
+    try {
+        fb::Status status;
+        prepared->handle->execute(&status, Current(), nullptr, nullptr, nullptr, nullptr);
+    } catch (const Firebird::FbException& failure) {
+        fb::Raise(failure, statement);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 namespace Firebird {
@@ -27,8 +28,21 @@ public:
     // Active true starts a transaction unless one is in progress; false rolls it back.
     void SetActive(bool active);
     void StartTransaction();
+    // Ends the transaction keeping what it wrote; while rehearsing, does nothing.
     void Commit();
     void Rollback();
+
+    // While a run is rehearsed, nothing it writes is kept: every commit, the transaction's own
+    // or a "COMMIT" statement's, leaves the transaction going, so that the closing Rollback()
+    // takes back all of it.
+    void SetRehearsal(bool rehearsal) noexcept { rehearsal_ = rehearsal; }
+    bool Rehearsal() const noexcept { return rehearsal_; }
+    // Marks the point UndoToMark() goes back to, in place of the mark before; starts the
+    // transaction if none is going.
+    void Mark();
+    // Takes back what was written since the last Mark(), and nothing before it; counts as a
+    // rollback for whoever remembers what was written.
+    void UndoToMark();
     // How many rollbacks this transaction object has done: whoever remembers what the
     // transaction wrote can tell when that may have been taken back.
     unsigned long long Rollbacks() const noexcept { return rollbacks_; }
@@ -40,6 +54,7 @@ public:
 
 private:
     TargetDatabase& Database() const;
+    void ExecuteInTransaction(const QString& statement);
 
     // Released unless a commit or rollback, which release it themselves, succeeded.
     struct Releaser {
@@ -49,6 +64,7 @@ private:
     TargetDatabase* database_ = nullptr;
     std::unique_ptr<Firebird::ITransaction, Releaser> handle_;
     unsigned long long rollbacks_ = 0;
+    bool rehearsal_ = false;
 };
 
 } // namespace vorlanda

@@ -101,3 +101,48 @@ TEST(TargetTransaction, ActiveFlagStartsAndRollsBack) {
     EXPECT_FALSE(target.Transaction().InTransaction());
     EXPECT_TRUE(target.Rows(QStringLiteral("SELECT * FROM GRUPROD")).empty());
 }
+
+TEST(TargetTransaction, ARehearsalKeepsNothingAndAMarkTakesBackOnlyWhatCameAfterIt) {
+    ScratchTarget target;
+    TargetTransaction& transaction = target.Transaction();
+    TargetQuery query(target.Database());
+    const auto insert = [&](const char16_t* code) {
+        query.SetSQL(QStringLiteral("INSERT INTO GRUPROD (CODGRUPO) VALUES ('%1')")
+                         .arg(QString::fromUtf16(code)));
+        query.ExecSQL();
+    };
+    const auto codes = [&] {
+        query.SetSQL(u"SELECT CODGRUPO FROM GRUPROD ORDER BY 1"_qs);
+        query.Open();
+        QStringList seen;
+        for (; !query.Eof(); query.Next())
+            seen.append(query.FieldByName(u"CODGRUPO"_qs).AsString());
+        query.Close();
+        return seen;
+    };
+
+    transaction.SetRehearsal(true);
+    insert(u"001");
+    // Both ways of committing leave the transaction going.
+    query.SetSQL(u"COMMIT"_qs);
+    query.ExecSQL();
+    transaction.Commit();
+    EXPECT_TRUE(transaction.InTransaction());
+    transaction.Mark();
+    insert(u"002");
+    transaction.Mark();
+    insert(u"003");
+    const unsigned long long rollbacks = transaction.Rollbacks();
+    transaction.UndoToMark();
+    EXPECT_EQ(transaction.Rollbacks(), rollbacks + 1);
+    EXPECT_EQ(codes(), (QStringList{u"001"_qs, u"002"_qs}));
+    // A failed statement inside a mark leaves the transaction usable.
+    EXPECT_THROW(insert(u"002"), Error);
+    transaction.UndoToMark();
+    insert(u"004");
+    EXPECT_EQ(codes(), (QStringList{u"001"_qs, u"002"_qs, u"004"_qs}));
+
+    transaction.Rollback();
+    transaction.SetRehearsal(false);
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO FROM GRUPROD"_qs).size(), 0u);
+}
