@@ -8,9 +8,9 @@ namespace vorlanda {
 QString LegacyCityCode(TConversao& conversao, const QString& cidade, const QString& estado) {
     return NamingLegacyValues([&] { return conversao.FCidade(cidade, estado); },
                               [&] {
-                                  return ColumnValue(QStringLiteral("CIDADE"), cidade) +
-                                         QStringLiteral(", ") +
-                                         ColumnValue(QStringLiteral("ESTADO"), estado);
+                                  return std::vector<LegacyValue>{
+                                      {QStringLiteral("CIDADE"), cidade},
+                                      {QStringLiteral("ESTADO"), estado}};
                               });
 }
 

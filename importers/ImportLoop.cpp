@@ -3,6 +3,7 @@
 #include "db/Error.h"
 #include "db/SourceQuery.h"
 #include "importers/LegacyValueError.h"
+#include "importers/RowCheck.h"
 #include "ui/UserInterface.h"
 #include "writers/ConversionTally.h"
 
@@ -32,7 +33,7 @@ QString RowOf(QStringView legacyTable, QStringView keyColumn, SourceQuery& qryBu
         QStringLiteral("%1 %2 %3")
             .arg(legacyTable, keyColumn, qryBusca.FieldByName(keyColumn.toString()).AsString());
     if (const auto* values = dynamic_cast<const LegacyValueError*>(&error))
-        row += QStringLiteral(", ") + values->Values();
+        row += QStringLiteral(", ") + values->ValuesText();
     return row;
 }
 
@@ -96,15 +97,23 @@ void ConvertEachRow(SourceQuery& qryBusca, Gauge& Barra, Label& lblInfo, const Q
         lblInfo.SetCaption(RowCaption(caption, vContaRegistro, ofTotal));
         CurrentUserInterface().ProcessPendingEvents();
         NoteRowRead();
+        RowCheck* const check = CurrentRowCheck();
+        if (check)
+            check->RowStarts();
         try {
             convertRow();
         } catch (const Error& error) {
-            QString message =
+            const QString message =
                 error.Message() + u'\n' + RowOf(legacyTable, keyColumn, qryBusca, error);
+            QString collision;
             if (const std::optional<QString> key = RepeatedKey(error); key && targetKeyOf)
-                message += u'\n' + Collision(qryBusca, legacyTable, keyColumn, targetKeyOf,
-                                             vContaRegistro, *key);
-            throw Error(message, error.Code(), error.Sql());
+                collision =
+                    Collision(qryBusca, legacyTable, keyColumn, targetKeyOf, vContaRegistro, *key);
+            const QString whole = collision.isEmpty() ? message : message + u'\n' + collision;
+            if (!check)
+                throw Error(whole, error.Code(), error.Sql());
+            check->RowFailed(error, qryBusca.FieldByName(keyColumn.toString()).AsString(), whole,
+                             collision);
         }
         ++vContaRegistro;
         qryBusca.Next();

@@ -1,25 +1,26 @@
 #pragma once
 
 #include "db/Error.h"
+#include "writers/ConversionTally.h"
 
 #include <QString>
+#include <vector>
 
 namespace vorlanda {
 
-// An error that legacy values caused, with the columns and the values as read
-// ("coluna PRECOVENDA: 'abc'"), so that the operator can find and mend them at the source.
+// An error that legacy values caused, with the columns and the values as read, so that the
+// operator can find and mend them at the source.
 class LegacyValueError : public Error {
 public:
-    LegacyValueError(const Error& cause, QString values);
+    LegacyValueError(const Error& cause, std::vector<LegacyValue> values);
 
-    const QString& Values() const noexcept { return values_; }
+    const std::vector<LegacyValue>& Values() const noexcept { return values_; }
+    // "coluna PRECOVENDA: 'abc'", each value so, separated by commas.
+    QString ValuesText() const;
 
 private:
-    QString values_;
+    std::vector<LegacyValue> values_;
 };
-
-// "coluna <column>: '<value>'".
-QString ColumnValue(const QString& column, const QString& value);
 
 // Runs a step that takes legacy values into the target; an Error of the step becomes a
 // LegacyValueError naming them. Nothing is built unless the step fails.

@@ -48,8 +48,11 @@ void TClassPreencheDadosProdutos::PreencheConverteProdutos(SourceConnection& DbO
     };
     const auto number = [&text](const char* column) {
         const QString value = text(column);
-        return NamingLegacyValues([&] { return LegacyNumber(value); },
-                                  [&] { return ColumnValue(QString::fromLatin1(column), value); });
+        return NamingLegacyValues(
+            [&] { return LegacyNumber(value); },
+            [&] {
+                return std::vector<LegacyValue>{{QString::fromLatin1(column), value}};
+            });
     };
     const auto convertRow = [&] {
         const QString codigo = text("CODIGO");

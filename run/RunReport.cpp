@@ -31,6 +31,8 @@ QString StatusText(TableReport::Status status) {
         return QStringLiteral("ok");
     case TableReport::Status::Failed:
         return QStringLiteral("failed");
+    case TableReport::Status::WouldFail:
+        return QStringLiteral("would fail");
     case TableReport::Status::NotRun:
         break;
     }
@@ -49,7 +51,28 @@ QJsonObject SourceJson(const SourceParameters& source) {
     return json;
 }
 
-QJsonObject TableJson(const TableReport& table) {
+QJsonObject ProblemJson(const RowProblem& problem) {
+    QJsonArray values;
+    for (const LegacyValue& value : problem.values)
+        values.append(QJsonObject{{QStringLiteral("column"), value.column},
+                                  {QStringLiteral("value"), value.value}});
+    return {{QStringLiteral("key"), TextOrNull(problem.key)},
+            {QStringLiteral("values"), values},
+            {QStringLiteral("reason"), problem.reason},
+            {QStringLiteral("message"), problem.message}};
+}
+
+// "TBGRUPO CONTROLE 2005, coluna GRUPO: 'x': reason"; a step that is no row names its table.
+QString ProblemLine(const TableReport& table, const RowProblem& problem) {
+    QString line = table.legacyTable;
+    if (!problem.key.isNull())
+        line += u' ' + table.legacyKey + u' ' + problem.key;
+    for (const LegacyValue& value : problem.values)
+        line += QStringLiteral(", coluna %1: '%2'").arg(value.column, value.value);
+    return line + QStringLiteral(": ") + problem.reason;
+}
+
+QJsonObject TableJson(const TableReport& table, bool check) {
     QJsonObject written;
     for (const auto& [name, rows] : table.written)
         written.insert(name, rows);
@@ -66,7 +89,7 @@ QJsonObject TableJson(const TableReport& table) {
         cut.insert(column, QJsonObject{{QStringLiteral("count"), values.count},
                                        {QStringLiteral("example"), values.example},
                                        {QStringLiteral("kept"), values.kept}});
-    return QJsonObject{
+    QJsonObject json{
         {QStringLiteral("legacy_table"), table.legacyTable},
         {QStringLiteral("target_table"), table.targetTable},
         {QStringLiteral("read"), table.tally.Read()},
@@ -77,6 +100,13 @@ QJsonObject TableJson(const TableReport& table) {
         {QStringLiteral("seconds"), std::round(table.seconds * 1000) / 1000},
         {QStringLiteral("status"), StatusText(table.status)},
     };
+    if (check) {
+        QJsonArray problems;
+        for (const RowProblem& problem : table.tally.Problems())
+            problems.append(ProblemJson(problem));
+        json.insert(QStringLiteral("problems"), problems);
+    }
+    return json;
 }
 
 // "3 em CADFABR, 50 em CLASFISC".
@@ -91,6 +121,7 @@ QString CountsIn(const Counts& counts, const QLocale& brasil, CountOf countOf) {
 QString TableSummary(const TableReport& table, const QLocale& brasil) {
     if (table.status == TableReport::Status::NotRun)
         return table.name + QStringLiteral(": não tocada");
+    // A check reports the rows the run would read and write.
     QStringList parts{QStringLiteral("%1 lidos").arg(brasil.toString(table.tally.Read()))};
     if (!table.written.empty())
         parts.append(QStringLiteral("gravados ") +
@@ -115,9 +146,11 @@ QString TableSummary(const TableReport& table, const QLocale& brasil) {
             values += cut.count;
         parts.append(QStringLiteral("%1 valores cortados").arg(brasil.toString(values)));
     }
-    const QString name = table.status == TableReport::Status::Failed
-                             ? table.name + QStringLiteral(" (interrompida)")
-                             : table.name;
+    QString name = table.name;
+    if (table.status == TableReport::Status::Failed)
+        name += QStringLiteral(" (interrompida)");
+    else if (table.status == TableReport::Status::WouldFail)
+        name += QStringLiteral(" (falharia)");
     return name + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
 }
 
@@ -126,16 +159,19 @@ QString TableSummary(const TableReport& table, const QLocale& brasil) {
 QByteArray ReportJson(const RunReport& report) {
     QJsonArray tables;
     for (const TableReport& table : report.tables)
-        tables.append(TableJson(table));
-    const QJsonObject json{
+        tables.append(TableJson(table, report.check));
+    QJsonObject json{
         {QStringLiteral("start"), TimeJson(report.start)},
         {QStringLiteral("end"), TimeJson(report.end)},
         {QStringLiteral("target"), report.target},
         {QStringLiteral("source"), SourceJson(report.source)},
         {QStringLiteral("backup"), TextOrNull(report.backup)},
         {QStringLiteral("error"), TextOrNull(report.error)},
+        {QStringLiteral("warnings"), TextOrNull(report.warnings)},
         {QStringLiteral("tables"), tables},
     };
+    if (report.check)
+        json.insert(QStringLiteral("check"), true);
     return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
@@ -144,6 +180,41 @@ void WriteReport(const RunReport& report, const QString& file) {
     if (!out.open(QIODevice::WriteOnly) || out.write(ReportJson(report)) < 0 || !out.commit())
         throw Error(QStringLiteral("Não foi possível gravar o relatório em '%1': %2")
                         .arg(file, out.errorString()));
+}
+
+int ProblemCount(const RunReport& report) {
+    int problems = 0;
+    for (const TableReport& table : report.tables)
+        problems += static_cast<int>(table.tally.Problems().size());
+    return problems;
+}
+
+QString CheckListing(const RunReport& report) {
+    const QLocale brasil(QLocale::Portuguese, QLocale::Brazil);
+    if (!report.error.isEmpty())
+        return QStringLiteral("A verificação não terminou: ") + report.error;
+    const QString warnings = report.warnings.isEmpty() ? QString() : u'\n' + report.warnings;
+    const int problems = ProblemCount(report);
+    if (problems == 0)
+        return QStringLiteral("Verificação concluída: nenhum registro impede a conversão.") +
+               warnings;
+    int tables = 0;
+    QStringList lines;
+    for (const TableReport& table : report.tables) {
+        if (!table.tally.Problems().empty())
+            ++tables;
+        for (const RowProblem& problem : table.tally.Problems())
+            lines.append(ProblemLine(table, problem));
+    }
+    const QString found =
+        problems == 1
+            ? QStringLiteral("1 problema em 1 tabela impediria")
+            : QStringLiteral("%1 problemas em %2 impediriam")
+                  .arg(brasil.toString(problems),
+                       tables == 1 ? QStringLiteral("1 tabela")
+                                   : brasil.toString(tables) + QStringLiteral(" tabelas"));
+    return QStringLiteral("Verificação concluída: %1 a conversão:\n").arg(found) +
+           lines.join(u'\n') + warnings;
 }
 
 QString ReportSummary(const RunReport& report) {

@@ -10,7 +10,8 @@ void RunWarnings::ShowWarning(const QString& text) {
     }
     positions_.insert(text, distinct_.size());
     distinct_.emplace_back(text, 1);
-    Shown().ShowWarning(text);
+    if (showing_ == Showing::FirstOfEach)
+        Shown().ShowWarning(text);
 }
 
 QString RunWarnings::Summary() const {

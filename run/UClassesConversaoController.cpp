@@ -4,6 +4,7 @@
 #include "db/SourceQuery.h"
 #include "db/TargetBackup.h"
 #include "db/TargetQuery.h"
+#include "importers/RowCheck.h"
 #include "importers/UClassPreencheClassificacaoFiscal.h"
 #include "importers/UClassPreencheConverteClientes.h"
 #include "importers/UClassPreencheConverteFornecedores.h"
@@ -15,10 +16,12 @@
 #include "run/RunWarnings.h"
 #include "ui/Interruption.h"
 #include "ui/UserInterface.h"
+#include "writers/ConversionTally.h"
 #include "writers/classConversao.h"
 
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QScopeGuard>
 
 namespace vorlanda {
 
@@ -96,6 +99,7 @@ void TClassesConversaoController::StartReport(const std::vector<const KeyedStep*
         TableReport table;
         table.name = QString::fromUtf16(step->table.name);
         table.legacyTable = QString::fromUtf16(step->table.legacyTable);
+        table.legacyKey = QString::fromUtf16(step->table.legacyKey);
         table.targetTable = QString::fromUtf16(step->table.targetTable);
         report_.tables.push_back(std::move(table));
     }
@@ -157,19 +161,79 @@ QString TClassesConversaoController::TableStates() const {
     return states;
 }
 
-QString TClassesConversaoController::ReportDetails() {
+void TClassesConversaoController::FinishReport() {
     report_.end = QDateTime::currentDateTime();
     report_.backup = backupMade_;
+    reportOutcome_.clear();
+    if (reportFile_.isEmpty())
+        return;
+    try {
+        WriteReport(report_, reportFile_);
+        reportOutcome_ = QStringLiteral("Relatório: ") + reportFile_;
+    } catch (const Error& error) {
+        reportOutcome_ = error.Message();
+    }
+}
+
+QString TClassesConversaoController::ReportDetails() {
+    FinishReport();
     if (reportFile_.isEmpty())
         return {};
     const QString summary = ReportSummary(report_);
-    const QString separator = summary.isEmpty() ? QString() : QStringLiteral("\n");
+    return summary.isEmpty() ? reportOutcome_ : summary + u'\n' + reportOutcome_;
+}
+
+bool TClassesConversaoController::FVerificaConversao(const ParameterList& MParams,
+                                                     SourceConnection& BDOrigem,
+                                                     TargetDatabase& BDDestino,
+                                                     TargetTransaction& Transacao, Gauge& Barra,
+                                                     Label& lblInfo) {
+    const TConversao conversao(BDDestino);
+    // What a lookup warns of is counted, not shown: the check lists it at its end.
+    RunWarnings warnings(RunWarnings::Showing::Never);
+    const std::vector<const KeyedStep*> ticked = Ticked(MParams);
+    Barra.SetProgress(0);
+    backupMade_.clear();
+    conversao.PIniciaTransacao(Transacao);
+    StartReport(ticked, BDOrigem, BDDestino);
+    report_.check = true;
+    Transacao.SetRehearsal(true);
+    const auto rehearsed = qScopeGuard([&Transacao] { Transacao.SetRehearsal(false); });
     try {
-        WriteReport(report_, reportFile_);
+        const RowCheck check(Transacao);
+        ProbeSource(ticked, BDOrigem);
+        for (std::size_t i = 0; i < ticked.size(); ++i) {
+            EndIfInterrupted();
+            warnings.Shown().TableStarted(static_cast<int>(i) + 1, static_cast<int>(ticked.size()),
+                                          QString::fromUtf16(ticked[i]->table.name));
+            TableReport& table = report_.tables[i];
+            try {
+                RunStep(i, *ticked[i], BDOrigem, BDDestino, Barra, lblInfo);
+            } catch (const Error& error) {
+                if (InterruptionRequested())
+                    throw;
+                // A step that fails outside its rows (the emptying, the legacy read) would end
+                // the run there; the next tables are still checked.
+                const TallyScope tallied(&table.tally);
+                NoteRowProblem({QString(), {}, ProblemReason(error), error.Message()});
+                CountWritten(table, ticked[i]->table, BDDestino);
+            }
+            table.status = table.tally.Problems().empty() ? TableReport::Status::Ok
+                                                          : TableReport::Status::WouldFail;
+        }
+        EndIfInterrupted();
     } catch (const Error& error) {
-        return summary + separator + error.Message();
+        report_.error = InterruptionRequested() ? InterruptionReason() : error.Message();
     }
-    return summary + separator + QStringLiteral("Relatório: ") + reportFile_;
+    // Whatever the check wrote is taken back, the commits it passed included.
+    conversao.PCancelaTransacao(Transacao);
+    if (warnings.Count() > 0)
+        report_.warnings = warnings.Summary();
+    FinishReport();
+    Barra.SetProgress(0);
+    Barra.SetMaxValue(0);
+    warningCount_ = warnings.Count();
+    return report_.error.isEmpty() && ProblemCount(report_) == 0;
 }
 
 bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
@@ -198,6 +262,8 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         // An interruption that came after the last row still ends the run as one.
         EndIfInterrupted();
         conversao.PConfirmaTransacao(Transacao);
+        if (warnings.Count() > 0)
+            report_.warnings = warnings.Summary();
         const QString details = ReportDetails();
         // Warnings let the run carry on, but what they were about (a product without its
         // manufacturer) is missing from the target: such a run is never called a plain success.

@@ -28,6 +28,18 @@ public:
                           TargetDatabase& BDDestino, TargetTransaction& Transacao, Gauge& Barra,
                           Label& lblInfo);
 
+    // Rehearses the run of the ticked tables: every legacy row goes through the same importers
+    // and writers into the target, in one transaction that is rolled back at the end, so the
+    // target keeps every row it had. A row that fails is taken back and noted with its legacy
+    // key, and the rows after it are checked too. True when no row and no step would fail; the
+    // report (`Report()`) lists what would, and is written when a report file is set. Nothing is
+    // shown to the operator but the progress.
+    bool FVerificaConversao(const ParameterList& MParams, SourceConnection& BDOrigem,
+                            TargetDatabase& BDDestino, TargetTransaction& Transacao, Gauge& Barra,
+                            Label& lblInfo);
+    // The report's path once written, or why it was not.
+    const QString& ReportOutcome() const noexcept { return reportOutcome_; }
+
     // Before the first table is emptied, when a table the run empties holds rows, a backup of
     // the target is written to this file (none when the file is empty), and every final message
     // names it. A backup that fails ends the run before anything is emptied.
@@ -72,6 +84,8 @@ private:
     // A line per ticked table: converted, stopped in the middle or untouched, with the rows
     // its target table holds after the rollback.
     QString TableStates() const;
+    // Ends the report and writes it when a file is set; the line that says where it went.
+    void FinishReport();
     // The summary and where the report went, once it is written.
     QString ReportDetails();
 
@@ -89,6 +103,7 @@ private:
     QString backupFile_;
     QString backupMade_;
     QString reportFile_;
+    QString reportOutcome_;
     RunReport report_;
     int warningCount_ = 0;
 };
