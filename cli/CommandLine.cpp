@@ -22,6 +22,7 @@ const QString kNoBackup = QStringLiteral("--no-backup");
 const QString kBackupDir = QStringLiteral("--backup-dir");
 const QString kReport = QStringLiteral("--report");
 const QString kNoReport = QStringLiteral("--no-report");
+const QString kCheck = QStringLiteral("--check");
 
 bool TakesValue(const QString& name) {
     return name == kTarget || name == kTables || name == kSourceHost || name == kSourcePort ||
@@ -122,6 +123,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             options.backup = false;
             continue;
         }
+        if (name == kCheck) {
+            if (value)
+                return Failure(QStringLiteral("a opção --check não aceita valor"));
+            options.check = true;
+            continue;
+        }
         if (name == kNoReport) {
             if (value)
                 return Failure(QStringLiteral("a opção --no-report não aceita valor"));
@@ -178,6 +185,7 @@ QString UsageText() {
     return QStringLiteral(
                "Uso: vorlanda-convert --target ARQUIVO [--tables LISTA | --all] [opções da "
                "origem]\n"
+               "     vorlanda-convert --check --target ARQUIVO [--tables LISTA | --all] [...]\n"
                "\n"
                "Converte os cadastros do banco de dados legado (MySQL) para o banco de dados\n"
                "Firebird ARQUIVO, como o botão \"Converter\" da janela.\n"
@@ -204,6 +212,8 @@ QString UsageText() {
                "  --report ARQUIVO         relatório da conversão em JSON (padrão:\n"
                "                           ARQUIVO.aaaa-mm-dd-HHMMSS.json ao lado da cópia)\n"
                "  --no-report              sem relatório nem resumo por tabela\n"
+               "  --check                  só verifica: passa cada registro pela conversão sem\n"
+               "                           mudar o destino e lista tudo o que a faria falhar\n"
                "  -h, --help               mostra esta ajuda\n"
                "\n"
                "As tabelas são convertidas sempre na ordem acima. Sem --tables nem --all\n"
@@ -218,6 +228,11 @@ QString UsageText() {
                "ignorados e criados) e o caminho do relatório, que conta também os valores\n"
                "cortados e o tempo de cada tabela.\n"
                "\n"
+               "Com --check nada é apagado nem gravado no destino e nenhuma cópia é feita. Os\n"
+               "registros que fariam a conversão falhar vão para a saída de erro, um por\n"
+               "linha, e o código de saída é 1; sem nenhum, 0. O relatório (padrão:\n"
+               "ARQUIVO.aaaa-mm-dd-HHMMSS.verificacao.json) traz cada problema.\n"
+               "\n"
                "Sem senha na linha de comando vale a do grupo [client] dos arquivos de\n"
                "opções (/etc/my.cnf, /etc/mysql/my.cnf, ~/.my.cnf), depois a variável\n"
                "MYSQL_PWD, senão nenhuma.\n"
@@ -229,8 +244,9 @@ QString UsageText() {
                "na hora.\n"
                "\n"
                "Código de saída: 0 conversão concluída, 1 conversão com erro, não iniciada\n"
-               "ou interrompida, 2 uso incorreto, 3 conversão concluída com avisos, 130\n"
-               "encerrada por um segundo sinal.\n")
+               "ou interrompida (com --check: algum registro faria a conversão falhar), 2 uso\n"
+               "incorreto, 3 conversão concluída com avisos, 130 encerrada por um segundo\n"
+               "sinal.\n")
         .arg(defaults.hostName, defaults.userName, defaults.database,
              QString::number(defaults.readWriteTimeout));
 }

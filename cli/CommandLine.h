@@ -25,6 +25,8 @@ struct ConvertOptions {
     // this file, or beside the backup when none is named.
     bool report = true;
     QString reportFile;
+    // Only check what a run would fail on, changing nothing (--check).
+    bool check = false;
 };
 
 // The outcome of reading the arguments: the options, or why they cannot be used.

@@ -7,6 +7,7 @@
 #include "db/TargetTransaction.h"
 #include "run/ParameterList.h"
 #include "run/RunBackup.h"
+#include "run/RunReport.h"
 #include "run/UClassesConversaoController.h"
 #include "ui/UserInterface.h"
 
@@ -30,6 +31,27 @@ void OpenTarget(TargetDatabase& database, TargetTransaction& transaction, const 
         transaction.SetActive(true);
 }
 
+QString ServerFolder(const ConvertOptions& options) {
+    return options.backupFolder.isEmpty() ? QDir::currentPath() : options.backupFolder;
+}
+
+// The list of what would fail goes where errors go, the summary where information goes.
+int Check(const ConvertOptions& options, TClassesConversaoController& controller,
+          const ParameterList& parameters, SourceConnection& source, TargetDatabase& database,
+          TargetTransaction& transaction, Gauge& barra, Label& lblInfo) {
+    if (options.report)
+        controller.SetReportFile(options.reportFile.isEmpty()
+                                     ? CheckReportFileFor(options.target, ServerFolder(options),
+                                                          QDateTime::currentDateTime())
+                                     : options.reportFile);
+    const bool clean =
+        controller.FVerificaConversao(parameters, source, database, transaction, barra, lblInfo);
+    CurrentUserInterface().ShowOutcome(clean ? MessageKind::Information : MessageKind::Error,
+                                       CheckListing(controller.Report()),
+                                       controller.OutcomeDetails());
+    return clean ? kSuccess : kFailure;
+}
+
 int Convert(const ConvertOptions& options, Gauge& barra, Label& lblInfo) {
     UserInterface& ui = CurrentUserInterface();
     // A file dialog never answers with an empty path; a command line can.
@@ -51,10 +73,12 @@ int Convert(const ConvertOptions& options, Gauge& barra, Label& lblInfo) {
     SourceConnection source(options.source);
     const ParameterList parameters = RunParameters(options.tables);
     TClassesConversaoController controller;
+    if (options.check)
+        return Check(options, controller, parameters, source, database, transaction, barra,
+                     lblInfo);
     // The backup and the report of one run share their time stamp.
     const QDateTime now = QDateTime::currentDateTime();
-    const QString serverFolder =
-        options.backupFolder.isEmpty() ? QDir::currentPath() : options.backupFolder;
+    const QString serverFolder = ServerFolder(options);
     if (options.backup)
         controller.SetBackupFile(BackupFileFor(options.target, serverFolder, now));
     if (options.report)

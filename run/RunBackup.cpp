@@ -35,6 +35,11 @@ QString ReportFileFor(const QString& target, const QString& serverFolder, const 
     return RunFileFor(target, serverFolder, at, u"json");
 }
 
+QString CheckReportFileFor(const QString& target, const QString& serverFolder,
+                           const QDateTime& at) {
+    return RunFileFor(target, serverFolder, at, u"verificacao.json");
+}
+
 int RowsIn(TargetDatabase& database, const QString& table) {
     TargetQuery count(database);
     count.SetSQL(QStringLiteral("SELECT COUNT(*) AS QUANTOS FROM ") + table);

@@ -17,6 +17,9 @@ QString BackupFileFor(const QString& target, const QString& serverFolder, const 
 // Where a run's report goes: beside its backup, named alike, as "<file name>.<...>.json".
 QString ReportFileFor(const QString& target, const QString& serverFolder, const QDateTime& at);
 
+// Where a check's report goes: as a run's, named "<file name>.<...>.verificacao.json".
+QString CheckReportFileFor(const QString& target, const QString& serverFolder, const QDateTime& at);
+
 // The rows a target table holds now.
 int RowsIn(TargetDatabase& database, const QString& table);
 

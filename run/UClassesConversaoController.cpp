@@ -175,8 +175,7 @@ void TClassesConversaoController::FinishReport() {
     }
 }
 
-QString TClassesConversaoController::ReportDetails() {
-    FinishReport();
+QString TClassesConversaoController::OutcomeDetails() const {
     if (reportFile_.isEmpty())
         return {};
     const QString summary = ReportSummary(report_);
@@ -264,7 +263,8 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         conversao.PConfirmaTransacao(Transacao);
         if (warnings.Count() > 0)
             report_.warnings = warnings.Summary();
-        const QString details = ReportDetails();
+        FinishReport();
+        const QString details = OutcomeDetails();
         // Warnings let the run carry on, but what they were about (a product without its
         // manufacturer) is missing from the target: such a run is never called a plain success.
         if (warnings.Count() == 0)
@@ -289,11 +289,12 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         // operator reads why the run really ended.
         const QString motivo = InterruptionRequested() ? InterruptionReason() : error.Message();
         report_.error = motivo;
+        FinishReport();
         warnings.Shown().ShowOutcome(
             MessageKind::Error,
             QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") + motivo +
                 TableStates() + BackupLine(),
-            ReportDetails());
+            OutcomeDetails());
         Barra.SetProgress(0);
         Barra.SetMaxValue(0);
     }

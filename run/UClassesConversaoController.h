@@ -37,8 +37,9 @@ public:
     bool FVerificaConversao(const ParameterList& MParams, SourceConnection& BDOrigem,
                             TargetDatabase& BDDestino, TargetTransaction& Transacao, Gauge& Barra,
                             Label& lblInfo);
-    // The report's path once written, or why it was not.
-    const QString& ReportOutcome() const noexcept { return reportOutcome_; }
+    // What the last run's final message carries beneath it: its summary and where its report
+    // went, or why it was not written; empty when no report file is set.
+    QString OutcomeDetails() const;
 
     // Before the first table is emptied, when a table the run empties holds rows, a backup of
     // the target is written to this file (none when the file is empty), and every final message
@@ -86,8 +87,6 @@ private:
     QString TableStates() const;
     // Ends the report and writes it when a file is set; the line that says where it went.
     void FinishReport();
-    // The summary and where the report went, once it is written.
-    QString ReportDetails();
 
     void PConverteClientes(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
                            Label& lblInfo);

@@ -395,6 +395,54 @@ TEST(VorlandaConvert, EveryRunWritesAReportBesideItsBackupAndPrintsTheSummaryAft
     EXPECT_EQ(folder.entryList({u"target.fb.*.json"_qs}, QDir::Files), reports);
 }
 
+TEST(VorlandaConvert, ACheckListsWhatWouldFailOnStandardErrorExitsWithOneAndChangesNothing) {
+    LegacyDatabase legacy;
+    legacy.Execute({u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1005, 'Um'), (2005, 'Dois')"_qs,
+                    u"INSERT INTO TBESTOQUE (CODIGO, PRECOVENDA) VALUES ('1', 'abc'), "
+                    u"('2', '3.5')"_qs});
+    ReleasedTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('999', 'Antigo')"_qs});
+    QTemporaryDir folder;
+    const QString report = folder.filePath(u"verificacao.json"_qs);
+    const QStringList check{u"--check"_qs,
+                            u"--target"_qs,
+                            target.Path(),
+                            u"--tables"_qs,
+                            u"gruposprodutos,produtos"_qs,
+                            u"--source-database"_qs,
+                            legacy.Name(),
+                            u"--report"_qs,
+                            report};
+
+    const Outcome outcome = RunConvert(check);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err,
+              u"Verificação concluída: 2 problemas em 2 tabelas impediriam a conversão:\n"
+              u"TBGRUPO CONTROLE 2005: Código 005 repetido: TBGRUPO CONTROLE 1005 e 2005\n"
+              u"TBESTOQUE CODIGO 1, coluna PRECOVENDA: 'abc': 'abc' não é um valor numérico "
+              u"válido\n"_qs);
+    EXPECT_EQ(outcome.out,
+              u"Grupos de Produtos (falharia): 2 lidos; gravados 1 em GRUPROD; 1 valores "
+              u"cortados\n"
+              u"Produtos (falharia): 2 lidos; gravados 1 em PRODUTO, 1 em COMPPROD, 1 em "
+              u"PRODUTODETALHE\n"
+              u"Relatório: "_qs +
+                  report + u'\n');
+    EXPECT_TRUE(QFile::exists(report));
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO, DESCRICAO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"999"_qs, u"Antigo"_qs}}));
+    // No backup either: nothing is at risk.
+    EXPECT_EQ(QFileInfo(target.Path()).dir().entryList({u"target.fb.*"_qs}, QDir::Files),
+              QStringList{});
+
+    legacy.Execute({u"DELETE FROM TBGRUPO WHERE CONTROLE = 2005"_qs,
+                    u"UPDATE TBESTOQUE SET PRECOVENDA = '1' WHERE CODIGO = '1'"_qs});
+    const Outcome clean = RunConvert(check + QStringList{u"--no-report"_qs});
+    EXPECT_EQ(clean.status, 0) << clean.err.toStdString();
+    EXPECT_EQ(clean.out, u"Verificação concluída: nenhum registro impede a conversão.\n"_qs);
+    EXPECT_EQ(clean.err, QString());
+}
+
 TEST(VorlandaConvert, ConvertsClientsAndGroupsInOneRun) {
     LegacyDatabase legacy;
     legacy.Execute({u"INSERT INTO TBCLIENTES (CONTROLE, NOME, CIDADE, ESTADO, DATA) VALUES "
