@@ -1,5 +1,7 @@
 #include "app/QtUserInterface.h"
 
+#include "app/ListingDialog.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -54,6 +56,12 @@ void QtUserInterface::ShowOutcome(MessageKind kind, const QString& text, const Q
         ShowBox(parent_, QMessageBox::Information, QStringLiteral("Informação"), text, details);
         break;
     }
+}
+
+void QtUserInterface::ShowListing(MessageKind /*kind*/, const QString& title, const QString& text) {
+    ListingDialog dialog(title, text, parent_);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.exec();
 }
 
 bool QtUserInterface::Confirm(const QString& question) {

@@ -18,6 +18,8 @@ public:
     void ShowInformation(const QString& text) override;
     // The details under the message, in the box's smaller informative text.
     void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override;
+    // In a dialog of its own, with "Copiar" and "Salvar...".
+    void ShowListing(MessageKind kind, const QString& title, const QString& text) override;
     void ProcessPendingEvents() override;
     bool Confirm(const QString& question) override;
     bool ConfirmAction(const QString& question, const QString& action) override;

@@ -10,6 +10,7 @@
 #include "run/LegacyCounts.h"
 #include "run/ParameterList.h"
 #include "run/RunBackup.h"
+#include "run/RunReport.h"
 #include "run/RunTables.h"
 #include "run/UClassesConversaoController.h"
 #include "ui/Interruption.h"
@@ -258,6 +259,9 @@ void TFPrincipal::CriaBotoes() {
     btnConverter_->setDefault(true);
 
     // Shown only while a run goes, on the free end of the buttons' line.
+    btnVerificar_ = CriaBotao(this, "btnVerificar", QStringLiteral("&Verificar"),
+                              QRect(357, 305, 83, 25), ":/vorlanda/abrir.svg");
+    // In the place of "Verificar", which a run hides.
     btnCancelar_ = CriaBotao(this, "btnCancelar", QStringLiteral("Ca&ncelar"),
                              QRect(357, 305, 83, 25), ":/vorlanda/sair.svg");
     btnCancelar_->hide();
@@ -297,10 +301,10 @@ void TFPrincipal::AmpliaComAFonte() {
 }
 
 void TFPrincipal::DefineOrdemTabulacao() {
-    // The group box, the target path box, the header, "Abrir", "Converter", "Sair", the source
-    // name box, then "Origem...", the backup's box and "Cancelar", which only a run shows. The
-    // group box and the header take no focus themselves: the group's boxes stand for it, and the
-    // header has nothing to focus.
+    // The group box, the target path box, the header, "Abrir", "Verificar", "Converter", "Sair",
+    // the source name box, then "Origem...", the backup's box and "Cancelar", which only a run
+    // shows. The group box and the header take no focus themselves: the group's boxes stand for it,
+    // and the header has nothing to focus.
     const QList<QWidget*> order{chkCLientes_,
                                 chkFornecedores_,
                                 chkProdutos_,
@@ -308,6 +312,7 @@ void TFPrincipal::DefineOrdemTabulacao() {
                                 chkClassificacaoFiscal_,
                                 edtCaminhoBDDestino_,
                                 btnAbrir_,
+                                btnVerificar_,
                                 btnConverter_,
                                 btnSair_,
                                 edtCaminhoBDOrigem_,
@@ -323,6 +328,8 @@ void TFPrincipal::ConectaBotoes() {
             [this] { RunShowingErrors([this] { btnAbrirClick(btnAbrir_); }); });
     connect(btnConverter_, &QPushButton::clicked, this,
             [this] { RunShowingErrors([this] { btnConverterClick(btnConverter_); }); });
+    connect(btnVerificar_, &QPushButton::clicked, this,
+            [this] { RunShowingErrors([this] { btnVerificarClick(); }); });
     connect(btnSair_, &QPushButton::clicked, this,
             [this] { RunShowingErrors([this] { btnSairClick(btnSair_); }); });
     connect(btnCancelar_, &QPushButton::clicked, this, [this] { CancelaConversao(); });
@@ -480,6 +487,41 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
     const QString relatorio = ArquivoRelatorio(agora);
     if (!ConfirmaApagar(copia))
         return;
+    EmSegundoPlano([&](const ParameterList& MParams, RunProgress& progress) {
+        TClassesConversaoController controller;
+        controller.SetBackupFile(copia);
+        controller.SetReportFile(relatorio);
+        controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_,
+                                    progress.RunGauge(), progress.RunCaption());
+    });
+}
+
+void TFPrincipal::btnVerificarClick() {
+    if (VerificaCaminhoBDVazio() || VerificaConexaoBD() || VerificaTabelasMarcadas())
+        return;
+    // Beside the target, as a run's report, in the operator's own folder for a server's.
+    const QString relatorio = CheckReportFileFor(ibdOrvalis_.DatabaseName(), QDir::homePath(),
+                                                 QDateTime::currentDateTime());
+    bool limpo = false;
+    QString lista;
+    EmSegundoPlano([&](const ParameterList& MParams, RunProgress& progress) {
+        TClassesConversaoController controller;
+        controller.SetReportFile(relatorio);
+        limpo =
+            controller.FVerificaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_,
+                                          progress.RunGauge(), progress.RunCaption());
+        lista = CheckListing(controller.Report()) + QStringLiteral("\n\n") +
+                controller.OutcomeDetails();
+    });
+    // A window that is closing shows nothing more.
+    if (closeAfterRun_ || endingBySignal_)
+        return;
+    userInterface_->ShowListing(limpo ? MessageKind::Information : MessageKind::Error,
+                                QStringLiteral("Verificação"), lista);
+}
+
+void TFPrincipal::EmSegundoPlano(
+    const std::function<void(const ParameterList&, RunProgress&)>& work) {
     // Whatever the run does, even an error that escapes the controller, the operator gets the
     // buttons back; the list is released before.
     // The focus goes back to "Converter": left where the disabled buttons pushed it, on a box,
@@ -488,6 +530,7 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         running_ = false;
         progress_ = nullptr;
         btnCancelar_->hide();
+        btnVerificar_->show();
         HabilitaBotoes();
         MostraEstadoDestino();
         btnConverter_->setFocus();
@@ -497,6 +540,7 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
     running_ = true;
     ClearInterruption();
     DesabilitaBotoes();
+    btnVerificar_->hide();
     btnCancelar_->setEnabled(true);
     btnCancelar_->show();
     ParameterList MParams;
@@ -508,13 +552,7 @@ void TFPrincipal::btnConverterClick(QObject* /*Sender*/) {
         progress.PrintMessagesInstead();
     // The run has both connections to itself on its own thread, so that the window paints and
     // answers "Cancelar" while the engines work or wait.
-    RunInBackground([&] {
-        TClassesConversaoController controller;
-        controller.SetBackupFile(copia);
-        controller.SetReportFile(relatorio);
-        controller.FEfetuaConversao(MParams, scoBdOrigem_, ibdOrvalis_, ibtTransacaoOrvalis_,
-                                    progress.RunGauge(), progress.RunCaption());
-    });
+    RunInBackground([&] { work(MParams, progress); });
 }
 
 bool TFPrincipal::ConfirmaApagar(const QString& copia) {
@@ -616,6 +654,7 @@ void TFPrincipal::HabilitaBotoes() {
 void TFPrincipal::SetBotoesEnabled(bool enabled) {
     btnAbrir_->setEnabled(enabled);
     btnConverter_->setEnabled(enabled);
+    btnVerificar_->setEnabled(enabled);
     btnSair_->setEnabled(enabled);
     gbxTabelasConverter_->setEnabled(enabled);
     btnOrigem_->setEnabled(enabled);

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -41,6 +42,9 @@ public:
 
     void btnAbrirClick(QObject* Sender);
     void btnConverterClick(QObject* Sender);
+    // Checks the ticked tables as "Converter" would convert them, changing nothing, and lists
+    // what would fail, with the report beside the target.
+    void btnVerificarClick();
     void btnSairClick(QObject* Sender);
 
     // True when the target path box is empty, after warning the operator.
@@ -98,6 +102,10 @@ private:
     QString ArquivoCopiaSeguranca(const QDateTime& agora) const;
     // Where the run's report goes.
     QString ArquivoRelatorio(const QDateTime& agora) const;
+    // Runs `work` on a thread of its own with the tables' parameters and the window's view of
+    // the run: the controls are off, "Cancelar" stands in for "Verificar", and everything
+    // comes back however the work ends.
+    void EmSegundoPlano(const std::function<void(const ParameterList&, RunProgress&)>& work);
     // Lists what the run will empty and asks the operator to go on; true at once when the
     // ticked tables hold nothing.
     bool ConfirmaApagar(const QString& copia);
@@ -127,6 +135,7 @@ private:
     QCheckBox* chkCopiaSeguranca_ = nullptr;
     QLabel* lblInfo_ = nullptr;
     QProgressBar* Barra_ = nullptr;
+    QPushButton* btnVerificar_ = nullptr;
     QPushButton* btnConverter_ = nullptr;
     QPushButton* btnSair_ = nullptr;
     QPushButton* btnCancelar_ = nullptr;

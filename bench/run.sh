@@ -5,7 +5,8 @@
 # target rows written again into another fresh target through one prepared INSERT per table
 # (vorlanda-bench-limit). Prints per table the rows, seconds, rows per second and the runner's
 # peak memory, the totals, the window's time for the run of all tables against the runner's,
-# and, last, the ratio conversion time (all tables in one run) / limit time.
+# the check of all tables against the run, and, last, the ratio conversion time (all tables in
+# one run) / limit time.
 #   bench/run.sh [--scale S] [--server] [--repeat N]
 # The run of all tables, the window's run of them and the limit are timed N times in turns (3
 # unless given), and the fastest of each counts: on a shared machine the slower runs measure
@@ -221,6 +222,19 @@ run_pass() {
             fi
         done < <(count_rows "$prefix$all")
 
+        # The check of the same pharmacy on a fresh target, in the same turns: it rehearses
+        # every row of the run and keeps nothing, and must take no longer than the run.
+        if [ "$mode" = embedded ]; then
+            "$here/scripts/create-target-db.sh" "$work/check-$round.fb"
+            start=$(date +%s%N)
+            "$convert" --check --target "$work/check-$round.fb" --all >"$work/check.log" 2>&1 ||
+                { echo "vorlanda-convert --check found problems:" >&2; cat "$work/check.log" >&2; exit 1; }
+            end=$(date +%s%N)
+            took=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
+            check_all=$(fastest "$took" "${check_all:-}")
+            echo "   check of all tables $took s"
+        fi
+
         # The window, on Qt's offscreen platform, makes the same run in the same turns: the
         # difference is what showing every row's progress costs.
         if [ "$mode" = embedded ]; then
@@ -289,6 +303,7 @@ for mode in "${modes[@]}"; do
     echo "$mode: tables one by one ${total_seconds[$mode]} s (largest peak RSS $(mb "${max_rss[$mode]}")), all tables in one run ${all_seconds[$mode]} s (peak RSS $(mb "${all_rss[$mode]}")), limit ${limit_seconds[$mode]} s (fastest of $repeat each)"
 done
 echo "window (offscreen) $window_all s (fastest of $repeat), runner ${all_seconds[embedded]} s: window/runner $(ratio "$window_all" "${all_seconds[embedded]}")"
+echo "check (--check --all) $check_all s (fastest of $repeat), runner ${all_seconds[embedded]} s: check/run $(ratio "$check_all" "${all_seconds[embedded]}")"
 if $server && [ -n "${server_peak:-}" ]; then
     echo "server: peak RSS of the Firebird server process $(mb "$server_peak")"
 fi

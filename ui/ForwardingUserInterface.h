@@ -20,6 +20,9 @@ public:
     void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override {
         shown_.ShowOutcome(kind, text, details);
     }
+    void ShowListing(MessageKind kind, const QString& title, const QString& text) override {
+        shown_.ShowListing(kind, title, text);
+    }
     void ProcessPendingEvents() override { shown_.ProcessPendingEvents(); }
     void TableStarted(int number, int count, const QString& name) override {
         shown_.TableStarted(number, count, name);

@@ -54,12 +54,15 @@ public:
     }
     // The message is recorded as its kind's box would be, the details apart.
     void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override {
-        messages_.push_back({kind == MessageKind::Warning ? Kind::Warning
-                             : kind == MessageKind::Error ? Kind::Error
-                                                          : Kind::Information,
-                             text});
+        messages_.push_back({KindOf(kind), text});
         outcomeDetails_.push_back(details);
     }
+    // Recorded as a message of its kind; the title is kept apart.
+    void ShowListing(MessageKind kind, const QString& title, const QString& text) override {
+        messages_.push_back({KindOf(kind), text});
+        listingTitles_.append(title);
+    }
+    const QStringList& ListingTitles() const noexcept { return listingTitles_; }
     // The details of every run's last message, in order.
     const QStringList& OutcomeDetails() const noexcept { return outcomeDetails_; }
     void ProcessPendingEvents() override { ++eventRounds_; }
@@ -90,16 +93,24 @@ public:
         messages_.clear();
         confirmations_.clear();
         outcomeDetails_.clear();
+        listingTitles_.clear();
         eventRounds_ = 0;
     }
 
 private:
+    static Kind KindOf(MessageKind kind) {
+        return kind == MessageKind::Warning ? Kind::Warning
+               : kind == MessageKind::Error ? Kind::Error
+                                            : Kind::Information;
+    }
+
     std::vector<Message> messages_;
     int eventRounds_ = 0;
     bool answer_ = false;
     std::vector<Confirmation> confirmations_;
     bool actionAnswer_ = true;
     QStringList outcomeDetails_;
+    QStringList listingTitles_;
 };
 
 // Installs a recording user interface for the lifetime of the guard.

@@ -40,6 +40,10 @@ void UserInterface::ShowOutcome(MessageKind kind, const QString& text, const QSt
     }
 }
 
+void UserInterface::ShowListing(MessageKind kind, const QString& /*title*/, const QString& text) {
+    ShowOutcome(kind, text, {});
+}
+
 UserInterface& CurrentUserInterface() {
     static StandardErrorUserInterface fallback;
     UserInterface* ui = installed;

@@ -36,6 +36,9 @@ public:
     // A run's last message, with what the run did beneath it (a line per table, where its
     // report is). Where nothing sets them apart, the details follow the text after a blank line.
     virtual void ShowOutcome(MessageKind kind, const QString& text, const QString& details);
+    // A long text the operator may want to keep (what a check found), shown where it can be
+    // read at length, copied and saved; by default as a message of its kind.
+    virtual void ShowListing(MessageKind kind, const QString& title, const QString& text);
     // Called by a run before each row, on the thread the run goes on.
     virtual void ProcessPendingEvents() = 0;
     // A run starts the number-th of its count tables, named as the window's box names it.

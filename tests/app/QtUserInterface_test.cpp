@@ -3,10 +3,16 @@
 #include "support/QtPrinters.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -128,6 +134,51 @@ TEST(QtUserInterface, ARunsLastMessageShowsItsDetailsUnderTheTextInItsKindsBox) 
     ui.ShowOutcome(MessageKind::Information, u"Conversão concluída com sucesso!"_qs, {});
     ASSERT_TRUE(plain.found);
     EXPECT_EQ(plain.informative, QString());
+}
+
+TEST(QtUserInterface, AListingCanBeReadCopiedAndSavedWhole) {
+    const QString listing =
+        u"Verificação concluída: 1 problema em 1 tabela impediria a conversão:\n"
+        u"TBGRUPO CONTROLE 2005: Código 005 repetido: TBGRUPO CONTROLE 1005 e 2005"_qs;
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(u"lista.txt"_qs);
+    QString title, shown, clipboard, defaultButton;
+    bool readOnly = false, painted = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        title = dialog->windowTitle();
+        auto* text = dialog->findChild<QPlainTextEdit*>(u"texto"_qs);
+        shown = text->toPlainText();
+        readOnly = text->isReadOnly();
+        painted = PaintsSomething(*text->viewport());
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->isDefault())
+                defaultButton = button->text();
+        dialog->findChild<QPushButton*>(u"btnCopiar"_qs)->click();
+        clipboard = QApplication::clipboard()->text();
+        // The file dialog "Salvar..." opens is answered as an operator would.
+        QTimer::singleShot(0, [&] {
+            auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(files, nullptr);
+            files->selectFile(saved);
+            QMetaObject::invokeMethod(files, "accept", Qt::DirectConnection);
+        });
+        dialog->findChild<QPushButton*>(u"btnSalvar"_qs)->click();
+        dialog->findChild<QPushButton*>(u"btnFechar"_qs)->click();
+    });
+
+    QtUserInterface().ShowListing(MessageKind::Error, u"Verificação"_qs, listing);
+
+    EXPECT_EQ(title, u"Verificação"_qs);
+    EXPECT_EQ(shown, listing);
+    EXPECT_TRUE(readOnly);
+    EXPECT_TRUE(painted);
+    EXPECT_EQ(defaultButton, u"&Fechar"_qs);
+    EXPECT_EQ(clipboard, listing);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()), listing + u'\n');
 }
 
 TEST(QtUserInterface, AnActionIsConfirmedOnlyByItsOwnButtonAndCancelIsTheDefault) {

@@ -155,6 +155,9 @@ public:
     void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override {
         recorder.ShowOutcome(kind, text, details);
     }
+    void ShowListing(MessageKind kind, const QString& title, const QString& text) override {
+        recorder.ShowListing(kind, title, text);
+    }
     bool ConfirmAction(const QString& question, const QString& action) override {
         return recorder.ConfirmAction(question, action);
     }
@@ -335,6 +338,7 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
          false},
         {"lblInfo", "FPrincipal", {8, 267, 0, 0}, "", true},
         {"Barra", "FPrincipal", {6, 283, 611, 15}, "0%", false},
+        {"btnVerificar", "FPrincipal", {357, 305, 83, 25}, "&Verificar", false},
         {"btnConverter", "FPrincipal", {445, 305, 83, 25}, "&Converter", false},
         {"btnSair", "FPrincipal", {533, 306, 83, 25}, "&Sair", false},
         {"chkCopiaSeguranca",
@@ -370,12 +374,12 @@ TEST(TFPrincipalDesign, ComponentsHaveTheirNamesPlacesTextsAndTabOrder) {
             order.append(widget->objectName());
         widget = widget->nextInFocusChain();
     } while (widget != &w.Find("chkCLientes"));
-    EXPECT_EQ(order,
-              (QStringList{u"chkCLientes"_qs, u"chkFornecedores"_qs, u"chkProdutos"_qs,
-                           u"chkGruposProdutos"_qs, u"chkClassificacaoFiscal"_qs,
-                           u"edtCaminhoBDDestino"_qs, u"btnAbrir"_qs, u"btnConverter"_qs,
-                           u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs, u"btnOrigem"_qs,
-                           u"chkCopiaSeguranca"_qs, u"btnCancelar"_qs})); // the last, during a run
+    EXPECT_EQ(order, (QStringList{u"chkCLientes"_qs, u"chkFornecedores"_qs, u"chkProdutos"_qs,
+                                  u"chkGruposProdutos"_qs, u"chkClassificacaoFiscal"_qs,
+                                  u"edtCaminhoBDDestino"_qs, u"btnAbrir"_qs, u"btnVerificar"_qs,
+                                  u"btnConverter"_qs, u"btnSair"_qs, u"edtCaminhoBDOrigem"_qs,
+                                  u"btnOrigem"_qs, u"chkCopiaSeguranca"_qs,
+                                  u"btnCancelar"_qs})); // the last, during a run
 }
 
 TEST(TFPrincipalDesign, StartsDisconnectedWithTheFixedSourceNothingTickedAndTheGaugeAtZero) {
@@ -923,7 +927,7 @@ TEST(TFPrincipalTeclado, EnterPressesTheFocusedButtonOrConverterAndEscapeLeaves)
     keys.sort();
     EXPECT_EQ(keys, (QStringList{u"Alt+A"_qs, u"Alt+C"_qs, u"Alt+F"_qs, u"Alt+G"_qs, u"Alt+I"_qs,
                                  u"Alt+L"_qs, u"Alt+N"_qs, u"Alt+O"_qs, u"Alt+P"_qs, u"Alt+S"_qs,
-                                 u"Alt+U"_qs}));
+                                 u"Alt+U"_qs, u"Alt+V"_qs}));
 
     press(w.Find("chkProdutos"), Qt::Key_Escape);
     EXPECT_FALSE(w.window.isVisible());
@@ -1189,6 +1193,43 @@ TEST(TFPrincipalRelatorio, EveryRunWritesItsReportBesideTheTargetAndTheLastBoxSu
                   .value(u"status"_qs)
                   .toString(),
               u"ok"_qs);
+}
+
+TEST(TFPrincipalVerificar, ListsWhatARunWouldFailOnInADialogAndChangesNothing) {
+    LegacyDatabase legacy;
+    legacy.Execute(
+        {u"INSERT INTO TBGRUPO (CONTROLE, GRUPO) VALUES (1005, 'Um'), (2005, 'Dois')"_qs});
+    ScratchTarget target;
+    target.Execute({u"INSERT INTO GRUPROD (CODGRUPO, DESCRICAO) VALUES ('999', 'Antigo')"_qs});
+    RecordingUserInterface ui;
+    WindowUnderTest w(ui);
+    w.ReadyToConvert(legacy.Parameters(), target.Path(), {"chkGruposProdutos"});
+    // A check keeps everything, so it neither asks nor backs up, whatever the box says.
+    w.Find<QCheckBox>("chkCopiaSeguranca").setChecked(true);
+
+    w.Find<QPushButton>("btnVerificar").click();
+
+    const QDir folder = QFileInfo(target.Path()).dir();
+    const QStringList reports = folder.entryList({u"target.fb.*.verificacao.json"_qs}, QDir::Files);
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(folder.entryList({u"target.fb.*.fbk"_qs}, QDir::Files), QStringList{});
+    EXPECT_EQ(ui.Confirmations(), std::vector<RecordingUserInterface::Confirmation>{});
+    EXPECT_EQ(ui.ListingTitles(), QStringList{u"Verificação"_qs});
+    EXPECT_EQ(ui.Messages(),
+              (Messages{{Kind::Error,
+                         u"Verificação concluída: 1 problema em 1 tabela impediria a conversão:\n"
+                         u"TBGRUPO CONTROLE 2005: Código 005 repetido: TBGRUPO CONTROLE 1005 e "
+                         u"2005\n\n"
+                         u"Grupos de Produtos (falharia): 2 lidos; gravados 1 em GRUPROD; 1 "
+                         u"valores cortados\n"
+                         u"Relatório: "_qs +
+                             folder.filePath(reports.front())}}));
+    EXPECT_EQ(target.Rows(u"SELECT CODGRUPO, DESCRICAO FROM GRUPROD"_qs),
+              (std::vector<QStringList>{{u"999"_qs, u"Antigo"_qs}}));
+    // Everything comes back as after a run.
+    EXPECT_TRUE(w.Find("btnVerificar").isVisible());
+    EXPECT_TRUE(w.Find("btnVerificar").isEnabled());
+    EXPECT_FALSE(w.Find("btnCancelar").isVisible());
 }
 
 TEST(RunProgress, ClockTextShowsMinutesAndSecondsAndHoursFromTheFirstOn) {
