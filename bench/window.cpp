@@ -30,6 +30,12 @@ public:
         Print("informação", text);
         succeeded = text == QStringLiteral("Conversão concluída com sucesso!");
     }
+    // The run's last message, then what it did table by table.
+    void ShowOutcome(MessageKind kind, const QString& text, const QString& details) override {
+        UserInterface::ShowOutcome(kind, text, {});
+        if (!details.isEmpty())
+            std::printf("%s\n", qPrintable(details));
+    }
     // The run goes on a thread of its own, as the window's own user interface has it.
     void ProcessPendingEvents() override {}
 

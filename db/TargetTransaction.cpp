@@ -43,9 +43,15 @@ void TargetTransaction::SetActive(bool active) {
 void TargetTransaction::StartTransaction() {
     if (InTransaction())
         throw Error(QStringLiteral("A transação já está ativa"));
+    // A rehearsal keeps no undo log of its own: its end throws all of it away at once instead of
+    // taking back each row it wrote. The savepoints it marks keep theirs.
+    static const unsigned char rehearsing[] = {isc_tpb_version3, isc_tpb_write, isc_tpb_concurrency,
+                                               isc_tpb_wait, isc_tpb_no_auto_undo};
     try {
         fb::Status status;
-        handle_.reset(Database().Attachment()->startTransaction(&status, 0, nullptr));
+        handle_.reset(rehearsal_ ? Database().Attachment()->startTransaction(
+                                       &status, sizeof rehearsing, rehearsing)
+                                 : Database().Attachment()->startTransaction(&status, 0, nullptr));
     } catch (const Firebird::FbException& failure) {
         fb::Raise(failure);
     }

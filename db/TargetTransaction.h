@@ -34,7 +34,8 @@ public:
 
     // While a run is rehearsed, nothing it writes is kept: every commit, the transaction's own
     // or a "COMMIT" statement's, leaves the transaction going, so that the closing Rollback()
-    // takes back all of it.
+    // takes back all of it. A transaction started while rehearsing keeps no undo log of its
+    // own, so that rolling it back costs next to nothing.
     void SetRehearsal(bool rehearsal) noexcept { rehearsal_ = rehearsal; }
     bool Rehearsal() const noexcept { return rehearsal_; }
     // Marks the point UndoToMark() goes back to, in place of the mark before; starts the

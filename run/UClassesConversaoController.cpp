@@ -193,7 +193,9 @@ bool TClassesConversaoController::FVerificaConversao(const ParameterList& MParam
     const std::vector<const KeyedStep*> ticked = Ticked(MParams);
     Barra.SetProgress(0);
     backupMade_.clear();
-    conversao.PIniciaTransacao(Transacao);
+    // The transaction "Abrir" left going is ended as a run ends it; the check's own starts with
+    // its first statement.
+    conversao.PConfirmaTransacao(Transacao);
     StartReport(ticked, BDOrigem, BDDestino);
     report_.check = true;
     Transacao.SetRehearsal(true);
