@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <QFile>
+#include <algorithm>
 #include <optional>
 
 namespace vorlanda {
@@ -111,28 +112,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         std::optional<QString> value;
         if (equals >= 0)
             value = argument.mid(equals + 1);
-        if (name == kAll) {
+        // The switches, which take no value.
+        struct Switch {
+            const QString& name;
+            void (*apply)(ConvertOptions&, QStringList&);
+        };
+        static const Switch switches[] = {
+            {kAll, [](ConvertOptions&, QStringList& tables) { tables = TableKeys(); }},
+            {kNoBackup, [](ConvertOptions& o, QStringList&) { o.backup = false; }},
+            {kNoReport, [](ConvertOptions& o, QStringList&) { o.report = false; }},
+            {kCheck, [](ConvertOptions& o, QStringList&) { o.check = true; }},
+        };
+        const auto given = std::find_if(std::begin(switches), std::end(switches),
+                                        [&name](const Switch& s) { return s.name == name; });
+        if (given != std::end(switches)) {
             if (value)
-                return Failure(QStringLiteral("a opção --all não aceita valor"));
-            selected = TableKeys();
-            continue;
-        }
-        if (name == kNoBackup) {
-            if (value)
-                return Failure(QStringLiteral("a opção --no-backup não aceita valor"));
-            options.backup = false;
-            continue;
-        }
-        if (name == kCheck) {
-            if (value)
-                return Failure(QStringLiteral("a opção --check não aceita valor"));
-            options.check = true;
-            continue;
-        }
-        if (name == kNoReport) {
-            if (value)
-                return Failure(QStringLiteral("a opção --no-report não aceita valor"));
-            options.report = false;
+                return Failure(QStringLiteral("a opção %1 não aceita valor").arg(name));
+            given->apply(options, selected);
             continue;
         }
         if (!TakesValue(name))
