@@ -17,7 +17,7 @@ void ShowModal(QMessageBox& box) {
 }
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
-             const QString& details = {}) {
+             const QString& details) {
     QMessageBox box(icon, title, MessageBoxText(text), QMessageBox::Ok, parent);
     box.setInformativeText(MessageBoxText(details));
     ShowModal(box);
@@ -33,15 +33,15 @@ QString MessageBoxText(const QString& text) {
 }
 
 void QtUserInterface::ShowWarning(const QString& text) {
-    ShowBox(parent_, QMessageBox::Warning, QStringLiteral("Aviso"), text);
+    ShowOutcome(MessageKind::Warning, text, {});
 }
 
 void QtUserInterface::ShowError(const QString& text) {
-    ShowBox(parent_, QMessageBox::Critical, QStringLiteral("Erro"), text);
+    ShowOutcome(MessageKind::Error, text, {});
 }
 
 void QtUserInterface::ShowInformation(const QString& text) {
-    ShowBox(parent_, QMessageBox::Information, QStringLiteral("Informação"), text);
+    ShowOutcome(MessageKind::Information, text, {});
 }
 
 void QtUserInterface::ShowOutcome(MessageKind kind, const QString& text, const QString& details) {

@@ -28,29 +28,22 @@ RunProgress::~RunProgress() {
 }
 
 void RunProgress::ShowWarning(const QString& text) {
-    Pass(&UserInterface::ShowWarning, text);
+    Pass(text, [&](UserInterface& shown) { shown.ShowWarning(text); });
 }
 
 void RunProgress::ShowError(const QString& text) {
-    Pass(&UserInterface::ShowError, text);
+    Pass(text, [&](UserInterface& shown) { shown.ShowError(text); });
 }
 
 void RunProgress::ShowInformation(const QString& text) {
-    Pass(&UserInterface::ShowInformation, text);
+    Pass(text, [&](UserInterface& shown) { shown.ShowInformation(text); });
 }
 
 void RunProgress::ShowOutcome(MessageKind kind, const QString& text, const QString& details) {
-    if (printing_) {
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-        return;
-    }
-    OnWindowThread([&] {
-        Show();
-        Shown().ShowOutcome(kind, text, details);
-    });
+    Pass(text, [&](UserInterface& shown) { shown.ShowOutcome(kind, text, details); });
 }
 
-void RunProgress::Pass(void (UserInterface::*show)(const QString&), const QString& text) {
+void RunProgress::Pass(const QString& text, const std::function<void(UserInterface&)>& show) {
     if (printing_) {
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());
         return;
@@ -58,7 +51,7 @@ void RunProgress::Pass(void (UserInterface::*show)(const QString&), const QStrin
     // The box opens over the run's latest state, not the one of the last frame.
     OnWindowThread([&] {
         Show();
-        (Shown().*show)(text);
+        show(Shown());
     });
 }
 

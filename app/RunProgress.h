@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
@@ -43,7 +44,9 @@ public:
 private:
     // On the window's thread.
     void Show();
-    void Pass(void (UserInterface::*show)(const QString&), const QString& text);
+    // Shows a message with `show`, over the window, on its thread; prints `text` instead when
+    // the program is ending.
+    void Pass(const QString& text, const std::function<void(UserInterface&)>& show);
 
     QLabel& andamento_;
     QLabel& caption_;

@@ -21,4 +21,9 @@ private:
     QString sql_;
 };
 
+// The engine's codes of the errors the system tells apart (its isc_ codes).
+inline constexpr long kUniqueKeyViolation = 335544665; // a primary or unique key repeated
+inline constexpr long kArithmeticError = 335544321;    // a string or number too large
+inline constexpr long kValidationError = 335544347;    // NOT NULL or CHECK refused a value
+
 } // namespace vorlanda

@@ -39,8 +39,7 @@ QString RowOf(QStringView legacyTable, QStringView keyColumn, SourceQuery& qryBu
 
 // The key value the engine names in a primary or unique key violation of one column.
 std::optional<QString> RepeatedKey(const Error& error) {
-    constexpr long uniqueKeyViolation = 335544665; // isc_unique_key_violation
-    if (error.Code() != uniqueKeyViolation)
+    if (error.Code() != kUniqueKeyViolation)
         return std::nullopt;
     static const QRegularExpression problematic(
         QStringLiteral(R"(Problematic key value is \("[^"]+" = '((?:[^']|'')*)'\))"));

@@ -13,11 +13,6 @@ namespace {
 
 thread_local RowCheck* installed = nullptr;
 
-// The engine's codes of the refusals a check explains.
-constexpr long kUniqueKeyViolation = 335544665; // isc_unique_key_violation
-constexpr long kArithmetic = 335544321;         // isc_arith_except: truncation, overflow
-constexpr long kNotValid = 335544347;           // isc_not_valid: NOT NULL, CHECK
-
 QString FirstLine(const QString& text) {
     return text.section(u'\n', 0, 0);
 }
@@ -57,7 +52,7 @@ QString ProblemReason(const Error& error) {
     switch (error.Code()) {
     case kUniqueKeyViolation:
         return QStringLiteral("código repetido no destino");
-    case kArithmetic: {
+    case kArithmeticError: {
         static const QRegularExpression lengths(
             QStringLiteral(R"(expected length (\d+), actual (\d+))"));
         if (const QRegularExpressionMatch match = lengths.match(message); match.hasMatch())
@@ -66,7 +61,7 @@ QString ProblemReason(const Error& error) {
                 .arg(match.captured(1), match.captured(2));
         return QStringLiteral("número ou texto grande demais para a coluna de destino");
     }
-    case kNotValid: {
+    case kValidationError: {
         static const QRegularExpression column(
             QStringLiteral(R"re(validation error for column "?([^".]+)"?\."?([^",]+)"?)re"));
         if (const QRegularExpressionMatch match = column.match(message); match.hasMatch())

@@ -161,9 +161,11 @@ QString TClassesConversaoController::TableStates() const {
     return states;
 }
 
-void TClassesConversaoController::FinishReport() {
+void TClassesConversaoController::FinishReport(const RunWarnings& warnings) {
     report_.end = QDateTime::currentDateTime();
     report_.backup = backupMade_;
+    if (warnings.Count() > 0)
+        report_.warnings = warnings.Summary();
     reportOutcome_.clear();
     if (reportFile_.isEmpty())
         return;
@@ -215,8 +217,7 @@ bool TClassesConversaoController::FVerificaConversao(const ParameterList& MParam
                     throw;
                 // A step that fails outside its rows (the emptying, the legacy read) would end
                 // the run there; the next tables are still checked.
-                const TallyScope tallied(&table.tally);
-                NoteRowProblem({QString(), {}, ProblemReason(error), error.Message()});
+                table.tally.NoteProblem({QString(), {}, ProblemReason(error), error.Message()});
                 CountWritten(table, ticked[i]->table, BDDestino);
             }
             table.status = table.tally.Problems().empty() ? TableReport::Status::Ok
@@ -228,9 +229,7 @@ bool TClassesConversaoController::FVerificaConversao(const ParameterList& MParam
     }
     // Whatever the check wrote is taken back, the commits it passed included.
     conversao.PCancelaTransacao(Transacao);
-    if (warnings.Count() > 0)
-        report_.warnings = warnings.Summary();
-    FinishReport();
+    FinishReport(warnings);
     Barra.SetProgress(0);
     Barra.SetMaxValue(0);
     warningCount_ = warnings.Count();
@@ -263,9 +262,7 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         // An interruption that came after the last row still ends the run as one.
         EndIfInterrupted();
         conversao.PConfirmaTransacao(Transacao);
-        if (warnings.Count() > 0)
-            report_.warnings = warnings.Summary();
-        FinishReport();
+        FinishReport(warnings);
         const QString details = OutcomeDetails();
         // Warnings let the run carry on, but what they were about (a product without its
         // manufacturer) is missing from the target: such a run is never called a plain success.
@@ -291,7 +288,7 @@ bool TClassesConversaoController::FEfetuaConversao(const ParameterList& MParams,
         // operator reads why the run really ended.
         const QString motivo = InterruptionRequested() ? InterruptionReason() : error.Message();
         report_.error = motivo;
-        FinishReport();
+        FinishReport(warnings);
         warnings.Shown().ShowOutcome(
             MessageKind::Error,
             QStringLiteral("Ocorreu um erro durante a conversão! Motivo: ") + motivo +

@@ -10,6 +10,7 @@ namespace vorlanda {
 class Gauge;
 class Label;
 class ParameterList;
+class RunWarnings;
 struct RunTable;
 class SourceConnection;
 class TargetDatabase;
@@ -85,8 +86,8 @@ private:
     // A line per ticked table: converted, stopped in the middle or untouched, with the rows
     // its target table holds after the rollback.
     QString TableStates() const;
-    // Ends the report and writes it when a file is set; the line that says where it went.
-    void FinishReport();
+    // Ends the report, with the run's warnings, and writes it when a file is set.
+    void FinishReport(const RunWarnings& warnings);
 
     void PConverteClientes(SourceConnection& BDOrigem, TargetDatabase& BDOrvalis, Gauge& Barra,
                            Label& lblInfo);
